@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build and the tests need, and the Japanese
+# locale Wine takes its code page from. Idempotent: quick when all is present.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest
+  g++-mingw-w64-x86-64 g++-mingw-w64-i686
+  wine64 xvfb openbox x11-utils libcups2 fonts-vlgothic locales
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  imagemagick procps
+)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  echo "setup: generating ja_JP.UTF-8"
+  as_root sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  as_root locale-gen >/dev/null
+fi

@@ -1,0 +1,48 @@
+#pragma once
+// What the program does when it starts: the launcher check, the settings file,
+// the window placement and the choice of course.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/CaptureSettings.h"
+#include "app/MessageText.h"
+
+namespace kx {
+
+enum class Course { Resident, StoreRun, OptionRun };
+
+struct StartupPlan {
+  CaptureSettings settings;
+  bool showMainWindow = false;  // "Kaptorix_TEST": the main window stays visible
+  Course course = Course::Resident;
+  std::string kindValue;  // the value of "/KIND=" for the option run
+};
+
+// The system as start-up sees it.
+class StartupServices : public FatalErrorReporter {
+ public:
+  // True when an ordinary file (not a folder) of that name exists.
+  virtual bool FileExists(const std::string& path) = 0;
+  // The file's text in UTF-8, or nothing when it cannot be opened or read.
+  virtual std::optional<std::string> ReadTextFile(const std::string& path) = 0;
+};
+
+inline constexpr std::string_view kLauncherWord = "Kaptorix";
+inline constexpr std::string_view kTestMarker = "Kaptorix_TEST";
+inline constexpr std::string_view kStoreMarker = "Kaptorix_Dash";
+inline constexpr std::string_view kSettingsFileName = "Kaptorix.ini";
+
+bool StartedByLauncher(std::string_view commandLine);
+Course ChooseCourse(std::string_view commandLine, std::string& kindValue);
+
+// The path of a file in a folder, as the system writes it.
+std::string JoinPath(const std::string& folder, std::string_view name);
+
+// Runs the checks and reads the settings. Nothing when start-up failed: the
+// error box has been shown through `services` and the process is to end.
+std::optional<StartupPlan> PlanStartup(std::string_view commandLine, const std::string& programDir,
+                                       StartupServices& services);
+
+}  // namespace kx

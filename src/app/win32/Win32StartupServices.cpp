@@ -1,0 +1,24 @@
+#include "app/win32/Win32StartupServices.h"
+
+#include <windows.h>
+
+#include "win32/Files.h"
+#include "win32/MessageBox.h"
+#include "win32/Strconv.h"
+
+namespace kx::win {
+
+bool Win32StartupServices::FileExists(const std::string& path) { return PlainFileExists(path); }
+
+std::optional<std::string> Win32StartupServices::ReadTextFile(const std::string& path) {
+  std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return AnsiToUtf8(*bytes);
+}
+
+void Win32StartupServices::ShowAndExit(const MessageText& message) {
+  ShowMessageBox(nullptr, message, MB_ICONERROR);
+  ::ExitProcess(1);
+}
+
+}  // namespace kx::win

@@ -1,0 +1,17 @@
+#pragma once
+// Text is UTF-8 inside the program; these convert at the system boundary:
+// UTF-16 for the wide calls, the ANSI code page (CP_ACP) for files that the
+// system's 8-bit code page governs.
+
+#include <string>
+#include <string_view>
+
+namespace kx::win {
+
+std::wstring Utf8ToWide(std::string_view utf8);
+std::string WideToUtf8(std::wstring_view wide);
+
+std::string AnsiToUtf8(std::string_view ansi);
+std::string Utf8ToAnsi(std::string_view utf8);
+
+}  // namespace kx::win
