@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the x86_64 Windows program and does its main job
+# once on a virtual display: a capture of the whole screen, taken with the
+# option run and saved as the next numbered BMP file in build/run/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh win64
+
+run_dir=build/run
+mkdir -p "$run_dir"
+cp build/win64/bin/Kaptorix_Key.exe "$run_dir/"
+# Default settings: saved as KX001.BMP, KX002.BMP, ... beside the program.
+[ -f "$run_dir/Kaptorix.ini" ] || : >"$run_dir/Kaptorix.ini"
+marker=$(mktemp)
+trap 'rm -f "$marker"' EXIT
+
+tests/tooling/wine-session.sh \
+  /usr/lib/wine/wine64 "$run_dir/Kaptorix_Key.exe" Kaptorix /KIND=2 </dev/null
+
+capture=$(find "$run_dir" -maxdepth 1 -name 'KX*.BMP' -newer "$marker" | sort | tail -n 1)
+if [ -z "$capture" ]; then
+  echo "run: no capture was saved" >&2
+  exit 1
+fi
+echo "run: capture saved as $(realpath "$capture")"

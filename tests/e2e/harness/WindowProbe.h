@@ -1,0 +1,35 @@
+#pragma once
+// Finding, reading and closing the windows of another process.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace kx::e2e {
+
+inline constexpr DWORD kWindowTimeoutMs = 10000;
+
+// The process's top-level windows, visible or not.
+std::vector<HWND> TopLevelWindows(DWORD processId);
+
+// The first top-level window of the process whose caption is `title` (and
+// whose class is `className`, when given), waiting up to `timeoutMs`; null
+// when none appeared.
+HWND WaitForWindow(DWORD processId, const std::string& title, DWORD timeoutMs = kWindowTimeoutMs,
+                   const wchar_t* className = nullptr);
+
+// True when the window is gone within the time.
+bool WaitForWindowGone(HWND window, DWORD timeoutMs);
+
+// Window texts through WM_GETTEXT, in UTF-8.
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+
+// Message boxes: the text of the box, and a press of its OK button.
+std::string MessageBoxText(HWND box);
+void PressOk(HWND box);
+
+bool IsTopmost(HWND window);
+
+}  // namespace kx::e2e
