@@ -1,0 +1,51 @@
+#pragma once
+// What a capture action needs from the system: the picture surface, files,
+// the printer and the user. The Win32 side implements it on the main window.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "app/CaptureSettings.h"
+
+namespace kx {
+
+enum class SaveMode {
+  ReplaceExisting,  // the store file
+  CreateNew,        // numbered files: never overwrite
+};
+
+enum class SaveResult { Saved, NameTaken, Failed };
+
+// A failure that ends an action early; its text is shown in an error box.
+class ActionError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class ActionServices {
+ public:
+  virtual ~ActionServices() = default;
+
+  // The picture surface: capture, overlay, inversion, reduction, save, print.
+  virtual void CopyDesktopToSurface() = 0;
+  virtual void CopyForegroundToSurface() = 0;
+  virtual void DrawPointerOnSurface(bool foregroundCapture) = 0;
+  virtual void InvertSurface() = 0;
+  virtual void ReduceSurfaceColors(std::int16_t colors) = 0;
+  virtual SaveResult SaveSurfaceBmp(const std::string& fileName, SaveMode mode) = 0;
+  // True when the page was printed.
+  virtual bool PrintSurface(const CaptureSettings& settings) = 0;
+
+  // Files: an existing folder (a path ending in "\" is none), a plain file.
+  virtual bool DirectoryExists(const std::string& path) = 0;
+  virtual bool PlainFileExists(const std::string& path) = 0;
+
+  // The user: the modal result notice, the modeless save-aborted notice, and
+  // a modal error box titled "エラー".
+  virtual void ShowResultNotice(const std::string& text) = 0;
+  virtual void ShowSaveAbortedNotice() = 0;
+  virtual void ShowErrorBox(const std::string& text) = 0;
+};
+
+}  // namespace kx

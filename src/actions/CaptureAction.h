@@ -1,0 +1,25 @@
+#pragma once
+// One capture action, from the picture to the saved file or printed page.
+
+#include <cstdint>
+#include <string>
+
+#include "actions/ActionServices.h"
+#include "app/CaptureSettings.h"
+
+namespace kx {
+
+// Modifier bits of a hot key.
+inline constexpr std::int32_t kModAlt = 1;
+inline constexpr std::int32_t kModShift = 4;
+
+inline constexpr const char* kStoreFileName = "Dammy.bmp";
+
+// Captures the screen (or, with Alt in `mask`, the foreground window), then
+// saves it (with Shift, or always when the settings say so) or prints it, and
+// tells the user the outcome. Holds intKeyBusy at 1 throughout. An error that
+// ends the action early is shown in an error box.
+void RunCaptureAction(std::int32_t mask, CaptureSettings& settings, const std::string& programDir,
+                      ActionServices& services);
+
+}  // namespace kx

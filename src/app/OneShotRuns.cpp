@@ -1,0 +1,43 @@
+#include "app/OneShotRuns.h"
+
+#include "app/CommandGet.h"
+#include "app/LenientNumber.h"
+
+namespace kx {
+namespace {
+
+constexpr std::int32_t kAlt = 1;
+constexpr std::int32_t kShift = 4;
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+OneShotRequest PrepareStoreRun(CaptureSettings& settings) {
+  settings.booStore = true;
+  settings.intColors = 0;
+  return {kShift, 0};
+}
+
+OneShotRequest PrepareOptionRun(std::string_view kindValue, std::string_view commandLine,
+                                CaptureSettings& settings) {
+  OneShotRequest request;
+  if (RoundToInt16(ReadLenientNumber(kindValue)) == 2) request.mask += kShift;
+
+  const auto wait = RoundToInt16(ReadLenientNumber(CommandGet(commandLine, "/TIME=")));
+  if (wait && *wait >= 0 && *wait <= kLongestWaitSeconds) request.waitSeconds = *wait;
+
+  if (ReadLenientNumber(CommandGet(commandLine, "/ACTIVE=")) == 1.0) {
+    request.mask += kAlt;
+    if (request.waitSeconds == 0) request.waitSeconds = 1;
+  }
+
+  settings.strPrinter = std::string(TrimBlanks(CommandGet(commandLine, "/PRNT=")));
+  return request;
+}
+
+}  // namespace kx

@@ -1,0 +1,26 @@
+#pragma once
+// The two runs that take one capture and end: the store run and the option run.
+
+#include <cstdint>
+#include <string_view>
+
+#include "app/CaptureSettings.h"
+
+namespace kx {
+
+struct OneShotRequest {
+  std::int32_t mask = 0;          // modifier bits for the action: 1 Alt, 4 Shift
+  std::int32_t waitSeconds = 0;  // 0 to 20
+};
+
+inline constexpr std::int32_t kLongestWaitSeconds = 20;
+
+// Full colour into the store file: sets booStore and clears intColors.
+OneShotRequest PrepareStoreRun(CaptureSettings& settings);
+
+// Reads "/TIME=", "/ACTIVE=" and "/PRNT=" from the command line; the printer
+// named there (trimmed, possibly empty) replaces the settings' printer.
+OneShotRequest PrepareOptionRun(std::string_view kindValue, std::string_view commandLine,
+                                CaptureSettings& settings);
+
+}  // namespace kx

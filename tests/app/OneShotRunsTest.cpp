@@ -1,0 +1,71 @@
+#include "app/OneShotRuns.h"
+
+#include <gtest/gtest.h>
+
+namespace kx {
+namespace {
+
+OneShotRequest Option(std::string_view line, CaptureSettings& settings) {
+  const std::string_view key = "/KIND=";
+  const auto at = line.find(key);
+  const std::string_view rest = line.substr(at + key.size());
+  return PrepareOptionRun(rest.substr(0, rest.find('/')), line, settings);
+}
+
+TEST(StoreRun, SavesFullColourWithShift) {
+  CaptureSettings settings;
+  settings.intColors = 256;
+  const OneShotRequest request = PrepareStoreRun(settings);
+  EXPECT_EQ(request.mask, 4);
+  EXPECT_EQ(request.waitSeconds, 0);
+  EXPECT_TRUE(settings.booStore);
+  EXPECT_EQ(settings.intColors, 0);
+}
+
+TEST(OptionRun, KindTwoAddsShift) {
+  CaptureSettings settings;
+  EXPECT_EQ(Option("Kaptorix /KIND=2 ", settings).mask, 4);
+  EXPECT_EQ(Option("Kaptorix /KIND=2.4", settings).mask, 4);
+  EXPECT_EQ(Option("Kaptorix /KIND=1", settings).mask, 0);
+  EXPECT_EQ(Option("Kaptorix /KIND=x", settings).mask, 0);
+  EXPECT_EQ(Option("Kaptorix /KIND=99999", settings).mask, 0);
+}
+
+TEST(OptionRun, WaitsZeroToTwentySeconds) {
+  CaptureSettings settings;
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=3", settings).waitSeconds, 3);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=20", settings).waitSeconds, 20);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=2.5", settings).waitSeconds, 2);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=25", settings).waitSeconds, 0);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=-1", settings).waitSeconds, 0);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=1e9", settings).waitSeconds, 0);
+  EXPECT_EQ(Option("Kaptorix /KIND=2", settings).waitSeconds, 0);
+}
+
+TEST(OptionRun, ActiveExactlyOneAddsAltAndWaitsAtLeastASecond) {
+  CaptureSettings settings;
+  OneShotRequest request = Option("Kaptorix /KIND=2 /ACTIVE=1", settings);
+  EXPECT_EQ(request.mask, 5);
+  EXPECT_EQ(request.waitSeconds, 1);
+  request = Option("Kaptorix /KIND=1 /ACTIVE=1.0 /TIME=5", settings);
+  EXPECT_EQ(request.mask, 1);
+  EXPECT_EQ(request.waitSeconds, 5);
+  request = Option("Kaptorix /KIND=1 /ACTIVE=1 /TIME=25", settings);
+  EXPECT_EQ(request.waitSeconds, 1);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /ACTIVE=2", settings).mask, 4);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /ACTIVE=1.4", settings).mask, 4);
+}
+
+TEST(OptionRun, PrinterOptionAlwaysReplacesTheSettingsPrinter) {
+  CaptureSettings settings;
+  settings.strPrinter = "From settings";
+  Option("Kaptorix /KIND=1 /PRNT=  Office Laser  ", settings);
+  EXPECT_EQ(settings.strPrinter, "Office Laser");
+  Option("Kaptorix /KIND=1", settings);
+  EXPECT_EQ(settings.strPrinter, "");
+  Option("Kaptorix /KIND=1 /PRNT=   ", settings);
+  EXPECT_EQ(settings.strPrinter, "");
+}
+
+}  // namespace
+}  // namespace kx
