@@ -1,0 +1,33 @@
+#pragma once
+// A capture printed on one page of the chosen printer.
+
+#include <optional>
+#include <string>
+
+#include "actions/PrintDate.h"
+#include "actions/PrintErrorReporter.h"
+#include "actions/PrintParameters.h"
+#include "actions/PrinterBackend.h"
+#include "app/MessageText.h"
+
+namespace kx {
+
+enum class PrintOutcome {
+  Printed,          // the page was drawn and the job sent
+  Failed,           // a step failed: logged, the print-error notice shown, job aborted
+  PrinterNotFound,  // the named printer is not installed: nothing printed, nothing shown
+  NoPrinter,        // no printer installed, or none current and none named
+  NotSent,          // the page was drawn but the job could not be sent
+};
+
+// Chooses the printer named `printerName` (blanks around it removed; empty:
+// the current one), prints the picture with PrintPictureToFitPage, ends or
+// aborts the job, and makes the previous printer current again.
+PrintOutcome PrintSurface(PrinterBackend& printer, PrintErrorReporter& reporter,
+                          const PrintPicture& picture, const PrintParameters& parameters,
+                          const std::string& printerName, const LocalTime& now);
+
+// The error box for outcomes that nothing else has reported.
+std::optional<MessageText> PrintOutcomeMessage(PrintOutcome outcome);
+
+}  // namespace kx

@@ -1,0 +1,133 @@
+#pragma once
+// An in-memory printer and error reporter for the print-out's tests.
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "actions/PrintError.h"
+#include "actions/PrintErrorReporter.h"
+#include "actions/PrinterBackend.h"
+
+namespace kx::test {
+
+struct PaintCall {
+  float x = 0;
+  float y = 0;
+  double width = 0;
+  double height = 0;
+};
+
+struct PrintCall {
+  float x = 0;
+  float y = 0;
+  std::string text;
+};
+
+class FakePrinter final : public PrinterBackend {
+ public:
+  // Each text byte is this wide in drawing units.
+  static constexpr double kCharWidth = 100.0;
+
+  std::vector<std::string> InstalledPrinters() override {
+    Call("InstalledPrinters");
+    return installed;
+  }
+  std::string CurrentPrinter() override { return current < installed.size() ? installed[current] : ""; }
+  void SetCurrentPrinter(std::size_t index) override {
+    Call("SetCurrentPrinter");
+    current = index;
+    selections.push_back(index);
+  }
+  void SetQuality(std::int16_t quality) override {
+    Call("SetQuality");
+    if (refusedQualities.count(quality)) throw PrintError::RefusedSetting("PrintQuality");
+    qualities.push_back(quality);
+  }
+  void SetOrientation(std::int16_t value) override {
+    Call("SetOrientation");
+    orientations.push_back(value);
+  }
+  ScaleUnit ScaleMode() override { return scaleMode; }
+  double ScaleWidth() override {
+    Call("ScaleWidth");
+    return width;
+  }
+  double ScaleHeight() override { return height; }
+  float ScaleX(float value, ScaleUnit from, ScaleUnit to) override {
+    Call("ScaleX");
+    return ConvertLength(value, from, to);
+  }
+  float ScaleY(float value, ScaleUnit from, ScaleUnit to) override {
+    return ConvertLength(value, from, to);
+  }
+  void PaintPicture(const PrintPicture&, float x, float y, double w, double h) override {
+    Call("PaintPicture");
+    paints.push_back({x, y, w, h});
+    jobOpen = true;
+  }
+  void SetFontSize(double points) override {
+    Call("SetFontSize");
+    fontSizes.push_back(points);
+  }
+  double TextWidth(const std::string& text) override {
+    Call("TextWidth");
+    return kCharWidth * static_cast<double>(text.size());
+  }
+  void SetCurrentX(float x) override { currentX = x; }
+  void SetCurrentY(float y) override { currentY = y; }
+  void Print(const std::string& text) override {
+    Call("Print");
+    prints.push_back({currentX, currentY, text});
+  }
+  void EndDoc() override {
+    Call("EndDoc");
+    if (jobOpen) ++sentJobs;
+    jobOpen = false;
+  }
+  void KillDoc() override {
+    if (jobOpen) ++abortedJobs;
+    jobOpen = false;
+  }
+
+  // Throws a printer error at the `failOnCall`-th call (from 1) of `failOn`.
+  std::string failOn;
+  int failOnCall = 1;
+  bool failWithBadAlloc = false;
+
+  std::vector<std::string> installed{"PDF"};
+  std::size_t current = 0;
+  ScaleUnit scaleMode = ScaleUnit::Twips;
+  double width = 16000;
+  double height = 11000;
+  std::set<std::int16_t> refusedQualities;
+
+  std::vector<std::size_t> selections;
+  std::vector<std::int16_t> qualities;
+  std::vector<std::int16_t> orientations;
+  std::vector<PaintCall> paints;
+  std::vector<double> fontSizes;
+  std::vector<PrintCall> prints;
+  bool jobOpen = false;
+  int sentJobs = 0;
+  int abortedJobs = 0;
+
+ private:
+  void Call(const std::string& name) {
+    if (name != failOn || ++calls_ != failOnCall) return;
+    if (failWithBadAlloc) throw std::bad_alloc();
+    throw PrintError::PrinterCall(name);
+  }
+
+  int calls_ = 0;
+  float currentX = 0;
+  float currentY = 0;
+};
+
+class FakeReporter final : public PrintErrorReporter {
+ public:
+  void ReportPrintError(const std::string& record) override { records.push_back(record); }
+  std::vector<std::string> records;
+};
+
+}  // namespace kx::test

@@ -1,0 +1,317 @@
+#include "actions/PrintLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
+
+#include "FakePrinter.h"
+
+namespace kx {
+namespace {
+
+using test::FakePrinter;
+using test::FakeReporter;
+
+const Rgb32Image kPixels{2, 2, {0, 0, 0, 0}};
+const LocalTime kNow{2024, 1, 31, 9, 5};
+
+// 1024 x 768 pixels at 96 pixels per inch.
+PrintPicture Screen(const Rgb32Image& pixels = kPixels) { return {pixels, 27093, 20320}; }
+
+PrintParameters Defaults() { return {}; }
+
+struct LayoutRun {
+  FakePrinter printer;
+  FakeReporter reporter;
+  bool result = false;
+
+  explicit LayoutRun(const PrintParameters& parameters, const PrintPicture& picture = Screen(),
+               const std::function<void(FakePrinter&)>& prepare = {}) {
+    if (prepare) prepare(printer);
+    result = PrintPictureToFitPage(printer, picture, parameters, kNow, reporter);
+  }
+};
+
+std::string TrapLine(const std::string& record) {
+  const auto start = record.find("TrapNo=");
+  return record.substr(start, record.find("\r\n", start) - start);
+}
+
+TEST(PrintLayout, WorkedExampleAtFullSize) {
+  LayoutRun run(Defaults());
+  ASSERT_TRUE(run.result);
+  ASSERT_EQ(run.printer.paints.size(), 1u);
+  const test::PaintCall& paint = run.printer.paints[0];
+  EXPECT_NEAR(paint.x, 1133.9, 0.05);
+  EXPECT_NEAR(paint.y, 500.3, 0.05);
+  EXPECT_NEAR(paint.width, 13732.3, 0.05);
+  EXPECT_NEAR(paint.height, 10299.3, 0.05);
+  ASSERT_EQ(run.printer.prints.size(), 1u);
+  EXPECT_NEAR(run.printer.prints[0].y, 250.3, 0.05);
+  EXPECT_TRUE(run.reporter.records.empty());
+}
+
+TEST(PrintLayout, WorkedExampleAtHalfSizeStaysCentred) {
+  PrintParameters parameters = Defaults();
+  parameters.percent = 50;
+  LayoutRun run(parameters);
+  ASSERT_EQ(run.printer.paints.size(), 1u);
+  const test::PaintCall& paint = run.printer.paints[0];
+  EXPECT_NEAR(paint.x, 4566.9, 0.05);
+  EXPECT_NEAR(paint.y, 3075.2, 0.05);
+  EXPECT_NEAR(paint.width, 6866.1, 0.05);
+  EXPECT_NEAR(paint.height, 5149.7, 0.05);
+  ASSERT_EQ(run.printer.prints.size(), 1u);
+  EXPECT_NEAR(run.printer.prints[0].y, 2825.2, 0.05);
+}
+
+TEST(PrintLayout, PictureAsWideAsTheAreaFitsByWidthWithNoOffsets) {
+  // Drawing units are HIMETRIC here, so the area is exactly 10000 x 17189 and
+  // the picture has the same ratio; a fit by height would come out a hair off.
+  PrintParameters parameters = Defaults();
+  parameters.marginLeft = parameters.marginRight = 0;
+  Rgb32Image pixels = kPixels;
+  LayoutRun run(parameters, PrintPicture{pixels, 10000, 17189}, [](FakePrinter& printer) {
+    printer.scaleMode = ScaleUnit::Himetric;
+    printer.width = 10000;
+    printer.height = 17189 + 300;
+  });
+  ASSERT_EQ(run.printer.paints.size(), 1u);
+  EXPECT_EQ(run.printer.paints[0].x, 0.0f);
+  EXPECT_EQ(run.printer.paints[0].y, 300.0f);
+  EXPECT_EQ(run.printer.paints[0].width, 10000.0);
+  EXPECT_EQ(run.printer.paints[0].height, 17189.0);
+}
+
+TEST(PrintLayout, TallPictureFitsByHeightAndIsCentredAcross) {
+  PrintParameters parameters = Defaults();
+  parameters.marginLeft = parameters.marginRight = 0;
+  Rgb32Image pixels = kPixels;
+  // Area 20000 x 10000 HIMETRIC; a square picture becomes 10000 x 10000.
+  LayoutRun run(parameters, PrintPicture{pixels, 500, 500}, [](FakePrinter& printer) {
+    printer.scaleMode = ScaleUnit::Himetric;
+    printer.width = 20000;
+    printer.height = 10300;
+  });
+  ASSERT_EQ(run.printer.paints.size(), 1u);
+  EXPECT_FLOAT_EQ(run.printer.paints[0].x, 5000.0f);
+  EXPECT_FLOAT_EQ(run.printer.paints[0].y, 300.0f);
+  EXPECT_DOUBLE_EQ(run.printer.paints[0].width, 10000.0);
+  EXPECT_DOUBLE_EQ(run.printer.paints[0].height, 10000.0);
+}
+
+TEST(PrintLayout, MarginsAreMillimetresAndTheTopOneAddsToTheHeadingRoom) {
+  PrintParameters parameters = Defaults();
+  parameters.marginLeft = 10;
+  parameters.marginRight = 30;
+  parameters.marginTop = 5;
+  parameters.marginBottom = 15;
+  Rgb32Image pixels = kPixels;
+  // A picture far wider than the area: width fit, centred vertically.
+  LayoutRun run(parameters, PrintPicture{pixels, 100000, 1000});
+  ASSERT_EQ(run.printer.paints.size(), 1u);
+  const double mm = 1440.0 / 25.4;
+  EXPECT_NEAR(run.printer.paints[0].x, 10 * mm, 0.01);
+  EXPECT_NEAR(run.printer.paints[0].width, 16000 - 40 * mm, 0.01);
+  const double areaTop = 5 * mm + 300;
+  const double areaHeight = 11000 - areaTop - 15 * mm;
+  EXPECT_NEAR(run.printer.paints[0].y + run.printer.paints[0].height / 2,
+              areaTop + areaHeight / 2, 0.01);
+}
+
+TEST(PrintLayout, LayoutZeroCentresTheHeadingBetweenTheMargins) {
+  PrintParameters parameters = Defaults();
+  parameters.headerText = "ABCD";
+  parameters.marginLeft = 10;
+  parameters.marginRight = 30;
+  LayoutRun run(parameters);
+  ASSERT_EQ(run.printer.prints.size(), 1u);
+  const double mm = 1440.0 / 25.4;
+  EXPECT_EQ(run.printer.prints[0].text, "ABCD");
+  EXPECT_NEAR(run.printer.prints[0].x, (16000 - 400 + 10 * mm - 30 * mm) / 2, 0.01);
+  EXPECT_NEAR(run.printer.prints[0].y, run.printer.paints[0].y - 250, 0.01);
+  EXPECT_EQ(run.printer.fontSizes, std::vector<double>{9.0});
+}
+
+TEST(PrintLayout, LayoutZeroWithDatePutsTheDateRightAlignedOnTheSameLine) {
+  PrintParameters parameters = Defaults();
+  parameters.headerText = "見出し";
+  parameters.printDate = 1;
+  parameters.percent = 50;
+  LayoutRun run(parameters);
+  ASSERT_EQ(run.printer.prints.size(), 2u);
+  const test::PaintCall& paint = run.printer.paints[0];
+  const test::PrintCall& date = run.printer.prints[1];
+  EXPECT_EQ(run.printer.prints[0].text, "見出し");
+  EXPECT_EQ(date.text, "2024/01/31 09:05");
+  EXPECT_NEAR(date.x, paint.x + paint.width - 16 * FakePrinter::kCharWidth - 50, 0.01);
+  EXPECT_EQ(date.y, run.printer.prints[0].y);
+}
+
+TEST(PrintLayout, LayoutOneIsOneRightAlignedLine) {
+  PrintParameters parameters = Defaults();
+  parameters.headerLayout = 1;
+  for (const auto& [text, date, line] :
+       std::vector<std::tuple<std::string, std::int16_t, std::string>>{
+           {"Title", 1, "Title 2024/01/31 09:05"},
+           {"", 1, " 2024/01/31 09:05"},
+           {"Title", 0, "Title"},
+           {"Title", 2, "Title"}}) {
+    parameters.headerText = text;
+    parameters.printDate = date;
+    LayoutRun run(parameters);
+    ASSERT_EQ(run.printer.prints.size(), 1u) << line;
+    const test::PaintCall& paint = run.printer.paints[0];
+    EXPECT_EQ(run.printer.prints[0].text, line);
+    EXPECT_NEAR(run.printer.prints[0].x,
+                paint.x + paint.width - FakePrinter::kCharWidth * static_cast<double>(line.size()) - 50, 0.01);
+    EXPECT_NEAR(run.printer.prints[0].y, paint.y - 250, 0.01);
+  }
+}
+
+TEST(PrintLayout, OtherLayoutsPrintNoText) {
+  for (const std::int16_t layout : std::vector<std::int16_t>{2, -1, 3}) {
+    for (const std::int16_t date : std::vector<std::int16_t>{0, 1}) {
+      PrintParameters parameters = Defaults();
+      parameters.headerText = "Title";
+      parameters.headerLayout = layout;
+      parameters.printDate = date;
+      LayoutRun run(parameters);
+      EXPECT_TRUE(run.result);
+      EXPECT_EQ(run.printer.paints.size(), 1u);
+      EXPECT_TRUE(run.printer.prints.empty()) << layout << " " << date;
+    }
+  }
+}
+
+TEST(PrintLayout, QualityAndOrientationGoToThePrinter) {
+  struct Case {
+    std::int16_t quality;
+    std::vector<std::int16_t> set;
+  };
+  for (const Case& c : {Case{0, {-1}}, Case{2, {-3, -4}}, Case{1, {}}, Case{3, {}},
+                        Case{-1, {}}}) {
+    PrintParameters parameters = Defaults();
+    parameters.quality = c.quality;
+    LayoutRun run(parameters);
+    EXPECT_EQ(run.printer.qualities, c.set) << c.quality;
+  }
+  for (const std::int16_t orientation : std::vector<std::int16_t>{1, 2}) {
+    PrintParameters parameters = Defaults();
+    parameters.orientation = orientation;
+    LayoutRun run(parameters);
+    EXPECT_EQ(run.printer.orientations, std::vector<std::int16_t>{orientation});
+  }
+}
+
+TEST(PrintLayout, RefusedQualityIsIgnored) {
+  PrintParameters parameters = Defaults();
+  parameters.quality = 2;
+  LayoutRun highRefused(parameters, Screen(), [](FakePrinter& p) { p.refusedQualities = {-4}; });
+  EXPECT_TRUE(highRefused.result);
+  EXPECT_EQ(highRefused.printer.qualities, std::vector<std::int16_t>{-3});
+  EXPECT_TRUE(highRefused.reporter.records.empty());
+
+  parameters.quality = 0;
+  LayoutRun draftRefused(parameters, Screen(), [](FakePrinter& p) { p.refusedQualities = {-1}; });
+  EXPECT_TRUE(draftRefused.result);
+  EXPECT_TRUE(draftRefused.reporter.records.empty());
+}
+
+TEST(PrintLayout, ZeroHeightPictureFailsAtStepFour) {
+  Rgb32Image pixels = kPixels;
+  LayoutRun run(Defaults(), PrintPicture{pixels, 27093, 0});
+  EXPECT_FALSE(run.result);
+  EXPECT_TRUE(run.printer.paints.empty());
+  ASSERT_EQ(run.reporter.records.size(), 1u);
+  EXPECT_EQ(TrapLine(run.reporter.records[0]), "TrapNo=4");
+  EXPECT_NE(run.reporter.records[0].find("\r\nErr.Number=11\r\n"), std::string::npos);
+}
+
+TEST(PrintLayout, MarginsLeavingNoAreaFailAtStepFiveBeforeDrawing) {
+  struct Case {
+    std::int16_t left, right, top, bottom;
+  };
+  // 16000 x 11000 twips is about 282 x 194 mm.
+  for (const Case& c : {Case{142, 141, 0, 0}, Case{200, 100, 0, 0}, Case{0, 0, 100, 89},
+                        Case{0, 0, 0, 250}, Case{-5, 300, 0, 0}}) {
+    PrintParameters parameters = Defaults();
+    parameters.marginLeft = c.left;
+    parameters.marginRight = c.right;
+    parameters.marginTop = c.top;
+    parameters.marginBottom = c.bottom;
+    LayoutRun run(parameters);
+    EXPECT_FALSE(run.result);
+    EXPECT_TRUE(run.printer.paints.empty());
+    ASSERT_EQ(run.reporter.records.size(), 1u);
+    EXPECT_EQ(TrapLine(run.reporter.records[0]), "TrapNo=5") << c.left << " " << c.bottom;
+  }
+}
+
+TEST(PrintLayout, EachFailingStepIsLoggedWithItsNumber) {
+  struct Case {
+    std::int16_t layout;
+    std::int16_t date;
+    const char* call;
+    int nth;
+    const char* trap;
+  };
+  for (const Case& c : {
+           Case{0, 0, "SetOrientation", 1, "TrapNo=2"},
+           Case{0, 0, "ScaleX", 1, "TrapNo=3"},
+           Case{0, 0, "ScaleWidth", 1, "TrapNo=5"},
+           Case{0, 0, "ScaleX", 5, "TrapNo=7"},
+           Case{0, 0, "PaintPicture", 1, "TrapNo=9"},
+           Case{0, 0, "SetFontSize", 1, "TrapNo=10"},
+           Case{0, 0, "TextWidth", 1, "TrapNo=11"},
+           Case{0, 0, "Print", 1, "TrapNo=12"},
+           Case{0, 1, "TextWidth", 2, "TrapNo=13"},
+           Case{0, 1, "Print", 2, "TrapNo=14"},
+           Case{1, 1, "TextWidth", 1, "TrapNo=15"},
+           Case{1, 0, "Print", 1, "TrapNo=15"},
+       }) {
+    PrintParameters parameters = Defaults();
+    parameters.headerLayout = c.layout;
+    parameters.printDate = c.date;
+    LayoutRun run(parameters, Screen(), [&](FakePrinter& p) {
+      p.failOn = c.call;
+      p.failOnCall = c.nth;
+    });
+    EXPECT_FALSE(run.result) << c.call;
+    ASSERT_EQ(run.reporter.records.size(), 1u) << c.call;
+    EXPECT_EQ(TrapLine(run.reporter.records[0]), c.trap) << c.call << " #" << c.nth;
+    EXPECT_NE(run.reporter.records[0].find("Err.Number=482\r\nErr.Description=プリンタ エラーです。(" +
+                                           std::string(c.call) + ")\r\n"),
+              std::string::npos);
+  }
+}
+
+TEST(PrintLayout, OutOfMemoryIsLoggedLikeAnyOtherFailure) {
+  LayoutRun run(Defaults(), Screen(), [](FakePrinter& p) {
+    p.failOn = "PaintPicture";
+    p.failWithBadAlloc = true;
+  });
+  EXPECT_FALSE(run.result);
+  ASSERT_EQ(run.reporter.records.size(), 1u);
+  EXPECT_EQ(TrapLine(run.reporter.records[0]), "TrapNo=9");
+  EXPECT_NE(run.reporter.records[0].find("Err.Number=7\r\n"), std::string::npos);
+}
+
+TEST(PrintDate, IsYearMonthDayHourMinuteWithLeadingZeros) {
+  EXPECT_EQ(FormatPrintDate({2024, 1, 31, 9, 5}), "2024/01/31 09:05");
+  EXPECT_EQ(FormatPrintDate({1999, 12, 1, 23, 59}), "1999/12/01 23:59");
+  EXPECT_EQ(FormatPrintDate({2030, 6, 15, 0, 0}), "2030/06/15 00:00");
+}
+
+TEST(ScaleUnits, ConvertBetweenMillimetresTwipsAndHimetric) {
+  EXPECT_NEAR(ConvertLength(20, ScaleUnit::Millimetres, ScaleUnit::Twips), 1133.858, 0.001);
+  EXPECT_FLOAT_EQ(ConvertLength(1440, ScaleUnit::Twips, ScaleUnit::Himetric), 2540.0f);
+  EXPECT_FLOAT_EQ(ConvertLength(2540, ScaleUnit::Himetric, ScaleUnit::Millimetres), 25.4f);
+  EXPECT_FLOAT_EQ(ConvertLength(-5, ScaleUnit::Millimetres, ScaleUnit::Himetric), -500.0f);
+  EXPECT_THROW(ConvertLength(3e38f, ScaleUnit::Millimetres, ScaleUnit::Twips), PrintError);
+  EXPECT_THROW(ToSingle(1e300), PrintError);
+}
+
+}  // namespace
+}  // namespace kx

@@ -1,0 +1,121 @@
+#include "actions/PrintOut.h"
+
+#include <gtest/gtest.h>
+
+#include "FakePrinter.h"
+
+namespace kx {
+namespace {
+
+using test::FakePrinter;
+using test::FakeReporter;
+
+const Rgb32Image kPixels{2, 2, {0, 0, 0, 0}};
+const LocalTime kNow{2024, 1, 31, 9, 5};
+
+struct PrintJob {
+  FakePrinter printer;
+  FakeReporter reporter;
+  PrintParameters parameters;
+  double pictureHeight = 20320;
+
+  PrintOutcome Print(const std::string& printerName) {
+    return PrintSurface(printer, reporter, PrintPicture{kPixels, 27093, pictureHeight}, parameters,
+                        printerName, kNow);
+  }
+};
+
+TEST(PrintSurface, PrintsOnTheCurrentPrinterWhenNoneIsNamed) {
+  PrintJob job;
+  job.printer.installed = {"Laser", "PDF"};
+  job.printer.current = 1;
+  EXPECT_EQ(job.Print(""), PrintOutcome::Printed);
+  EXPECT_EQ(job.printer.sentJobs, 1);
+  EXPECT_EQ(job.printer.paints.size(), 1u);
+  EXPECT_EQ(job.printer.current, 1u);
+  EXPECT_TRUE(job.reporter.records.empty());
+}
+
+TEST(PrintSurface, NamedPrinterIsFoundByItsTrimmedNameAndThePreviousOneRestored) {
+  PrintJob job;
+  job.printer.installed = {"Laser", "PDF", "Ink Jet"};
+  job.printer.current = 1;
+  EXPECT_EQ(job.Print("  Ink Jet  "), PrintOutcome::Printed);
+  EXPECT_EQ(job.printer.selections, (std::vector<std::size_t>{2, 1}));
+  EXPECT_EQ(job.printer.current, 1u);
+  EXPECT_EQ(job.printer.sentJobs, 1);
+}
+
+TEST(PrintSurface, TheLastOfPrintersWithTheSameNameIsUsedAndTheFirstRestored) {
+  PrintJob job;
+  job.printer.installed = {"A", "B", "A"};
+  job.printer.current = 0;
+  EXPECT_EQ(job.Print("A"), PrintOutcome::Printed);
+  EXPECT_EQ(job.printer.selections, (std::vector<std::size_t>{0, 2, 0}));
+}
+
+TEST(PrintSurface, UnknownOrDifferentlyCasedNamePrintsAndLogsNothing) {
+  for (const char* name : {"pdf", "Laser2", "La ser", "\tPDF"}) {
+    PrintJob job;
+    job.printer.installed = {"Laser", "PDF"};
+    EXPECT_EQ(job.Print(name), PrintOutcome::PrinterNotFound) << name;
+    EXPECT_TRUE(job.printer.paints.empty());
+    EXPECT_TRUE(job.printer.orientations.empty());
+    EXPECT_EQ(job.printer.sentJobs + job.printer.abortedJobs, 0);
+    EXPECT_TRUE(job.reporter.records.empty());
+    EXPECT_EQ(job.printer.current, 0u);
+    EXPECT_FALSE(PrintOutcomeMessage(PrintOutcome::PrinterNotFound));
+  }
+}
+
+TEST(PrintSurface, FailedPrintOutIsLoggedOnceAndItsJobAborted) {
+  PrintJob job;
+  job.printer.failOn = "Print";
+  EXPECT_EQ(job.Print(""), PrintOutcome::Failed);
+  EXPECT_EQ(job.printer.abortedJobs, 1);
+  EXPECT_EQ(job.printer.sentJobs, 0);
+  EXPECT_EQ(job.reporter.records.size(), 1u);
+  EXPECT_FALSE(PrintOutcomeMessage(PrintOutcome::Failed));
+}
+
+TEST(PrintSurface, ZeroHeightPictureIsLoggedAsStepFourAndNothingIsSent) {
+  PrintJob job;
+  job.pictureHeight = 0;
+  EXPECT_EQ(job.Print(""), PrintOutcome::Failed);
+  ASSERT_EQ(job.reporter.records.size(), 1u);
+  EXPECT_NE(job.reporter.records[0].find("\r\nTrapNo=4\r\n"), std::string::npos);
+  EXPECT_EQ(job.printer.sentJobs, 0);
+}
+
+TEST(PrintSurface, NoPrinterAtAllIsAClearFailure) {
+  PrintJob none;
+  none.printer.installed.clear();
+  EXPECT_EQ(none.Print(""), PrintOutcome::NoPrinter);
+  EXPECT_EQ(none.Print("PDF"), PrintOutcome::NoPrinter);
+  EXPECT_TRUE(none.printer.paints.empty());
+
+  PrintJob noCurrent;
+  noCurrent.printer.current = 5;  // printers installed, none current
+  EXPECT_EQ(noCurrent.Print(" "), PrintOutcome::NoPrinter);
+  EXPECT_TRUE(noCurrent.printer.paints.empty());
+  EXPECT_EQ(noCurrent.Print("PDF"), PrintOutcome::Printed);
+
+  const auto message = PrintOutcomeMessage(PrintOutcome::NoPrinter);
+  ASSERT_TRUE(message);
+  EXPECT_EQ(message->title, "エラー");
+  EXPECT_FALSE(message->text.empty());
+}
+
+TEST(PrintSurface, JobThatCannotBeSentIsNotReportedAsPrinted) {
+  PrintJob job;
+  job.printer.installed = {"Laser", "PDF"};
+  job.printer.failOn = "EndDoc";
+  EXPECT_EQ(job.Print("Laser"), PrintOutcome::NotSent);
+  EXPECT_EQ(job.printer.abortedJobs, 1);
+  EXPECT_EQ(job.printer.current, 0u);
+  EXPECT_TRUE(job.reporter.records.empty());
+  ASSERT_TRUE(PrintOutcomeMessage(PrintOutcome::NotSent));
+}
+
+}  // namespace
+}  // namespace kx
