@@ -7,15 +7,9 @@
 #include <string>
 
 #include "app/CaptureSettings.h"
+#include "capture/AtomicSave.h"
 
 namespace kx {
-
-enum class SaveMode {
-  ReplaceExisting,  // the store file
-  CreateNew,        // numbered files: never overwrite
-};
-
-enum class SaveResult { Saved, NameTaken, Failed };
 
 // A failure that ends an action early; its text is shown in an error box.
 class ActionError : public std::runtime_error {
