@@ -1,0 +1,17 @@
+#pragma once
+// The window procedure that every hooked window is given.
+
+#include <cstdint>
+
+#include "hotkey/KeyBusy.h"
+#include "hotkey/WindowServices.h"
+
+namespace kx {
+
+// While intKeyBusy is set, every message is answered with 0 and goes nowhere.
+// Otherwise the window's hook object handles it; a hooked window that has lost
+// its hook object gets the system's default handling.
+std::intptr_t HookWindowProc(WindowServices& services, WindowHandle hWnd, std::uint32_t uMsg,
+                             std::uintptr_t wParam, std::intptr_t lParam);
+
+}  // namespace kx

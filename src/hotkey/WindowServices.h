@@ -1,0 +1,52 @@
+#pragma once
+// What the window message hook needs from the window system.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kx {
+
+// Window handles, window procedures and object addresses are pointer-sized.
+using WindowHandle = std::intptr_t;
+using ProcedureAddress = std::intptr_t;
+
+// The header that a WM_NOTIFY message points to.
+struct NotifyHeader {
+  WindowHandle hwndFrom = 0;
+  std::uintptr_t idFrom = 0;
+  std::uint32_t code = 0;
+};
+
+inline constexpr std::uint32_t kWmNotify = 0x004E;
+inline constexpr std::uint32_t kWmCommand = 0x0111;
+inline constexpr std::uint32_t kWmHotKey = 0x0312;
+
+class WindowServices {
+ public:
+  virtual ~WindowServices() = default;
+
+  // Makes HookWindowProc the window's procedure; gives the procedure it
+  // replaced, or 0 when the window's procedure could not be replaced.
+  virtual ProcedureAddress InstallHookProcedure(WindowHandle window) = 0;
+  // Makes `procedure` the window's procedure again.
+  virtual void RestoreProcedure(WindowHandle window, ProcedureAddress procedure) = 0;
+
+  virtual bool SetProperty(WindowHandle window, const std::string& name, std::intptr_t value) = 0;
+  // The property's value, or 0 when the window has none of that name.
+  virtual std::intptr_t GetProperty(WindowHandle window, const std::string& name) = 0;
+  virtual void RemoveProperty(WindowHandle window, const std::string& name) = 0;
+
+  // Hands a message to a window procedure and gives its result.
+  virtual std::intptr_t CallProcedure(ProcedureAddress procedure, WindowHandle window,
+                                      std::uint32_t uMsg, std::uintptr_t wParam,
+                                      std::intptr_t lParam) = 0;
+  // The system's default handling, for a hooked window that lost its hook object.
+  virtual std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t uMsg,
+                                             std::uintptr_t wParam, std::intptr_t lParam) = 0;
+
+  // The header a WM_NOTIFY's lParam points to; nothing for a null lParam.
+  virtual std::optional<NotifyHeader> ReadNotifyHeader(std::intptr_t lParam) = 0;
+};
+
+}  // namespace kx
