@@ -1,0 +1,187 @@
+#include "hotkey/clsHotKey.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "FakeHotKeySystem.h"
+#include "FakeWindowSystem.h"
+#include "hotkey/OverflowError.h"
+
+namespace kx {
+namespace {
+
+using test::FakeAtomTable;
+using test::FakeHotKeyService;
+using test::FakeWindowSystem;
+using test::Press;
+using Registration = FakeHotKeyService::Registration;
+
+constexpr WindowHandle kWindow = 4242;
+constexpr std::int32_t kPrintScreen = 44;
+
+std::uintptr_t HotKeyWParam(std::int32_t id) {
+  return static_cast<std::uintptr_t>(static_cast<std::intptr_t>(id));
+}
+
+class HotKeyTest : public ::testing::Test {
+ protected:
+  std::intptr_t Press(const std::string& name, std::intptr_t lParam) {
+    return windows.Send(kWindow, kWmHotKey, HotKeyWParam(HotKeyId(atoms.Find(name))), lParam);
+  }
+
+  FakeWindowSystem windows;
+  FakeAtomTable atoms;
+  FakeHotKeyService hotKeys;
+  test::RecordingHandler handler;
+  std::unique_ptr<clsHotKey> registry =
+      std::make_unique<clsHotKey>(windows, atoms, hotKeys, handler);
+};
+
+TEST(HotKeyId, IsTheAtomAsASignedWord) {
+  EXPECT_EQ(HotKeyId(0xC123), static_cast<std::int32_t>(0xFFFFC123U));
+  EXPECT_EQ(HotKeyId(0xC000), -16384);
+  EXPECT_EQ(HotKeyId(0xFFFF), -1);
+  EXPECT_EQ(HotKeyId(0x0123), 0x123);
+}
+
+TEST_F(HotKeyTest, NothingRegistersBeforeTheTargetWindow) {
+  EXPECT_FALSE(registry->mAddHotKey("Kaptorix_11", kPrintScreen, 0));
+  EXPECT_TRUE(atoms.atoms.empty());
+  EXPECT_TRUE(hotKeys.registrations.empty());
+  EXPECT_EQ(registry->pTarget(), 0);
+}
+
+TEST_F(HotKeyTest, TargetIsSetOnceAndHooksTheWindow) {
+  registry->pTarget(kWindow);
+  registry->pTarget(kWindow + 1);
+  EXPECT_EQ(registry->pTarget(), kWindow);
+  EXPECT_TRUE(windows.HasProperty(kWindow));
+  EXPECT_EQ(windows.ProcedureOf(kWindow), FakeWindowSystem::kHookProcedure);
+  EXPECT_FALSE(windows.HasProperty(kWindow + 1));
+}
+
+TEST_F(HotKeyTest, RegistersUnderItsAtomAsIdentifier) {
+  registry->pTarget(kWindow);
+  EXPECT_TRUE(registry->mAddHotKey("Kaptorix_11", kPrintScreen, kModShift));
+  EXPECT_EQ(atoms.Find("Kaptorix_11"), 0xC123);
+  EXPECT_EQ(hotKeys.registrations,
+            (std::vector<Registration>{
+                {kWindow, static_cast<std::int32_t>(0xFFFFC123U), kModShift, kPrintScreen}}));
+}
+
+TEST_F(HotKeyTest, ExistingAtomRefusesTheNameWithoutTouchingIt) {
+  registry->pTarget(kWindow);
+  const Atom foreign = atoms.Add("Kaptorix_22");
+  EXPECT_FALSE(registry->mAddHotKey("Kaptorix_22", kPrintScreen, 0));
+  EXPECT_EQ(atoms.atoms.at(foreign).uses, 1);
+  EXPECT_TRUE(hotKeys.registrations.empty());
+
+  ASSERT_TRUE(registry->mAddHotKey("Kaptorix_11", kPrintScreen, 0));
+  EXPECT_FALSE(registry->mAddHotKey("Kaptorix_11", kPrintScreen, kModAlt));
+  EXPECT_EQ(atoms.atoms.at(atoms.Find("Kaptorix_11")).uses, 1);
+  EXPECT_EQ(hotKeys.registrations.size(), 1U);
+}
+
+TEST_F(HotKeyTest, EveryFailureLeavesNoAtomOfItsOwn) {
+  registry->pTarget(kWindow);
+  atoms.refuseAdd = true;
+  EXPECT_FALSE(registry->mAddHotKey("Kaptorix_11", kPrintScreen, 0));
+  EXPECT_TRUE(hotKeys.registrations.empty());
+
+  atoms.refuseAdd = false;
+  hotKeys.refused.insert({kModAlt, kPrintScreen});
+  EXPECT_FALSE(registry->mAddHotKey("Kaptorix_33", kPrintScreen, kModAlt));
+  EXPECT_TRUE(atoms.atoms.empty());
+  EXPECT_FALSE(registry->mDeleteHotKey("Kaptorix_33"));  // never entered the list
+}
+
+TEST_F(HotKeyTest, DeleteUnregistersAndRemovesOneName) {
+  registry->pTarget(kWindow);
+  registry->mAddHotKey("A", kPrintScreen, 0);
+  registry->mAddHotKey("B", kPrintScreen, kModShift);
+  const std::int32_t idOfB = HotKeyId(atoms.Find("B"));
+
+  EXPECT_TRUE(registry->mDeleteHotKey("A"));
+  EXPECT_EQ(atoms.Find("A"), 0);
+  EXPECT_EQ(hotKeys.registrations,
+            (std::vector<Registration>{{kWindow, idOfB, kModShift, kPrintScreen}}));
+  EXPECT_FALSE(registry->mDeleteHotKey("A"));
+  EXPECT_FALSE(registry->mDeleteHotKey("b"));
+  EXPECT_FALSE(registry->mDeleteHotKey("Never"));
+}
+
+TEST_F(HotKeyTest, DeleteOfAKeyWhoseAtomIsGoneChangesNothing) {
+  registry->pTarget(kWindow);
+  registry->mAddHotKey("A", kPrintScreen, 0);
+  atoms.Delete(atoms.Find("A"));
+  EXPECT_FALSE(registry->mDeleteHotKey("A"));
+  EXPECT_EQ(hotKeys.registrations.size(), 1U);
+}
+
+TEST_F(HotKeyTest, PressRaisesHotKeyAndReachesThePreviousProcedure) {
+  registry->pTarget(kWindow);
+  registry->mAddHotKey("Kaptorix_11", kPrintScreen, 0);
+  registry->mAddHotKey("Kaptorix_44", kPrintScreen, kModShift | kModAlt);
+
+  Press("Kaptorix_11", 0x002C0000);
+  Press("Kaptorix_44", 0x002C0005);
+  EXPECT_EQ(handler.presses, (std::vector<test::Press>{{"Kaptorix_11", 0, kPrintScreen},
+                                                       {"Kaptorix_44", 5, kPrintScreen}}));
+  ASSERT_EQ(windows.delivered.size(), 2U);
+  EXPECT_EQ(windows.delivered[1].uMsg, kWmHotKey);
+  EXPECT_EQ(windows.delivered[1].lParam, 0x002C0005);
+}
+
+TEST_F(HotKeyTest, AnyNamedAtomRaisesTheEventAndNothingElseDoes) {
+  registry->pTarget(kWindow);
+  atoms.Add("Elsewhere");
+  Press("Elsewhere", 0x00410002);
+  windows.Send(kWindow, kWmHotKey, HotKeyWParam(HotKeyId(0xC999)), 0x002C0000);
+  windows.Send(kWindow, 0x0400, HotKeyWParam(HotKeyId(atoms.Find("Elsewhere"))), 0x002C0000);
+  EXPECT_EQ(handler.presses, (std::vector<test::Press>{{"Elsewhere", 2, 0x41}}));
+  EXPECT_EQ(windows.delivered.size(), 3U);
+}
+
+TEST_F(HotKeyTest, IdentifierBeyondSixteenBitsRaisesNothing) {
+  registry->pTarget(kWindow);
+  registry->mAddHotKey("Kaptorix_11", kPrintScreen, 0);
+  windows.Send(kWindow, kWmHotKey, 0xC123, 0x002C0000);
+  EXPECT_TRUE(handler.presses.empty());
+  EXPECT_EQ(windows.delivered.size(), 1U);
+
+  WindowHandle hWnd = kWindow;
+  std::uint32_t uMsg = kWmHotKey;
+  std::uintptr_t wParam = 0xC123;
+  std::intptr_t lParam = 0x002C0000;
+  bool booReturn = false;
+  EXPECT_THROW(registry->CallBackWindow(hWnd, uMsg, wParam, lParam, booReturn), OverflowError);
+}
+
+TEST_F(HotKeyTest, KeyNameComesBackWithAtMost55Characters) {
+  registry->pTarget(kWindow);
+  const std::string longName(60, 'k');
+  ASSERT_TRUE(registry->mAddHotKey(longName, kPrintScreen, 0));
+  Press(longName, 0x002C0000);
+  ASSERT_EQ(handler.presses.size(), 1U);
+  EXPECT_EQ(handler.presses[0].key, std::string(55, 'k'));
+}
+
+TEST_F(HotKeyTest, ReleaseUnhooksFirstThenUnregistersEveryKey) {
+  registry->pTarget(kWindow);
+  ASSERT_TRUE(registry->mAddHotKey("K1", kPrintScreen, 0));
+  ASSERT_TRUE(registry->mAddHotKey("K2", kPrintScreen, kModShift));
+  ASSERT_TRUE(registry->mAddHotKey("K3", kPrintScreen, kModAlt));
+  std::vector<ProcedureAddress> procedureAtUnregister;
+  hotKeys.onUnregister = [&] { procedureAtUnregister.push_back(windows.ProcedureOf(kWindow)); };
+
+  registry.reset();
+  EXPECT_EQ(procedureAtUnregister,
+            std::vector<ProcedureAddress>(3, FakeWindowSystem::kOwnProcedure));
+  EXPECT_FALSE(windows.HasProperty(kWindow));
+  EXPECT_TRUE(hotKeys.registrations.empty());
+  EXPECT_TRUE(atoms.atoms.empty());
+}
+
+}  // namespace
+}  // namespace kx
