@@ -1,0 +1,17 @@
+#pragma once
+// The global atom table through GlobalFindAtomW, GlobalAddAtomW,
+// GlobalDeleteAtom and GlobalGetAtomNameW.
+
+#include "hotkey/AtomTable.h"
+
+namespace kx::win {
+
+class Win32AtomTable final : public AtomTable {
+ public:
+  Atom Find(const std::string& name) override;
+  Atom Add(const std::string& name) override;
+  void Delete(Atom atom) override;
+  std::string NameOf(Atom atom, int capacity) override;
+};
+
+}  // namespace kx::win

@@ -1,0 +1,88 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "TestWindow.h"
+#include "hotkey/KeyBusy.h"
+#include "hotkey/clsMessage.h"
+#include "hotkey/win32/Win32WindowServices.h"
+#include "win32/Strconv.h"
+
+namespace kx::win {
+namespace {
+
+using test::TestWindow;
+
+class Target final : public MessageTarget {
+ public:
+  std::intptr_t CallBackWindow(WindowHandle&, std::uint32_t& uMsg, std::uintptr_t&,
+                               std::intptr_t& lParam, bool& booReturn) override {
+    received.push_back(uMsg);
+    if (uMsg == WM_USER + 1) {
+      booReturn = true;
+      return 77;
+    }
+    if (uMsg == WM_USER + 2) lParam = 9;
+    return 0;
+  }
+  std::vector<std::uint32_t> received;
+};
+
+HANDLE PropertyOf(const TestWindow& window) {
+  const std::string name = std::to_string(ToWindowHandle(window.get()));
+  return ::GetPropW(window.get(), Utf8ToWide(name).c_str());
+}
+
+TEST(Win32Hook, SubclassesTheRealWindowUntilTheLastTargetLeaves) {
+  TestWindow window;
+  Win32WindowServices services;
+  const WindowHandle handle = ToWindowHandle(window.get());
+  Target target;
+  ASSERT_TRUE(clsMessage::Create(services)->AddMessage(target, handle, true));
+  EXPECT_NE(window.CurrentProcedure(), TestWindow::OwnProcedure());
+  EXPECT_NE(PropertyOf(window), nullptr);
+
+  EXPECT_EQ(::SendMessageW(window.get(), WM_USER + 1, 0, 0), 77);
+  EXPECT_TRUE(window.Seen(WM_USER + 1).empty());
+  EXPECT_EQ(::SendMessageW(window.get(), WM_USER + 2, 5, 6), TestWindow::kOwnResult);
+  ASSERT_EQ(window.Seen(WM_USER + 2).size(), 1U);
+  EXPECT_EQ(window.Seen(WM_USER + 2)[0].wParam, 5U);
+  EXPECT_EQ(window.Seen(WM_USER + 2)[0].lParam, 9);
+
+  intKeyBusy = 1;
+  EXPECT_EQ(::SendMessageW(window.get(), WM_USER + 3, 0, 0), 0);
+  intKeyBusy = 0;
+  EXPECT_TRUE(window.Seen(WM_USER + 3).empty());
+  EXPECT_EQ(target.received, (std::vector<std::uint32_t>{WM_USER + 1, WM_USER + 2}));
+
+  ASSERT_TRUE(clsMessage::MessageClass(services, handle)->DeleteMessage(target, handle));
+  EXPECT_EQ(window.CurrentProcedure(), TestWindow::OwnProcedure());
+  EXPECT_EQ(PropertyOf(window), nullptr);
+  EXPECT_EQ(::SendMessageW(window.get(), WM_USER + 1, 0, 0), TestWindow::kOwnResult);
+  EXPECT_EQ(target.received.size(), 2U);
+}
+
+TEST(Win32Hook, ChildNotificationIsFoundThroughItsHeader) {
+  TestWindow window;
+  Win32WindowServices services;
+  const WindowHandle handle = ToWindowHandle(window.get());
+  Target main;
+  Target child;
+  const auto hook = clsMessage::Create(services);
+  const HWND childWindow = reinterpret_cast<HWND>(std::intptr_t{0x4321});
+  hook->AddChildMessage(child, ToWindowHandle(childWindow), true);
+  hook->AddMessage(main, handle, true);
+
+  NMHDR header{childWindow, 7, 0};
+  ::SendMessageW(window.get(), WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header));
+  ::SendMessageW(window.get(), WM_NOTIFY, 7, 0);
+  EXPECT_EQ(child.received, (std::vector<std::uint32_t>{WM_NOTIFY}));
+  EXPECT_EQ(main.received, (std::vector<std::uint32_t>{WM_NOTIFY, WM_NOTIFY}));
+  hook->DeleteMessage(main, handle);
+}
+
+}  // namespace
+}  // namespace kx::win
