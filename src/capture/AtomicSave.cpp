@@ -1,0 +1,43 @@
+#include "capture/AtomicSave.h"
+
+namespace kx {
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+}  // namespace
+
+std::string FolderOf(const std::string& fileName) {
+  const std::size_t slash = fileName.find_last_of("\\/");
+  if (slash == std::string::npos) {
+    return fileName.size() >= 2 && fileName[1] == ':' ? fileName.substr(0, 2) : ".";
+  }
+  std::size_t end = slash;
+  while (end > 0 && IsSeparator(fileName[end - 1])) --end;
+  const bool isRoot = end == 0 || (end == 2 && fileName[1] == ':');
+  return fileName.substr(0, isRoot ? slash + 1 : end);
+}
+
+SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName,
+                              std::span<const std::uint8_t> bytes, SaveMode mode) {
+  if (fileName.empty() || IsSeparator(fileName.back())) return SaveResult::Failed;
+  const auto temporary = files.CreateUniqueFile(FolderOf(fileName));
+  if (!temporary) return SaveResult::Failed;
+  if (!files.WriteDurably(*temporary, bytes)) {
+    files.Remove(*temporary);
+    return SaveResult::Failed;
+  }
+  switch (files.Move(*temporary, fileName, mode == SaveMode::ReplaceExisting)) {
+    case SaveFileSystem::MoveResult::Moved:
+      return SaveResult::Saved;
+    case SaveFileSystem::MoveResult::TargetExists:
+      files.Remove(*temporary);
+      return mode == SaveMode::CreateNew ? SaveResult::NameTaken : SaveResult::Failed;
+    case SaveFileSystem::MoveResult::Failed:
+      break;
+  }
+  files.Remove(*temporary);
+  return SaveResult::Failed;
+}
+
+}  // namespace kx

@@ -1,0 +1,32 @@
+#pragma once
+// Which part of a window's whole-window drawing context a capture copies.
+
+#include <cstdint>
+#include <optional>
+
+namespace kx {
+
+struct ScreenRect {  // screen pixels, right and bottom exclusive
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t right = 0;
+  std::int32_t bottom = 0;
+};
+
+struct CaptureArea {
+  ScreenRect outer;            // what the picture shows, in screen pixels
+  std::int32_t sourceLeft = 0;  // its corner in the window's drawing context
+  std::int32_t sourceTop = 0;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+};
+
+// The area of a window capture. `visibleFrame` is the frame the window
+// manager draws, when it reports one: windows with invisible resize borders
+// are captured without them. A frame that is empty or not inside the window
+// rectangle is not trusted, and the window rectangle is used. Nothing when
+// the rectangle's size does not fit 32 bits.
+std::optional<CaptureArea> WindowCaptureArea(const ScreenRect& windowRect,
+                                             const std::optional<ScreenRect>& visibleFrame);
+
+}  // namespace kx

@@ -1,0 +1,121 @@
+#include "capture/win32/Capture.h"
+
+#include <dwmapi.h>
+
+#include <climits>
+#include <optional>
+#include <string>
+
+#include "app/win32/SystemUtilities.h"
+#include "win32/ScopedWin.h"
+
+namespace kx::win {
+namespace {
+
+constexpr int kSystemPaletteSize = 256;
+
+bool HasSystemPalette(HDC dc) {
+  return (::GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) != 0 &&
+         ::GetDeviceCaps(dc, SIZEPALETTE) == kSystemPaletteSize;
+}
+
+PaletteHandle SystemPalette(HDC dc) {
+  struct {
+    LOGPALETTE header;
+    PALETTEENTRY more[kSystemPaletteSize - 1];
+  } logical{};
+  logical.header.palVersion = 0x300;
+  logical.header.palNumEntries = kSystemPaletteSize;
+  ::GetSystemPaletteEntries(dc, 0, kSystemPaletteSize, logical.header.palPalEntry);
+  return PaletteHandle(::CreatePalette(&logical.header));
+}
+
+// The block copy into `bitmap` through a memory context; the context is gone
+// and the bitmap and palette are selected out when this returns.
+void CopyInto(HDC source, const BitmapHandle& bitmap, const PaletteHandle& palette,
+              std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
+  const DcHandle memory(::CreateCompatibleDC(source));
+  if (!memory) return;
+  const ScopedSelectObject selectedBitmap(memory.get(), bitmap.get());
+  std::optional<ScopedSelectPalette> selectedPalette;
+  if (palette) {
+    selectedPalette.emplace(memory.get(), palette.get());
+    ::RealizePalette(memory.get());
+  }
+  ::BitBlt(memory.get(), 0, 0, width, height, source, left, top, SRCCOPY);
+}
+
+ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+}  // namespace
+
+Picture CopyWindowArea(HWND window, bool clientArea, std::int32_t left, std::int32_t top,
+                       std::int32_t width, std::int32_t height) {
+  if (width <= 0 || height <= 0) return {};
+  BitmapHandle bitmap;
+  PaletteHandle palette;
+  {
+    const WindowDc source = clientArea ? WindowDc::Client(window) : WindowDc::Whole(window);
+    if (!source) return {};
+    bitmap.reset(::CreateCompatibleBitmap(source.get(), width, height));
+    if (!bitmap) return {};
+    if (HasSystemPalette(source.get())) palette = SystemPalette(source.get());
+    CopyInto(source.get(), bitmap, palette, left, top, width, height);
+  }
+  return PictureFromBitmap(bitmap.release(), palette.release());
+}
+
+Picture CopyDesktop() {
+  return CopyWindowArea(::GetDesktopWindow(), false, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+                        ::GetSystemMetrics(SM_CYSCREEN));
+}
+
+std::optional<CaptureArea> WindowCaptureAreaOf(HWND window) {
+  RECT windowRect{};
+  if (!window || !::GetWindowRect(window, &windowRect)) return std::nullopt;
+  RECT frame{};
+  std::optional<ScreenRect> visibleFrame;
+  if (SUCCEEDED(::DwmGetWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &frame,
+                                        sizeof frame))) {
+    visibleFrame = ToScreenRect(frame);
+  }
+  return WindowCaptureArea(ToScreenRect(windowRect), visibleFrame);
+}
+
+Picture CopyForegroundWindow() {
+  const HWND window = ::GetForegroundWindow();
+  const auto area = WindowCaptureAreaOf(window);
+  if (!area) return {};
+  return CopyWindowArea(window, false, area->sourceLeft, area->sourceTop, area->width,
+                        area->height);
+}
+
+void CopyDesktopToSurface(PictureSurface& surface) { surface.SetPicture(CopyDesktop()); }
+
+void CopyForegroundToSurface(PictureSurface& surface) {
+  surface.SetPicture(CopyForegroundWindow());
+}
+
+bool DrawPointer(HDC& dc, bool foregroundCapture, HWND mainWindow) {
+  std::int64_t originLeft = 0;
+  std::int64_t originTop = 0;
+  if (foregroundCapture) {
+    HWND foreground = nullptr;
+    std::string title;
+    ActiveWindowGet(foreground, title);
+    if (const auto area = WindowCaptureAreaOf(foreground)) {
+      originLeft = area->outer.left;
+      originTop = area->outer.top;
+    }
+  }
+  POINT pointer{};
+  if (!::GetCursorPos(&pointer)) return false;
+  const auto cursor = reinterpret_cast<HICON>(::GetClassLongPtrW(mainWindow, GCLP_HCURSOR));
+  if (!cursor) return false;
+  const std::int64_t x = pointer.x - originLeft;
+  const std::int64_t y = pointer.y - originTop;
+  if (x < INT_MIN || x > INT_MAX || y < INT_MIN || y > INT_MAX) return false;
+  return ::DrawIcon(dc, static_cast<int>(x), static_cast<int>(y), cursor) != FALSE;
+}
+
+}  // namespace kx::win

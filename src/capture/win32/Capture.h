@@ -1,0 +1,44 @@
+#pragma once
+// Screen capture (MCapture): block copies of the primary screen or of the
+// foreground window into new pictures, and the pointer overlay.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "capture/CaptureArea.h"
+#include "capture/win32/Picture.h"
+#include "capture/win32/PictureSurface.h"
+
+namespace kx::win {
+
+// A width x height copy of the window's drawing context from (left, top):
+// the client area, or with `clientArea` false the whole window. On a
+// 256-colour palette display the system palette travels with the picture.
+// Empty when the size is not positive or the copy cannot be made.
+Picture CopyWindowArea(HWND window, bool clientArea, std::int32_t left, std::int32_t top,
+                       std::int32_t width, std::int32_t height);
+
+// The whole primary screen at its size in pixels.
+Picture CopyDesktop();
+
+// The foreground window with its frame: the frame the window manager shows
+// where it reports one, else the window rectangle. Empty without a
+// foreground window.
+Picture CopyForegroundWindow();
+
+void CopyDesktopToSurface(PictureSurface& surface);
+void CopyForegroundToSurface(PictureSurface& surface);
+
+// What a capture of the window holds, in screen pixels and in the window's
+// whole-window drawing context; nothing when the window has no rectangle.
+std::optional<CaptureArea> WindowCaptureAreaOf(HWND window);
+
+// Draws the class cursor of `mainWindow` at its natural size with its top-left
+// corner at the pointer position: on the screen, or relative to the outer
+// corner of the foreground window's capture. False when the class has no
+// cursor or drawing fails.
+bool DrawPointer(HDC& dc, bool foregroundCapture, HWND mainWindow);
+
+}  // namespace kx::win

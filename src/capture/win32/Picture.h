@@ -1,0 +1,53 @@
+#pragma once
+// A picture: one bitmap and an optional palette, owned and released together.
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "win32/ScopedWin.h"
+
+namespace kx::win {
+
+class Picture {
+ public:
+  static constexpr std::int16_t kKindNone = 0;
+  static constexpr std::int16_t kKindBitmap = 1;
+
+  Picture() = default;
+  // Takes over both handles; a null bitmap makes an empty picture (and the
+  // palette is released at once).
+  Picture(HBITMAP bitmap, HPALETTE palette);
+
+  Picture(Picture&& other) noexcept;
+  Picture& operator=(Picture&& other) noexcept;
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+
+  std::int16_t Kind() const { return bitmap_ ? kKindBitmap : kKindNone; }
+  std::int32_t Width() const { return width_; }
+  std::int32_t Height() const { return height_; }
+  // In 0.01 mm at the screen's pixels per inch.
+  std::int32_t WidthHimetric() const;
+  std::int32_t HeightHimetric() const;
+  // Bits per pixel of the bitmap, 0 for an empty picture.
+  int BitsPerPixel() const { return bitsPerPixel_; }
+  HBITMAP Bitmap() const { return bitmap_.get(); }
+  HPALETTE Palette() const { return palette_.get(); }
+  explicit operator bool() const { return static_cast<bool>(bitmap_); }
+
+ private:
+  BitmapHandle bitmap_;
+  PaletteHandle palette_;
+  std::int32_t width_ = 0;
+  std::int32_t height_ = 0;
+  int bitsPerPixel_ = 0;
+};
+
+// A new picture owning the bitmap and the palette (which may be null).
+Picture PictureFromBitmap(HBITMAP bitmap, HPALETTE palette);
+
+// A new palette with the same entries; null for a null palette.
+PaletteHandle CopyPalette(HPALETTE palette);
+
+}  // namespace kx::win

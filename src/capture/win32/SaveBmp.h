@@ -1,0 +1,23 @@
+#pragma once
+// Writing the surface's picture as a BMP file.
+
+#include <string>
+
+#include "capture/AtomicSave.h"
+#include "capture/win32/PictureSurface.h"
+
+namespace kx::win {
+
+using kx::SaveMode;
+using kx::SaveResult;
+
+// Writes the surface's picture at its own depth (a reduced picture with its
+// colour table) under `fileName`, completely or not at all: ReplaceExisting
+// replaces a file of that name in one step (the store file); CreateNew gives
+// NameTaken when a file of that name exists and leaves it alone. No picture,
+// a picture that is not a bitmap, or any write failure gives Failed, and no
+// file is left behind.
+SaveResult SaveSurfaceBmp(const PictureSurface& surface, const std::string& fileName,
+                          SaveMode mode);
+
+}  // namespace kx::win

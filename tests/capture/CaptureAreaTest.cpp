@@ -1,0 +1,50 @@
+#include "capture/CaptureArea.h"
+
+#include <gtest/gtest.h>
+
+namespace kx {
+namespace {
+
+constexpr ScreenRect kWindow{100, 50, 500, 350};
+
+TEST(WindowCaptureArea, WithoutAFrameTheWindowRectangle) {
+  const auto area = WindowCaptureArea(kWindow, std::nullopt);
+  ASSERT_TRUE(area);
+  EXPECT_EQ(area->outer.left, 100);
+  EXPECT_EQ(area->outer.top, 50);
+  EXPECT_EQ(area->sourceLeft, 0);
+  EXPECT_EQ(area->sourceTop, 0);
+  EXPECT_EQ(area->width, 400);
+  EXPECT_EQ(area->height, 300);
+}
+
+TEST(WindowCaptureArea, TheVisibleFrameLeavesOutInvisibleBorders) {
+  const auto area = WindowCaptureArea(kWindow, ScreenRect{107, 50, 493, 343});
+  ASSERT_TRUE(area);
+  EXPECT_EQ(area->outer.left, 107);
+  EXPECT_EQ(area->outer.top, 50);
+  EXPECT_EQ(area->sourceLeft, 7);
+  EXPECT_EQ(area->sourceTop, 0);
+  EXPECT_EQ(area->width, 386);
+  EXPECT_EQ(area->height, 293);
+}
+
+TEST(WindowCaptureArea, AnUntrustworthyFrameIsIgnored) {
+  for (const ScreenRect frame : {ScreenRect{90, 50, 500, 350}, ScreenRect{100, 50, 501, 350},
+                                 ScreenRect{200, 100, 200, 300}, ScreenRect{0, 0, 0, 0}}) {
+    const auto area = WindowCaptureArea(kWindow, frame);
+    ASSERT_TRUE(area);
+    EXPECT_EQ(area->width, 400);
+    EXPECT_EQ(area->sourceLeft, 0);
+  }
+}
+
+TEST(WindowCaptureArea, SizesBeyond32BitsAreRefused) {
+  EXPECT_FALSE(WindowCaptureArea(ScreenRect{-2147483647 - 1, 0, 2147483647, 10}, std::nullopt));
+  const auto empty = WindowCaptureArea(ScreenRect{10, 10, 10, 10}, std::nullopt);
+  ASSERT_TRUE(empty);
+  EXPECT_EQ(empty->width, 0);
+}
+
+}  // namespace
+}  // namespace kx
