@@ -2,12 +2,14 @@
 # wine-session.sh COMMAND...
 # Runs COMMAND inside a fresh test session: an Xvfb display with openbox, a
 # fresh 64-bit Wine prefix with a persistent wineserver, Japanese locale (code
-# page 932). Everything started here is stopped on exit, also when COMMAND
-# fails, hangs (bounded by KX_SESSION_TIMEOUT seconds) or is interrupted.
+# page 932), and a private CUPS server whose default queue "PDF" turns every
+# print job into a PDF file under $KX_PDF_DIR. Everything started here is
+# stopped on exit, also when COMMAND fails, hangs (bounded by
+# KX_SESSION_TIMEOUT seconds) or is interrupted.
 set -euo pipefail
 
 session=$(mktemp -d /tmp/kx-session.XXXXXX)
-xvfb_pid="" openbox_pid=""
+xvfb_pid="" openbox_pid="" cupsd_pid="" cups_pdf_conf=""
 WINESERVER=/usr/lib/wine/wineserver
 
 cleanup() {
@@ -16,6 +18,8 @@ cleanup() {
   if [ -d "${WINEPREFIX:-/nonexistent}" ]; then
     timeout 30 "$WINESERVER" -k >/dev/null 2>&1
   fi
+  [ -n "$cupsd_pid" ] && kill "$cupsd_pid" 2>/dev/null
+  [ -n "$cups_pdf_conf" ] && rm -f "$cups_pdf_conf"
   [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
@@ -47,6 +51,63 @@ export DISPLAY=":$(head -n1 "$session/display")"
 openbox --sm-disable >"$session/openbox.log" 2>&1 </dev/null &
 openbox_pid=$!
 wait_for 15 "openbox" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
+
+# The print server, up before any Wine process: Wine reads the printer list
+# from CUPS when each process starts. It has its own socket, spool and
+# configuration, so it neither disturbs nor depends on any other cupsd on the
+# machine. cups-pdf reads the queue's settings (its Out folder) from
+# /etc/cups/cups-pdf-<name>.conf, where <name> is the device URI's path.
+cups="$session/cups"
+mkdir -p "$cups/conf" "$cups/spool" "$cups/cache" "$cups/state" "$cups/tmp" "$cups/log" \
+  "$session/pdf"
+chmod 711 "$session"  # cupsd's filters run as lp and must reach the spool
+cat >"$cups/conf/cupsd.conf" <<EOF
+LogLevel warn
+Listen $cups/cups.sock
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+EOF
+cat >"$cups/conf/cups-files.conf" <<EOF
+ServerRoot $cups/conf
+RequestRoot $cups/spool
+CacheDir $cups/cache
+StateDir $cups/state
+TempDir $cups/tmp
+AccessLog $cups/log/access_log
+ErrorLog $cups/log/error_log
+PageLog $cups/log/page_log
+SystemGroup root
+EOF
+cups_pdf_name="kx_session_${session##*.}"
+cups_pdf_conf="/etc/cups/cups-pdf-$cups_pdf_name.conf"
+if ! printf 'Out %s\nSpool %s\nLog %s\nGrp root\n' "$session/pdf" "$cups/pdf-spool" \
+    "$cups/log" 2>/dev/null >"$cups_pdf_conf"; then
+  echo "wine-session: cannot write $cups_pdf_conf for the PDF queue (run as root)" >&2
+  exit 1
+fi
+/usr/sbin/cupsd -f -c "$cups/conf/cupsd.conf" -s "$cups/conf/cups-files.conf" \
+  >"$cups/log/cupsd.out" 2>&1 </dev/null &
+cupsd_pid=$!
+wait_for 15 "cupsd" test -S "$cups/cups.sock"
+unset LPDEST PRINTER  # they would override the server's default printer
+export CUPS_SERVER="$cups/cups.sock"
+if ! { lpadmin -p PDF -E -v "cups-pdf:/$cups_pdf_name" -o PageSize=A4 \
+         -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd && lpadmin -d PDF; } 2>"$cups/log/lpadmin"; then
+  echo "wine-session: the PDF queue could not be set up:" >&2
+  cat "$cups/log/lpadmin" >&2
+  exit 1
+fi
+export KX_PDF_DIR="$session/pdf"
 
 export WINEPREFIX="$session/prefix"
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
