@@ -1,0 +1,59 @@
+#pragma once
+// What Kaptorix.exe does: the settings file, and starting and stopping
+// Kaptorix_Key.exe. The settings dialog uses the same steps.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "launcher/LauncherCommand.h"
+#include "launcher/LauncherServices.h"
+#include "launcher/SettingFields.h"
+
+namespace kx {
+
+// Exit codes of Kaptorix.exe (a capture or store passes on Kaptorix_Key.exe's own).
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 1;  // bad arguments or values; nothing was changed
+inline constexpr int kExitFailed = 2;   // a file or process could not be handled
+
+inline constexpr std::uint32_t kStopTimeoutMs = 10000;
+
+class Launcher {
+ public:
+  Launcher(std::string programDir, SettingsFile& file, KeyProgram& key, SettingsProbe& probe,
+           LauncherOutput& output);
+
+  // Runs a command other than the dialog; returns the exit code.
+  int Run(const LauncherCommand& command);
+
+  // Writes a file of defaults when there is none; false (reported) when that failed.
+  bool EnsureSettingsFile();
+  // The settings as Kaptorix_Key.exe will read them; nothing (reported) when
+  // the file cannot be read.
+  std::optional<CaptureSettings> LoadSettings();
+  // Writes checked settings; false (reported) when that failed.
+  bool SaveSettings(const CaptureSettings& settings);
+  // Starts the resident program, ending a running one first; false (reported) on failure.
+  bool StartResident(bool showWindow);
+  // Ends every resident copy; false (reported) when one does not end.
+  bool StopResidents();
+
+ private:
+  int Get(const LauncherCommand& command);
+  int Set(const LauncherCommand& command);
+  int RunOnce(const LauncherCommand& command);
+  bool CheckInstalled();
+  void Fail(std::string_view text);
+
+  std::string programDir_;
+  SettingsFile& file_;
+  KeyProgram& key_;
+  SettingsProbe& probe_;
+  LauncherOutput& output_;
+};
+
+// The title of boxes that refuse an input.
+inline constexpr std::string_view kInputErrorTitle = "入力エラー";
+
+}  // namespace kx

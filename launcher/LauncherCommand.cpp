@@ -1,0 +1,200 @@
+#include "launcher/LauncherCommand.h"
+
+#include <algorithm>
+
+#include "app/Startup.h"
+
+namespace kx {
+namespace {
+
+using Parsed = std::variant<LauncherCommand, std::string>;
+
+constexpr std::string_view kTestSwitch = "/TEST";
+constexpr std::string_view kHelpHint = "\r\n使い方は Kaptorix.exe help で表示されます";
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
+}
+
+bool StartsIgnoringCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && SameIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::string Refusal(std::string_view text) { return std::string(text) + std::string(kHelpHint); }
+
+std::string Unexpected(std::string_view argument) {
+  return Refusal("この引数は使えません: " + std::string(argument));
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+bool IsWholeNumberIn(std::string_view text, int min, int max) {
+  text = TrimBlanks(text);
+  if (text.empty() || text.size() > 3 ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return false;
+  }
+  int value = 0;
+  for (const char c : text) value = value * 10 + (c - '0');
+  return value >= min && value <= max;
+}
+
+// Only "/TEST" may follow the action word.
+Parsed TestSwitchOnly(LauncherCommand command, std::span<const std::string> rest) {
+  for (const std::string& argument : rest) {
+    if (!SameIgnoringCase(argument, kTestSwitch)) return Unexpected(argument);
+    command.showKeyWindow = true;
+  }
+  return command;
+}
+
+std::optional<std::string> CaptureOptionProblem(const CaptureOptions& options) {
+  if (!IsWholeNumberIn(options.kind, 1, 2)) {
+    return "/KIND= は 1（印刷）か 2（保存）で指定して下さい";
+  }
+  if (options.time && !IsWholeNumberIn(*options.time, 0, 20)) {
+    return "/TIME= は 0 から 20 までの秒数で指定して下さい";
+  }
+  if (options.active && !IsWholeNumberIn(*options.active, 0, 1)) {
+    return "/ACTIVE= は 0（画面全体）か 1（手前のウィンドウ）で指定して下さい";
+  }
+  if (options.printer) {
+    const std::string& name = *options.printer;
+    const bool marker = name.find(kTestMarker) != std::string::npos ||
+                        name.find(kStoreMarker) != std::string::npos;
+    const bool control = std::any_of(name.begin(), name.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    if (name.find('/') != std::string::npos || marker || control) {
+      return "/PRNT= のプリンタ名に / や改行、Kaptorix_TEST、Kaptorix_Dash は使えません";
+    }
+  }
+  return std::nullopt;
+}
+
+Parsed ParseCapture(std::span<const std::string> rest) {
+  LauncherCommand command;
+  command.action = LauncherAction::Capture;
+  std::optional<std::string> kind;
+  CaptureOptions& options = command.capture;
+  const std::pair<std::string_view, std::optional<std::string>*> keys[] = {
+      {"/KIND=", &kind},
+      {"/TIME=", &options.time},
+      {"/ACTIVE=", &options.active},
+      {"/PRNT=", &options.printer}};
+  for (const std::string& argument : rest) {
+    if (SameIgnoringCase(argument, kTestSwitch)) {
+      command.showKeyWindow = true;
+      continue;
+    }
+    const auto key = std::find_if(std::begin(keys), std::end(keys),
+                                  [&](const auto& entry) {
+                                    return StartsIgnoringCase(argument, entry.first);
+                                  });
+    if (key == std::end(keys)) return Unexpected(argument);
+    if (*key->second) return Refusal("同じオプションが二度あります: " + argument);
+    *key->second = argument.substr(key->first.size());
+  }
+  if (!kind) return Refusal("capture には /KIND= を指定して下さい");
+  options.kind = *kind;
+  if (options.printer) options.printer = std::string(TrimBlanks(*options.printer));
+  if (const auto problem = CaptureOptionProblem(options)) return Refusal(*problem);
+  return command;
+}
+
+Parsed ParseGet(std::span<const std::string> rest) {
+  LauncherCommand command;
+  command.action = LauncherAction::Get;
+  for (const std::string& name : rest) {
+    const std::optional<SettingField> field = FieldNamed(name);
+    if (!field) return Refusal("設定の名前が違います: " + name);
+    command.fields.push_back(*field);
+  }
+  return command;
+}
+
+Parsed ParseSet(std::span<const std::string> rest) {
+  LauncherCommand command;
+  command.action = LauncherAction::Set;
+  if (rest.empty()) return Refusal("set には 名前=値 を指定して下さい");
+  for (const std::string& assignment : rest) {
+    const std::size_t equals = assignment.find('=');
+    if (equals == std::string::npos) {
+      return Refusal("名前=値 の形で指定して下さい: " + assignment);
+    }
+    const std::string name = assignment.substr(0, equals);
+    const std::optional<SettingField> field = FieldNamed(name);
+    if (!field) return Refusal("設定の名前が違います: " + name);
+    command.assignments.emplace_back(*field, assignment.substr(equals + 1));
+  }
+  return command;
+}
+
+}  // namespace
+
+std::variant<LauncherCommand, std::string> ParseLauncherArguments(
+    std::span<const std::string> arguments) {
+  if (arguments.empty()) return LauncherCommand{};
+  const std::string& word = arguments.front();
+  const std::span<const std::string> rest = arguments.subspan(1);
+  const auto simple = [&](LauncherAction action) -> Parsed {
+    if (!rest.empty()) return Unexpected(rest.front());
+    LauncherCommand command;
+    command.action = action;
+    return command;
+  };
+  const auto withTestSwitch = [&](LauncherAction action) {
+    LauncherCommand command;
+    command.action = action;
+    return TestSwitchOnly(std::move(command), rest);
+  };
+
+  if (SameIgnoringCase(word, "start")) return withTestSwitch(LauncherAction::Start);
+  if (SameIgnoringCase(word, "store")) return withTestSwitch(LauncherAction::Store);
+  if (SameIgnoringCase(word, "stop")) return simple(LauncherAction::Stop);
+  if (SameIgnoringCase(word, "capture")) return ParseCapture(rest);
+  if (SameIgnoringCase(word, "get")) return ParseGet(rest);
+  if (SameIgnoringCase(word, "set")) return ParseSet(rest);
+  for (const std::string_view help : {"help", "/?", "-?", "/help", "--help", "-h"}) {
+    if (SameIgnoringCase(word, help)) return simple(LauncherAction::Help);
+  }
+  return Refusal("コマンドが違います: " + word);
+}
+
+std::string KeyArguments(const LauncherCommand& command) {
+  std::string text(command.showKeyWindow ? kTestMarker : kLauncherWord);
+  if (command.action == LauncherAction::Store) {
+    text.append(" ").append(kStoreMarker);
+  } else if (command.action == LauncherAction::Capture) {
+    const CaptureOptions& options = command.capture;
+    // Each value runs up to the next "/", so the printer name comes last.
+    text.append(" /KIND=").append(options.kind);
+    if (options.time) text.append(" /TIME=").append(*options.time);
+    if (options.active) text.append(" /ACTIVE=").append(*options.active);
+    if (options.printer) text.append(" /PRNT=").append(*options.printer);
+  }
+  return text;
+}
+
+std::string_view UsageText() {
+  return "Kaptorix.exe                  設定画面を開きます\r\n"
+         "Kaptorix.exe start [/TEST]    Kaptorix_Key を常駐させます（常駐中なら再起動）\r\n"
+         "Kaptorix.exe stop             常駐中の Kaptorix_Key を終了します\r\n"
+         "Kaptorix.exe capture /KIND=n [/TIME=秒] [/ACTIVE=1] [/PRNT=プリンタ名] [/TEST]\r\n"
+         "                              一回だけ取り込みます（/KIND=1 印刷、/KIND=2 保存）\r\n"
+         "Kaptorix.exe store [/TEST]    画面全体をフルカラーで Dammy.bmp に記憶します\r\n"
+         "Kaptorix.exe get [名前...]    設定を表示します\r\n"
+         "Kaptorix.exe set 名前=値 ...  設定を変更します\r\n"
+         "名前: key folder prefix digits extension colors alwayssave pointer invert\r\n"
+         "      printer orientation quality percent margin-left margin-right\r\n"
+         "      margin-top margin-bottom header layout date\r\n";
+}
+
+}  // namespace kx

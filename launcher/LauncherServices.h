@@ -1,0 +1,54 @@
+#pragma once
+// The system as the launcher sees it: its settings file, the capture program
+// beside it, and where its results and failures go.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/CaptureSettings.h"
+#include "app/MessageText.h"
+
+namespace kx {
+
+enum class WriteOutcome { Written, NotEncodable, Failed };
+
+// "Kaptorix.ini" beside the launcher.
+class SettingsFile {
+ public:
+  virtual ~SettingsFile() = default;
+  virtual bool Exists() = 0;
+  // The file's text (UTF-8), or nothing when it cannot be read.
+  virtual std::optional<std::string> Read() = 0;
+  // Puts the settings into the file, keeping its other lines; the file is
+  // replaced as a whole or not at all.
+  virtual WriteOutcome Write(const CaptureSettings& settings) = 0;
+};
+
+// Kaptorix_Key.exe beside the launcher, and its resident copies.
+class KeyProgram {
+ public:
+  virtual ~KeyProgram() = default;
+  virtual bool Installed() = 0;
+  // Starts it and returns once it waits for input; false when it could not start.
+  virtual bool Launch(std::string_view arguments) = 0;
+  // Starts it and waits for its end: its exit code, or nothing when it could not start.
+  virtual std::optional<std::uint32_t> RunToEnd(std::string_view arguments) = 0;
+  virtual std::size_t ResidentCount() = 0;
+  // Sends every resident copy's main window a close request and waits up to
+  // `timeoutMs` for them to end; returns how many are still running.
+  virtual std::size_t CloseResidents(std::uint32_t timeoutMs) = 0;
+};
+
+class LauncherOutput {
+ public:
+  virtual ~LauncherOutput() = default;
+  // A result for the user or a script.
+  virtual void Print(std::string_view text) = 0;
+  // A failure, shown in the program's style.
+  virtual void ReportError(const MessageText& message) = 0;
+};
+
+}  // namespace kx

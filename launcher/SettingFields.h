@@ -1,0 +1,74 @@
+#pragma once
+// The settings a user can change, one per value of the settings record: their
+// names on the command line, their labels, their text form, and the checks
+// that keep the file in the shape the capture program reads.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/CaptureSettings.h"
+
+namespace kx {
+
+enum class SettingField {
+  Key, SaveDir, FilePrefix, SerialDigits, Extension, Colors, AlwaysSave, Cursor, Invert,
+  Printer, Orientation, Quality, PrintPercent, MarginLeft, MarginRight, MarginTop, MarginBottom,
+  HeaderText, HeaderLayout, PrintDate,
+};
+
+inline constexpr std::array<SettingField, 20> kAllSettingFields{
+    SettingField::Key,          SettingField::SaveDir,      SettingField::FilePrefix,
+    SettingField::SerialDigits, SettingField::Extension,    SettingField::Colors,
+    SettingField::AlwaysSave,   SettingField::Cursor,       SettingField::Invert,
+    SettingField::Printer,      SettingField::Orientation,  SettingField::Quality,
+    SettingField::PrintPercent, SettingField::MarginLeft,   SettingField::MarginRight,
+    SettingField::MarginTop,    SettingField::MarginBottom, SettingField::HeaderText,
+    SettingField::HeaderLayout, SettingField::PrintDate,
+};
+
+// A problem with one field, worded for the user.
+struct FieldProblem {
+  SettingField field;
+  std::string message;
+
+  bool operator==(const FieldProblem&) const = default;
+};
+
+// What the checks need to know about the system.
+class SettingsProbe {
+ public:
+  virtual ~SettingsProbe() = default;
+  virtual bool FolderExists(const std::string& path) = 0;
+  // True when the text survives the file's code page unchanged.
+  virtual bool FitsFileCodePage(std::string_view text) = 0;
+};
+
+// The name on the command line ("key", "folder", ...) and the label shown to
+// the user ("ホットキー", ...).
+std::string_view CommandName(SettingField field);
+std::string_view Label(SettingField field);
+
+// The field of a command-line name, compared without regard to ASCII case.
+std::optional<SettingField> FieldNamed(std::string_view name);
+
+// The field's value as text: numbers in decimal, the extension as ".BMP" or
+// ".bmp", texts unchanged.
+std::string FieldText(const CaptureSettings& settings, SettingField field);
+
+// Puts the text form of a value into the record. A number must be a whole
+// number; a save folder loses trailing "\". Ranges are left to CheckSettings.
+std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField field,
+                                         std::string_view text);
+
+// A problem of one field's value, or nothing.
+std::optional<FieldProblem> CheckSetting(const CaptureSettings& settings, SettingField field,
+                                         SettingsProbe& probe);
+
+// The first field, in kAllSettingFields order, that the capture program would
+// misread or could not use.
+std::optional<FieldProblem> CheckSettings(const CaptureSettings& settings, SettingsProbe& probe);
+
+}  // namespace kx

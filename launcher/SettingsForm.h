@@ -1,0 +1,56 @@
+#pragma once
+// The settings dialog without its windows: which control shows each setting,
+// what the controls show at first, and the settings the controls describe.
+
+#include <cstddef>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/CaptureSettings.h"
+#include "launcher/SettingFields.h"
+
+namespace kx {
+
+enum class ControlKind { Edit, Check, Choice };
+
+// One entry of a drop-down list: what it shows and the field text it stands for.
+struct Choice {
+  std::string label;
+  std::string value;
+
+  bool operator==(const Choice&) const = default;
+};
+
+// The current state of the dialog's controls.
+class FormControls {
+ public:
+  virtual ~FormControls() = default;
+  virtual std::string Text(SettingField field) = 0;
+  virtual bool Checked(SettingField field) = 0;
+  virtual std::size_t Selection(SettingField field) = 0;
+};
+
+ControlKind KindOf(SettingField field);
+
+class SettingsForm {
+ public:
+  // `loaded` as read from the file; `printers` the installed printers.
+  SettingsForm(CaptureSettings loaded, const std::vector<std::string>& printers);
+
+  std::string InitialText(SettingField field) const;
+  bool InitiallyChecked(SettingField field) const;
+  const std::vector<Choice>& Choices(SettingField field) const;
+  std::size_t InitialSelection(SettingField field) const;
+
+  // The settings the controls describe, or the first problem in field order.
+  std::variant<CaptureSettings, FieldProblem> Collect(FormControls& controls,
+                                                      SettingsProbe& probe) const;
+
+ private:
+  CaptureSettings loaded_;
+  std::vector<std::vector<Choice>> choices_;  // by field, empty for other kinds
+  std::vector<std::size_t> selections_;
+};
+
+}  // namespace kx
