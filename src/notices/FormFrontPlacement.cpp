@@ -1,0 +1,19 @@
+#include "notices/FormFrontPlacement.h"
+
+#include "app/Twips.h"
+
+namespace kx {
+
+StackingPlacement FormFrontPlacement(const TwipsRect& outer, double twipsPerPixelX,
+                                     double twipsPerPixelY, bool release) {
+  const StackingBand band = release ? StackingBand::NotTopmost : StackingBand::Topmost;
+  const unsigned flags = kSwpNoActivate | kSwpNoRedraw;
+  const auto x = TwipsToPixels(outer.left, twipsPerPixelX);
+  const auto y = TwipsToPixels(outer.top, twipsPerPixelY);
+  const auto cx = TwipsToPixels(outer.width, twipsPerPixelX);
+  const auto cy = TwipsToPixels(outer.height, twipsPerPixelY);
+  if (!x || !y || !cx || !cy) return {band, 0, 0, 0, 0, flags | kSwpNoMove | kSwpNoSize};
+  return {band, *x, *y, *cx, *cy, flags};
+}
+
+}  // namespace kx

@@ -1,0 +1,50 @@
+#include "notices/win32/NoticeFont.h"
+
+#include <cwchar>
+
+#include "notices/FontChoice.h"
+#include "win32/Strconv.h"
+
+namespace kx::win {
+namespace {
+
+int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;
+}
+
+bool FaceInstalled(std::string_view face) {
+  LOGFONTW query{};
+  query.lfCharSet = SHIFTJIS_CHARSET;
+  const std::wstring wide = Utf8ToWide(face);
+  if (wide.size() >= LF_FACESIZE) return false;
+  std::wmemcpy(query.lfFaceName, wide.c_str(), wide.size() + 1);
+  bool found = false;
+  const WindowDc screen = WindowDc::Client(nullptr);
+  ::EnumFontFamiliesExW(screen.get(), &query, &NoteFound, reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
+}  // namespace
+
+FontHandle CreateNoticeFont(const FontDesign& design, int pixelsPerInchY) {
+  LOGFONTW font{};
+  font.lfHeight = -FontHeightPixels(design.points, pixelsPerInchY);
+  font.lfWeight = design.weight;
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  font.lfQuality = DEFAULT_QUALITY;
+  const std::wstring face = Utf8ToWide(ChooseFontFace(design.faces, &FaceInstalled));
+  std::wmemcpy(font.lfFaceName, face.c_str(), face.size() + 1);
+  return FontHandle(::CreateFontIndirectW(&font));
+}
+
+PixelSize MeasureText(HFONT font, const std::wstring& text) {
+  const WindowDc screen = WindowDc::Client(nullptr);
+  const ScopedSelectObject selected(screen.get(), font);
+  RECT bounds{};
+  ::DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &bounds,
+              DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+}  // namespace kx::win

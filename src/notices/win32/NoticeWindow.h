@@ -1,0 +1,20 @@
+#pragma once
+// One notice window built from its design.
+
+#include <windows.h>
+
+#include <string>
+
+#include "notices/NoticeDesigns.h"
+
+namespace kx::win {
+
+// Loads a notice, still hidden: the label holds the text, the window is
+// centred on the screen and topmost, its closing timer runs. Null when the
+// window cannot be created.
+HWND LoadNotice(const NoticeDesign& design, const std::string& labelText);
+
+// Whether a window is one of the notices.
+bool IsNoticeWindow(HWND window);
+
+}  // namespace kx::win

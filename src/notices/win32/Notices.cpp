@@ -1,0 +1,61 @@
+#include "notices/win32/Notices.h"
+
+#include "app/win32/ProcessInfo.h"
+#include "notices/NoticeDesigns.h"
+#include "notices/win32/NoticeWindow.h"
+
+namespace kx::win {
+namespace {
+
+// A modal loop: dispatches the thread's messages until the window is gone. A
+// quit request closes the window and is passed on to the caller's loop.
+void WaitUntilClosed(HWND window) {
+  MSG message{};
+  while (::IsWindow(window)) {
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      ::DestroyWindow(window);
+      if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+}
+
+BOOL CALLBACK NoteNotice(HWND window, LPARAM found) {
+  if (!IsNoticeWindow(window)) return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
+}  // namespace
+
+void ShowResultNotice(const std::string& text) {
+  const HWND notice = LoadNotice(kResultNotice, text);
+  if (!notice) return;
+  ::ShowWindow(notice, SW_SHOWNOACTIVATE);
+  ::UpdateWindow(notice);
+  WaitUntilClosed(notice);
+}
+
+void ShowSaveAbortedNotice() {
+  const HWND notice = LoadNotice(kSaveAbortedNotice, std::string(kSaveAbortedText));
+  if (notice) ::ShowWindow(notice, SW_SHOW);
+}
+
+void ShowPrintErrorNotice() {
+  const HWND notice =
+      LoadNotice(kPrintErrorNotice, PrintErrorText(ProgramDir(), kProgramTitle));
+  if (!notice) return;
+  ::MessageBeep(MB_OK);
+  ::ShowWindow(notice, SW_SHOW);
+}
+
+bool NoticesOpen() {
+  bool found = false;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &NoteNotice, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+}  // namespace kx::win

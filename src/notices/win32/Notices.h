@@ -1,0 +1,31 @@
+#pragma once
+// The notice windows: small topmost windows that report the outcome of an
+// action. They belong to the calling thread; the modeless ones rely on its
+// message loop.
+
+#include <windows.h>
+
+#include <string>
+
+namespace kx::win {
+
+// Puts a window into the topmost band (release false) or takes it out of it
+// (release true) without moving, resizing, activating or repainting it.
+void FormFront(HWND form, bool release);
+
+// frmKekka: shows the text for half a second, centred and topmost; returns
+// once the notice has closed itself.
+void ShowResultNotice(const std::string& text);
+
+// frmErrMsg: a new notice on every call that the save folder does not exist;
+// closes itself five seconds after it appeared.
+void ShowSaveAbortedNotice();
+
+// frmPrintError: a new notice on every call that printing failed, naming the
+// error log; beeps once and stays until OK or its close box.
+void ShowPrintErrorNotice();
+
+// True while any notice window of the calling thread is open.
+bool NoticesOpen();
+
+}  // namespace kx::win

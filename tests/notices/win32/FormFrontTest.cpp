@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "notices/win32/NoticeProbe.h"
+#include "notices/win32/Notices.h"
+#include "win32/ScopedWin.h"
+
+namespace kx::win {
+namespace {
+
+using namespace std::chrono_literals;
+
+UniqueWindow MakeWindow(DWORD style, int x, int y, int width, int height) {
+  return UniqueWindow(::CreateWindowExW(0, L"STATIC", L"FormFront", style, x, y, width, height,
+                                        nullptr, nullptr, nullptr, nullptr));
+}
+
+RECT RectOf(HWND window) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  return rect;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST(FormFront, RaisesIntoAndReleasesFromTheTopmostBandInPlace) {
+  for (const DWORD style : {DWORD{WS_POPUP | WS_BORDER}, DWORD{WS_OVERLAPPEDWINDOW}}) {
+    const UniqueWindow window = MakeWindow(style, 100, 120, 240, 90);
+    ASSERT_TRUE(window);
+    ::ShowWindow(window.get(), SW_SHOWNOACTIVATE);
+    test::PumpMessagesFor(100ms);
+    const RECT before = RectOf(window.get());
+
+    FormFront(window.get(), false);
+    test::PumpMessagesFor(100ms);
+    EXPECT_TRUE(test::IsTopmost(window.get()));
+    EXPECT_TRUE(SameRect(RectOf(window.get()), before));
+
+    FormFront(window.get(), true);
+    test::PumpMessagesFor(100ms);
+    EXPECT_FALSE(test::IsTopmost(window.get()));
+    EXPECT_TRUE(SameRect(RectOf(window.get()), before));
+  }
+}
+
+TEST(FormFront, NeitherShowsNorActivatesTheWindow) {
+  const UniqueWindow active = MakeWindow(WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+  const UniqueWindow hidden = MakeWindow(WS_POPUP, 200, 200, 100, 100);
+  const UniqueWindow shown = MakeWindow(WS_POPUP, 400, 200, 100, 100);
+  ASSERT_TRUE(active && hidden && shown);
+  ::SetForegroundWindow(active.get());
+  ::ShowWindow(shown.get(), SW_SHOWNOACTIVATE);
+  test::PumpMessagesFor(100ms);
+  ASSERT_EQ(::GetForegroundWindow(), active.get());
+
+  FormFront(hidden.get(), false);
+  FormFront(shown.get(), false);
+  test::PumpMessagesFor(100ms);
+  EXPECT_FALSE(::IsWindowVisible(hidden.get()));
+  EXPECT_TRUE(test::IsTopmost(hidden.get()));
+  EXPECT_TRUE(test::IsTopmost(shown.get()));
+  EXPECT_EQ(::GetForegroundWindow(), active.get());
+}
+
+}  // namespace
+}  // namespace kx::win
