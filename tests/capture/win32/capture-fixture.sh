@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# capture-fixture.sh setup|check DECODE_DIR READONLY_DIR
+# setup: an empty folder for the captures that the Windows tests write, and a
+#   folder in which nothing can be created (immutable, so even root cannot).
+# check: lifts the immutability and removes that folder, then decodes every
+#   BMP the tests wrote with ImageMagick and compares it with the pixels the
+#   test read from the picture (NAME.rgb beside NAME.bmp).
+set -uo pipefail
+action=$1 decode_dir=$2 readonly_dir=$3
+
+case "$action" in
+  setup)
+    [ -d "$readonly_dir" ] && chattr -i "$readonly_dir" 2>/dev/null
+    rm -rf "$decode_dir" "$readonly_dir"
+    mkdir -p "$decode_dir" "$readonly_dir"
+    chattr +i "$readonly_dir" || echo "capture-fixture: cannot make $readonly_dir immutable" >&2
+    ;;
+  check)
+    chattr -i "$readonly_dir" 2>/dev/null
+    rm -rf "$readonly_dir"
+    shopt -s nullglob
+    files=("$decode_dir"/*.bmp)
+    if [ ${#files[@]} -eq 0 ]; then
+      echo "capture-fixture: no captures in $decode_dir" >&2
+      exit 1
+    fi
+    status=0
+    for bmp in "${files[@]}"; do
+      expected=${bmp%.bmp}.rgb
+      if cmp -s <(convert "$bmp" -depth 8 rgb:-) "$expected"; then
+        echo "decoded as captured: $(identify -format '%f %wx%h %[bit-depth]-bit %[type]' "$bmp")"
+      else
+        echo "capture-fixture: $bmp does not decode to the captured pixels" >&2
+        status=1
+      fi
+    done
+    exit "$status"
+    ;;
+  *)
+    echo "usage: capture-fixture.sh setup|check DECODE_DIR READONLY_DIR" >&2
+    exit 2
+    ;;
+esac
