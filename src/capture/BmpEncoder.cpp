@@ -54,7 +54,7 @@ std::optional<std::vector<std::uint8_t>> EncodeBmp(const DibImage& dib) {
   for (std::uint32_t i = 0; i < tableEntries; ++i) {
     write.U32(i < dib.palette.size() ? dib.palette[i] & 0x00FFFFFFU : 0);
   }
-  std::copy(dib.rows.begin(), dib.rows.end(), file.begin() + pixelOffset);
+  std::copy(dib.rows.begin(), dib.rows.end(), file.data() + pixelOffset);
   return file;
 }
 
