@@ -16,6 +16,22 @@ std::size_t Stride(std::int32_t width, int bitsPerPixel) {
 
 std::size_t Size(std::int32_t value) { return static_cast<std::size_t>(std::max(value, 0)); }
 
+// Packs one row of indices at 1 or 4 bits, a whole byte at a time; the
+// first pixel goes to the high bits.
+template <int kBits>
+void PackRow(const std::uint8_t* in, std::size_t width, std::uint8_t* out) {
+  constexpr std::size_t kPerByte = 8 / kBits;
+  constexpr unsigned kMask = (1U << kBits) - 1;
+  for (std::size_t x = 0; x < width; x += kPerByte) {
+    const std::size_t count = std::min(kPerByte, width - x);
+    unsigned byte = 0;
+    for (std::size_t k = 0; k < kPerByte; ++k) {
+      byte = (byte << kBits) | (k < count ? in[x + k] & kMask : 0U);
+    }
+    *out++ = static_cast<std::uint8_t>(byte);
+  }
+}
+
 template <typename Image>
 bool HasAllPixels(const Image& image, std::size_t count) {
   return image.width >= 0 && image.height >= 0 &&
@@ -50,19 +66,19 @@ DibImage ToDib(const IndexedImage& image) {
   const std::size_t height = Size(image.height);
   const std::size_t stride = Stride(image.width, dib.bitsPerPixel);
   dib.rows.assign(stride * height, 0);
-  const int bits = dib.bitsPerPixel;
-  const int perByte = 8 / bits;
-  const auto mask = static_cast<std::uint8_t>((1U << bits) - 1);
   for (std::size_t y = 0; y < height; ++y) {
     const std::uint8_t* in = image.indices.data() + y * width;
     std::uint8_t* out = dib.rows.data() + (height - 1 - y) * stride;
-    if (bits == 8) {
-      std::copy(in, in + width, out);
-      continue;
-    }
-    for (std::size_t x = 0; x < width; ++x) {
-      const int shift = 8 - bits * (static_cast<int>(x % static_cast<std::size_t>(perByte)) + 1);
-      out[x / static_cast<std::size_t>(perByte)] |= static_cast<std::uint8_t>((in[x] & mask) << shift);
+    switch (dib.bitsPerPixel) {
+      case 8:
+        std::copy(in, in + width, out);
+        break;
+      case 4:
+        PackRow<4>(in, width, out);
+        break;
+      default:
+        PackRow<1>(in, width, out);
+        break;
     }
   }
   return dib;
