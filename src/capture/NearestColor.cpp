@@ -92,6 +92,10 @@ NearestColorMap::NearestColorMap(std::span<const std::uint32_t> palette)
   const std::size_t count = std::min<std::size_t>(palette.size(), 256);
   for (std::size_t i = 0; i < count; ++i) palette_.push_back(palette[i] & 0x00FFFFFFU);
   if (palette_.empty()) palette_.push_back(0);
+  // With few entries most cells hold one, and answering those at once pays;
+  // with many, single and shared cells alternate unpredictably, and comparing
+  // a group every time is faster than the branch.
+  answerSingles_ = palette_.size() <= 16;
 }
 
 std::uint32_t NearestColorMap::CoarseList(std::uint32_t coarseIndex) {
@@ -120,7 +124,7 @@ std::uint32_t NearestColorMap::MakeCell(std::uint32_t cellIndex) {
 
 // Cells with the same list share its groups.
 std::uint32_t NearestColorMap::CellFor(const std::string& list) {
-  if (list.size() == 1) return kSingle | static_cast<std::uint8_t>(list[0]);
+  if (list.size() == 1 && answerSingles_) return kSingle | static_cast<std::uint8_t>(list[0]);
   if (const auto made = madeLists_.find(list); made != madeLists_.end()) return made->second;
   const auto first = static_cast<std::uint32_t>(groups_.size());
   const std::size_t groupCount = (list.size() + kGroupSize - 1) / kGroupSize;

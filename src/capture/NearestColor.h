@@ -22,8 +22,8 @@ std::uint8_t NearestIndexBruteForce(std::span<const std::uint32_t> palette, std:
 // entry of a list is stored as the terms of that sum, scaled by 256 with the
 // palette index in the low byte, so the least sum also carries the lowest
 // index among ties. Lists are padded to groups of four (with their first
-// entry, which changes no minimum) and compared without branches; a cell
-// with a single entry answers at once.
+// entry, which changes no minimum) and compared without branches; with a
+// small palette, a cell with a single entry answers at once.
 //
 // One map serves one reduction; it is not shared between threads.
 class NearestColorMap {
@@ -85,6 +85,7 @@ class NearestColorMap {
   std::unordered_map<std::string, std::uint32_t> madeLists_;  // indices -> cell value
   std::vector<std::string> coarseLists_;  // indices; empty while not made
   std::string scratch_;
+  bool answerSingles_ = true;
 };
 
 }  // namespace kx
