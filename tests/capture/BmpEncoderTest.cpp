@@ -22,7 +22,7 @@ TEST(EncodeBmp, HeadersAndSizesAtEveryDepth) {
     SCOPED_TRACE(c.bits);
     const std::int32_t width = 7;
     const std::int32_t height = 3;
-    const auto stride = *DibRowStride(width, c.bits);
+    const auto stride = static_cast<std::size_t>(*DibRowStride(width, c.bits));
     DibImage dib{width, height, c.bits, {}, std::vector<std::uint8_t>(stride * height, 0x5A)};
     if (c.bits <= 8) dib.palette = {0x102030};
     const auto file = EncodeBmp(dib);
