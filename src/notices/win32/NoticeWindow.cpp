@@ -99,6 +99,24 @@ HWND CreateControl(HWND parent, const wchar_t* controlClass, const std::wstring&
   return control;
 }
 
+std::string ClassNameOf(HWND window) {
+  std::array<wchar_t, 64> name{};
+  const int length = ::GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+  return length > 0 ? WideToUtf8({name.data(), static_cast<size_t>(length)}) : std::string();
+}
+
+struct NoticeSearch {
+  const NoticeDesign* design;
+  HWND found;
+};
+
+BOOL CALLBACK NoteNoticeOfDesign(HWND window, LPARAM search) {
+  auto* wanted = reinterpret_cast<NoticeSearch*>(search);
+  if (ClassNameOf(window) != wanted->design->className) return TRUE;
+  wanted->found = window;
+  return FALSE;
+}
+
 COLORREF ColourOf(const LabelDesign& label) {
   if (!label.colour) return ::GetSysColor(COLOR_BTNTEXT);
   return RGB(label.colour->red, label.colour->green, label.colour->blue);
@@ -150,11 +168,19 @@ HWND LoadNotice(const NoticeDesign& design, const std::string& labelText) {
   return window;
 }
 
+HWND FindNotice(const NoticeDesign& design) {
+  NoticeSearch search{&design, nullptr};
+  ::EnumThreadWindows(::GetCurrentThreadId(), &NoteNoticeOfDesign,
+                      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void SetNoticeText(HWND notice, const std::string& labelText) {
+  ::SetDlgItemTextW(notice, kLabelId, Utf8ToWide(labelText).c_str());
+}
+
 bool IsNoticeWindow(HWND window) {
-  std::array<wchar_t, 64> name{};
-  const int length = ::GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-  if (length <= 0) return false;
-  const std::string className = WideToUtf8({name.data(), static_cast<size_t>(length)});
+  const std::string className = ClassNameOf(window);
   for (const NoticeDesign* design : kAllNotices) {
     if (className == design->className) return true;
   }

@@ -14,6 +14,12 @@ namespace kx::win {
 // window cannot be created.
 HWND LoadNotice(const NoticeDesign& design, const std::string& labelText);
 
+// The calling thread's open notice of a design, or null.
+HWND FindNotice(const NoticeDesign& design);
+
+// Replaces the label text of an open notice.
+void SetNoticeText(HWND notice, const std::string& labelText);
+
 // Whether a window is one of the notices.
 bool IsNoticeWindow(HWND window);
 

@@ -32,10 +32,15 @@ BOOL CALLBACK NoteNotice(HWND window, LPARAM found) {
 }  // namespace
 
 void ShowResultNotice(const std::string& text) {
-  const HWND notice = LoadNotice(kResultNotice, text);
-  if (!notice) return;
-  ::ShowWindow(notice, SW_SHOWNOACTIVATE);
-  ::UpdateWindow(notice);
+  HWND notice = FindNotice(kResultNotice);
+  if (notice) {
+    SetNoticeText(notice, text);
+  } else {
+    notice = LoadNotice(kResultNotice, text);
+    if (!notice) return;
+    ::ShowWindow(notice, SW_SHOWNOACTIVATE);
+    ::UpdateWindow(notice);
+  }
   WaitUntilClosed(notice);
 }
 

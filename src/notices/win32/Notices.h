@@ -14,7 +14,8 @@ namespace kx::win {
 void FormFront(HWND form, bool release);
 
 // frmKekka: shows the text for half a second, centred and topmost; returns
-// once the notice has closed itself.
+// once the notice has closed itself. A call made while the notice is open
+// replaces its text and waits for the same window.
 void ShowResultNotice(const std::string& text);
 
 // frmErrMsg: a new notice on every call that the save folder does not exist;

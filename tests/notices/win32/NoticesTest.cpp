@@ -57,6 +57,7 @@ void ExpectJapaneseFont(HWND control, LONG height, LONG weight) {
 
 // What a second thread saw of the result notice while it was on screen.
 struct ResultNoticeView {
+  Clock::time_point appeared;
   int windows = 0;
   bool visible = false;
   bool topmost = false;
@@ -69,9 +70,9 @@ struct ResultNoticeView {
   test::Ink ink;
 };
 
-// The result notice of a thread once it is on screen, or null after a second.
+// The result notice of a thread once it is on screen, or null after a while.
 HWND AwaitVisibleResultNotice(DWORD threadId) {
-  for (const auto start = Clock::now(); Since(start) < 1s; std::this_thread::sleep_for(5ms)) {
+  for (const auto start = Clock::now(); Since(start) < 5s; std::this_thread::sleep_for(2ms)) {
     for (const HWND window : test::ThreadWindowsOfClass(threadId, L"frmKekka")) {
       if (::IsWindowVisible(window)) return window;
     }
@@ -83,6 +84,7 @@ ResultNoticeView LookAtResultNotice(DWORD threadId) {
   ResultNoticeView view;
   const HWND notice = AwaitVisibleResultNotice(threadId);
   if (!notice) return view;
+  view.appeared = Clock::now();
   std::this_thread::sleep_for(100ms);
   view.windows = static_cast<int>(test::ThreadWindowsOfClass(threadId, L"frmKekka").size());
   const HWND label = test::ChildOfClass(notice, L"Static");
@@ -106,16 +108,16 @@ TEST(ResultNotice, ShowsEachTextCentredAndTopmostForHalfASecond) {
     SCOPED_TRACE(utf8Texts[i]);
     std::future<ResultNoticeView> view =
         std::async(std::launch::async, &LookAtResultNotice, ::GetCurrentThreadId());
-    const auto start = Clock::now();
     ShowResultNotice(utf8Texts[i]);
-    const auto shown = Since(start);
-    EXPECT_GE(shown, 400ms);
-    EXPECT_LE(shown, 1500ms);
+    const auto closed = Clock::now();
     EXPECT_FALSE(NoticesOpen());
     EXPECT_TRUE(test::ThreadWindowsOfClass(::GetCurrentThreadId(), L"frmKekka").empty());
 
     const ResultNoticeView seen = view.get();
     ASSERT_EQ(seen.windows, 1);
+    const auto shown = std::chrono::duration_cast<std::chrono::milliseconds>(closed - seen.appeared);
+    EXPECT_GE(shown, 400ms);
+    EXPECT_LE(shown, 1500ms);
     EXPECT_TRUE(seen.visible);
     EXPECT_TRUE(seen.topmost);
     EXPECT_FALSE(seen.hasCaption);
@@ -134,6 +136,28 @@ TEST(ResultNotice, ShowsEachTextCentredAndTopmostForHalfASecond) {
     EXPECT_EQ(recorder.shown()[i].className, L"frmKekka");
     EXPECT_EQ(recorder.shown()[i].label, texts[i]);
   }
+}
+
+void CALLBACK ShowStoredNotice(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  ShowResultNotice("記憶成功");
+}
+
+TEST(ResultNotice, ACallWhileOpenReplacesTheTextOfTheSameWindow) {
+  test::ShowRecorder recorder;
+  std::future<bool> replaced = std::async(std::launch::async, [thread = ::GetCurrentThreadId()] {
+    const HWND label = test::ChildOfClass(AwaitVisibleResultNotice(thread), L"Static");
+    for (const auto start = Clock::now(); Since(start) < 1s; std::this_thread::sleep_for(5ms)) {
+      if (test::WindowText(label) == L"記憶成功") return true;
+    }
+    return false;
+  });
+  ASSERT_NE(::SetTimer(nullptr, 0, 100, &ShowStoredNotice), 0U);
+  ShowResultNotice("保存成功");
+  EXPECT_TRUE(replaced.get());
+  ASSERT_EQ(recorder.shown().size(), 1U);
+  EXPECT_EQ(recorder.shown()[0].label, L"保存成功");
+  EXPECT_FALSE(NoticesOpen());
 }
 
 TEST(ResultNotice, PassesAQuitRequestOnAndCloses) {
