@@ -6,12 +6,9 @@
 
 #include "actions/ActionServices.h"
 #include "app/CaptureSettings.h"
+#include "hotkey/HotKeyService.h"
 
 namespace kx {
-
-// Modifier bits of a hot key.
-inline constexpr std::int32_t kModAlt = 1;
-inline constexpr std::int32_t kModShift = 4;
 
 inline constexpr const char* kStoreFileName = "Dammy.bmp";
 

@@ -2,12 +2,10 @@
 
 #include "app/CommandGet.h"
 #include "app/LenientNumber.h"
+#include "hotkey/HotKeyService.h"
 
 namespace kx {
 namespace {
-
-constexpr std::int32_t kAlt = 1;
-constexpr std::int32_t kShift = 4;
 
 std::string_view TrimBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
@@ -20,19 +18,19 @@ std::string_view TrimBlanks(std::string_view text) {
 OneShotRequest PrepareStoreRun(CaptureSettings& settings) {
   settings.booStore = true;
   settings.intColors = 0;
-  return {kShift, 0};
+  return {kModShift, 0};
 }
 
 OneShotRequest PrepareOptionRun(std::string_view kindValue, std::string_view commandLine,
                                 CaptureSettings& settings) {
   OneShotRequest request;
-  if (RoundToInt16(ReadLenientNumber(kindValue)) == 2) request.mask += kShift;
+  if (RoundToInt16(ReadLenientNumber(kindValue)) == 2) request.mask += kModShift;
 
   const auto wait = RoundToInt16(ReadLenientNumber(CommandGet(commandLine, "/TIME=")));
   if (wait && *wait >= 0 && *wait <= kLongestWaitSeconds) request.waitSeconds = *wait;
 
   if (ReadLenientNumber(CommandGet(commandLine, "/ACTIVE=")) == 1.0) {
-    request.mask += kAlt;
+    request.mask += kModAlt;
     if (request.waitSeconds == 0) request.waitSeconds = 1;
   }
 

@@ -84,7 +84,7 @@ using DcHandle = UniqueHandle<DcTraits>;
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using FileHandle = UniqueHandle<FileHandleTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;
-using WindowHandle = UniqueHandle<WindowTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
 
 // A device context of a window, released with ReleaseDC for that window.
 class WindowDc {

@@ -12,6 +12,7 @@
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/SaveBmp.h"
 #include "capture/win32/SurfaceColors.h"
+#include "support/WindowsPath.h"
 #include "win32/ScopedWin.h"
 #include "win32/Strconv.h"
 
@@ -245,7 +246,7 @@ void WriteRgb(const std::string& file, const Rgb32Image& image) {
 // Writes captures at every depth with the pixels they must decode to; the
 // test fixture reads them back with an independent decoder.
 TEST_F(CaptureEndToEnd, SavedCapturesForTheIndependentReader) {
-  const std::string folder = test::WindowsPathFromEnvironment("KX_CAPTURE_DECODE_DIR");
+  const std::string folder = kx::test::WindowsPathFromEnvironment("KX_CAPTURE_DECODE_DIR");
   if (folder.empty()) GTEST_SKIP() << "run through ctest, whose fixture decodes the files";
   PointerOnRed();
   const struct {

@@ -9,6 +9,7 @@
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/SurfaceColors.h"
 #include "support/TempFolder.h"
+#include "support/WindowsPath.h"
 #include "win32/ScopedWin.h"
 #include "win32/Strconv.h"
 
@@ -105,7 +106,7 @@ TEST_F(SaveSurfaceBmpTest, NoPictureWritesNothing) {
 // The folder comes from the test fixture, which makes it immutable on the
 // Linux side: nothing can be created in it, not even by root.
 TEST_F(SaveSurfaceBmpTest, AReadOnlyFolderFails) {
-  const std::string folder = test::WindowsPathFromEnvironment("KX_CAPTURE_READONLY_DIR");
+  const std::string folder = kx::test::WindowsPathFromEnvironment("KX_CAPTURE_READONLY_DIR");
   if (folder.empty()) GTEST_SKIP() << "run through ctest, which prepares the read-only folder";
   const std::filesystem::path path = Utf8ToWide(folder);
   const std::set<std::string> before = Names(path);

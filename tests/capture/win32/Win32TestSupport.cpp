@@ -38,15 +38,4 @@ void PumpMessages(DWORD milliseconds) {
   } while (::GetTickCount() - start < milliseconds);
 }
 
-std::string WindowsPathFromEnvironment(const char* name) {
-  const char* value = std::getenv(name);
-  if (!value || !*value) return {};
-  std::string path = value;
-  if (path.front() == '/') path = "Z:" + path;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
-}
-
 }  // namespace kx::win::test

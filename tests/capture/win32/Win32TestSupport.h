@@ -21,8 +21,4 @@ std::uint32_t PixelAt(const Rgb32Image& image, std::int32_t x, std::int32_t y);
 // Processes pending messages for about `milliseconds`.
 void PumpMessages(DWORD milliseconds);
 
-// A Windows path for a Unix path under Wine's Z: drive, from an environment
-// variable; empty when it is not set.
-std::string WindowsPathFromEnvironment(const char* name);
-
 }  // namespace kx::win::test
