@@ -48,7 +48,7 @@ KaptorixProcess::KaptorixProcess(const KaptorixFolder& folder, const std::string
   ::CloseHandle(info.hThread);
   process_.reset(info.hProcess);
   id_ = info.dwProcessId;
-  ::WaitForInputIdle(info.hProcess, 5000);
+  startedAt_ = ::GetTickCount();
 }
 
 KaptorixProcess::~KaptorixProcess() {

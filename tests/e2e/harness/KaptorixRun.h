@@ -41,6 +41,8 @@ class KaptorixProcess {
   KaptorixProcess& operator=(const KaptorixProcess&) = delete;
 
   DWORD id() const { return id_; }
+  // GetTickCount() when the process was created.
+  DWORD startedAt() const { return startedAt_; }
   bool WaitForExit(DWORD timeoutMs) const;
   bool Running() const { return !WaitForExit(0); }
   DWORD ExitCode() const;
@@ -48,6 +50,7 @@ class KaptorixProcess {
  private:
   win::KernelHandle process_;
   DWORD id_ = 0;
+  DWORD startedAt_ = 0;
 };
 
 }  // namespace kx::e2e

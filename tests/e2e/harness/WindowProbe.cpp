@@ -43,6 +43,17 @@ HWND WaitForWindow(DWORD processId, const std::string& title, DWORD timeoutMs,
   return nullptr;
 }
 
+HWND WaitForClass(DWORD processId, const wchar_t* className, DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  do {
+    for (HWND window : TopLevelWindows(processId)) {
+      if (win::Utf8ToWide(ClassName(window)) == className) return window;
+    }
+    ::Sleep(20);
+  } while (::GetTickCount() - start < timeoutMs);
+  return nullptr;
+}
+
 bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
   const DWORD start = ::GetTickCount();
   while (::IsWindow(window)) {
@@ -70,6 +81,23 @@ std::string ClassName(HWND window) {
   wchar_t name[256] = {};
   ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
   return win::WideToUtf8(name);
+}
+
+std::string ChildTexts(HWND window) {
+  std::vector<HWND> children;
+  ::EnumChildWindows(
+      window,
+      [](HWND child, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&children));
+  std::string texts;
+  for (HWND child : children) {
+    if (!texts.empty()) texts += "|";
+    texts += WindowText(child);
+  }
+  return texts;
 }
 
 std::string MessageBoxText(HWND box) {

@@ -19,12 +19,18 @@ std::vector<HWND> TopLevelWindows(DWORD processId);
 HWND WaitForWindow(DWORD processId, const std::string& title, DWORD timeoutMs = kWindowTimeoutMs,
                    const wchar_t* className = nullptr);
 
+// The first top-level window of the process of that class, waiting up to
+// `timeoutMs`; null when none appeared.
+HWND WaitForClass(DWORD processId, const wchar_t* className, DWORD timeoutMs = kWindowTimeoutMs);
+
 // True when the window is gone within the time.
 bool WaitForWindowGone(HWND window, DWORD timeoutMs);
 
 // Window texts through WM_GETTEXT, in UTF-8.
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
+// The texts of the window's child windows, joined by "|".
+std::string ChildTexts(HWND window);
 
 // Message boxes: the text of the box, and a press of its OK button.
 std::string MessageBoxText(HWND box);

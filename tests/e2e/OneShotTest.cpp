@@ -1,0 +1,241 @@
+// The one-shot runs of the real program: the store run and the option run,
+// checked on the files they write and the windows they show.
+
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "e2e/harness/BmpFile.h"
+#include "e2e/harness/KaptorixRun.h"
+#include "e2e/harness/RunObserver.h"
+#include "e2e/harness/TestWindow.h"
+#include "support/TempFolder.h"
+#include "support/WindowsPath.h"
+#include "win32/Strconv.h"
+
+namespace kx::e2e {
+namespace {
+
+using ::testing::ElementsAre;
+
+const std::string kSaved = "notice 保存成功";
+const std::string kStored = "notice 記憶成功";
+const std::string kSaveFailedBox = "box エラー: 保存に失敗しました";
+
+std::int32_t ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
+std::int32_t ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
+
+std::set<std::wstring> FileNames(const std::filesystem::path& folder) {
+  std::set<std::wstring> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.insert(entry.path().filename().wstring());
+  }
+  return names;
+}
+
+// A program folder whose captures go to its "shots" subfolder.
+class OneShotE2E : public ::testing::Test {
+ protected:
+  OneShotE2E() {
+    std::filesystem::create_directory(shots());
+    settings_ = "[FILE]" + folder_.Utf8Path(L"shots") + "\r\n";
+  }
+
+  std::filesystem::path shots() const { return folder_ / L"shots"; }
+
+  RunRecord Run(const std::string& moreSettings, const std::string& arguments) {
+    folder_.WriteIni(settings_ + moreSettings);
+    PumpMessages(100);
+    RunRecord record = RunToEnd(folder_, arguments);
+    EXPECT_TRUE(record.ended) << arguments;
+    return record;
+  }
+
+  KaptorixFolder folder_;
+  std::string settings_;
+};
+
+TEST_F(OneShotE2E, StoreRunKeepsAFullColourScreenInTheStoreFile) {
+  const RunRecord first = Run("[I256]256\r\n", "Kaptorix_Dash");
+  EXPECT_THAT(first.shown, ElementsAre(kStored));
+  const auto stored = ReadBmpFile(folder_ / L"Dammy.bmp");
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->bitsPerPixel, 32);
+  EXPECT_EQ(stored->width, ScreenWidth());
+  EXPECT_EQ(stored->height, ScreenHeight());
+  EXPECT_TRUE(std::filesystem::is_empty(shots()));
+
+  test::WriteAll(folder_ / L"Dammy.bmp", "an older store file");
+  EXPECT_THAT(Run("", "Kaptorix_Dash").shown, ElementsAre(kStored));
+  EXPECT_TRUE(ReadBmpFile(folder_ / L"Dammy.bmp")) << "the store file is replaced";
+}
+
+TEST_F(OneShotE2E, KindTwoSavesTheScreenUnderTheFirstNumber) {
+  EXPECT_THAT(Run("", "Kaptorix /KIND=2").shown, ElementsAre(kSaved));
+  const auto saved = ReadBmpFile(shots() / L"KX001.BMP");
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->bitsPerPixel, 32);
+  EXPECT_EQ(saved->width, ScreenWidth());
+  EXPECT_EQ(saved->height, ScreenHeight());
+  EXPECT_EQ(FileNames(shots()), (std::set<std::wstring>{L"KX001.BMP"}));
+}
+
+TEST_F(OneShotE2E, TakesTheLowestFreeNumberAndLeavesOthersAlone) {
+  test::WriteAll(shots() / L"KX001.BMP", "one");
+  test::WriteAll(shots() / L"KX003.BMP", "three");
+  EXPECT_THAT(Run("", "Kaptorix /KIND=2").shown, ElementsAre(kSaved));
+  EXPECT_TRUE(ReadBmpFile(shots() / L"KX002.BMP"));
+  EXPECT_EQ(test::ReadAll(shots() / L"KX001.BMP"), "one");
+  EXPECT_EQ(test::ReadAll(shots() / L"KX003.BMP"), "three");
+}
+
+TEST_F(OneShotE2E, EveryNumberTakenShowsTheFailureBoxAndWritesNothing) {
+  for (int i = 1; i <= 9; ++i) {
+    test::WriteAll(shots() / (L"KX" + std::to_wstring(i) + L".BMP"), std::to_string(i));
+  }
+  EXPECT_THAT(Run("[SVNO]1\r\n", "Kaptorix /KIND=2").shown, ElementsAre(kSaveFailedBox));
+  EXPECT_EQ(FileNames(shots()).size(), 9U);
+  EXPECT_EQ(test::ReadAll(shots() / L"KX1.BMP"), "1");
+
+  EXPECT_THAT(Run("[SVNO]0\r\n", "Kaptorix /KIND=2").shown, ElementsAre(kSaveFailedBox));
+  EXPECT_EQ(FileNames(shots()).size(), 9U);
+}
+
+TEST_F(OneShotE2E, TenDigitsAreReportedAsAnError) {
+  const RunRecord record = Run("[SVNO]10\r\n", "Kaptorix /KIND=2");
+  ASSERT_EQ(record.shown.size(), 1U);
+  EXPECT_EQ(record.shown[0].rfind("box エラー: ", 0), 0U) << record.shown[0];
+  EXPECT_TRUE(std::filesystem::is_empty(shots()));
+}
+
+TEST_F(OneShotE2E, PrefixDigitsAndLowerCaseExtensionNameTheFile) {
+  EXPECT_THAT(Run("[SVHD]Cap\r\n[SVNO]5\r\n[SVKK]1\r\n", "Kaptorix /KIND=2").shown,
+              ElementsAre(kSaved));
+  EXPECT_EQ(FileNames(shots()), (std::set<std::wstring>{L"Cap00001.bmp"}));
+}
+
+TEST_F(OneShotE2E, ColourSettingChoosesTheDepth) {
+  const std::pair<const char*, int> cases[] = {{"2", 1}, {"16", 4}, {"256", 8},
+                                               {"1", 8}, {"4", 32}, {"8", 32}};
+  for (const auto& [colors, bits] : cases) {
+    SCOPED_TRACE(colors);
+    std::filesystem::remove_all(shots());
+    std::filesystem::create_directory(shots());
+    EXPECT_THAT(Run(std::string("[I256]") + colors + "\r\n", "Kaptorix /KIND=2").shown,
+                ElementsAre(kSaved));
+    const auto saved = ReadBmpFile(shots() / L"KX001.BMP");
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->bitsPerPixel, bits);
+    EXPECT_EQ(saved->width, ScreenWidth());
+  }
+}
+
+TEST_F(OneShotE2E, ActiveCapturesTheForegroundWindowAlone) {
+  const TestWindow window(120, 140, 300, 200, 0xFF0000, 0x0000FF);
+  EXPECT_THAT(Run("", "Kaptorix /KIND=2 /ACTIVE=1").shown, ElementsAre(kSaved));
+  const auto saved = ReadBmpFile(shots() / L"KX001.BMP");
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->width, 300);
+  EXPECT_EQ(saved->height, 200);
+  EXPECT_EQ(saved->Pixel(0, 0), 0xFF0000U);
+  EXPECT_EQ(saved->Pixel(299, 199), 0xFF0000U);
+  EXPECT_EQ(saved->Pixel(10, 100), 0x0000FFU) << "the stripe of the left half";
+}
+
+TEST_F(OneShotE2E, TimeWaitsTheGivenSecondsUpToTwenty) {
+  const RunRecord waited = Run("", "Kaptorix /KIND=2 /TIME=2");
+  EXPECT_THAT(waited.shown, ElementsAre(kSaved));
+  EXPECT_GE(waited.firstShownMs, 2000U);
+  EXPECT_LT(waited.firstShownMs, 6000U);
+
+  const RunRecord unwaited = Run("", "Kaptorix /KIND=2 /TIME=25");
+  EXPECT_THAT(unwaited.shown, ElementsAre(kSaved));
+  EXPECT_LT(unwaited.firstShownMs, 2000U);
+}
+
+TEST_F(OneShotE2E, MissingSaveFolderShowsOnlyTheSaveAbortedNotice) {
+  folder_.WriteIni("[FILE]" + folder_.Utf8Path(L"missing") + "\r\n");
+  const RunRecord record = RunToEnd(folder_, "Kaptorix /KIND=2");
+  EXPECT_THAT(record.shown, ElementsAre("aborted Kaptorix 保存中止"));
+  EXPECT_TRUE(record.ended);
+  EXPECT_GE(record.milliseconds, 4500U) << "the run ends once its notice has closed";
+  EXPECT_FALSE(std::filesystem::exists(folder_ / L"missing"));
+  EXPECT_EQ(FileNames(folder_.dir()), (std::set<std::wstring>{L"Kaptorix.ini",
+                                                              L"Kaptorix_Key.exe", L"shots"}));
+}
+
+// The folder is made immutable on the Linux side by the test's fixture:
+// nothing can be created in it, not even by root.
+TEST_F(OneShotE2E, FailedWriteShowsBothBoxesAndLeavesNoFile) {
+  const std::string folder = test::WindowsPathFromEnvironment("KX_E2E_READONLY_DIR");
+  if (folder.empty()) GTEST_SKIP() << "run through ctest, which prepares the read-only folder";
+  folder_.WriteIni("[FILE]" + folder + "\r\n");
+  const RunRecord record = RunToEnd(folder_, "Kaptorix /KIND=2");
+  EXPECT_THAT(record.shown,
+              ElementsAre("box エラー: 保存に失敗しました（下記で保存を試みました）\r\n" + folder +
+                              "\\KX001.BMP",
+                          kSaveFailedBox));
+  EXPECT_TRUE(std::filesystem::is_empty(win::Utf8ToWide(folder)));
+}
+
+TEST_F(OneShotE2E, PointerIsDrawnWhereItStands) {
+  const TestWindow window(200, 200, 400, 300, 0xFFFFFF, 0xFFFFFF);
+  ASSERT_TRUE(::SetCursorPos(400, 350));
+  PumpMessages(100);
+  EXPECT_THAT(Run("[MOUS]1\r\n", "Kaptorix /KIND=2").shown, ElementsAre(kSaved));
+  EXPECT_THAT(Run("[MOUS]0\r\n", "Kaptorix /KIND=2").shown, ElementsAre(kSaved));
+  const auto with = ReadBmpFile(shots() / L"KX001.BMP");
+  const auto without = ReadBmpFile(shots() / L"KX002.BMP");
+  ASSERT_TRUE(with && without);
+  int drawnWith = 0;
+  int drawnWithout = 0;
+  for (int y = 350; y < 382; ++y) {
+    for (int x = 400; x < 432; ++x) {
+      drawnWith += with->Pixel(x, y) != 0xFFFFFFU ? 1 : 0;
+      drawnWithout += without->Pixel(x, y) != 0xFFFFFFU ? 1 : 0;
+    }
+  }
+  EXPECT_GT(drawnWith, 20) << "the arrow below and right of the pointer";
+  EXPECT_EQ(drawnWithout, 0);
+  EXPECT_EQ(with->Pixel(399, 349), 0xFFFFFFU) << "nothing above and left of it";
+}
+
+TEST_F(OneShotE2E, InversionInvertsEveryPixel) {
+  const TestWindow window(100, 100, 500, 400, 0x3366CC, 0xF0E010);
+  EXPECT_THAT(Run("[HANT]0\r\n", "Kaptorix /KIND=2").shown, ElementsAre(kSaved));
+  EXPECT_THAT(Run("[HANT]1\r\n", "Kaptorix /KIND=2").shown, ElementsAre(kSaved));
+  const auto plain = ReadBmpFile(shots() / L"KX001.BMP");
+  const auto inverted = ReadBmpFile(shots() / L"KX002.BMP");
+  ASSERT_TRUE(plain && inverted);
+  ASSERT_EQ(plain->pixels.size(), inverted->pixels.size());
+  int different = 0;
+  for (int y = 100; y < 500; ++y) {
+    for (int x = 100; x < 600; ++x) {
+      different += (plain->Pixel(x, y) ^ 0xFFFFFFU) != inverted->Pixel(x, y) ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(different, 0);
+  EXPECT_EQ(inverted->Pixel(300, 120), 0x3366CCU ^ 0xFFFFFFU);
+}
+
+TEST_F(OneShotE2E, CopiesSavingAtOnceNeverShareANumber) {
+  folder_.WriteIni(settings_);
+  std::vector<std::unique_ptr<KaptorixProcess>> runs;
+  for (int i = 0; i < 4; ++i) {
+    runs.push_back(std::make_unique<KaptorixProcess>(folder_, "Kaptorix /KIND=2"));
+  }
+  for (const auto& run : runs) {
+    const RunRecord record = Watch(*run, 30000);
+    EXPECT_TRUE(record.ended);
+    EXPECT_EQ(run->ExitCode(), 0U);
+  }
+  const std::set<std::wstring> names = FileNames(shots());
+  EXPECT_EQ(names, (std::set<std::wstring>{L"KX001.BMP", L"KX002.BMP", L"KX003.BMP", L"KX004.BMP"}));
+  for (const auto& name : names) EXPECT_TRUE(ReadBmpFile(shots() / name)) << name.size();
+}
+
+}  // namespace
+}  // namespace kx::e2e

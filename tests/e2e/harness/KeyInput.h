@@ -1,0 +1,14 @@
+#pragma once
+// Real keyboard input, injected with SendInput.
+
+#include <windows.h>
+
+#include <initializer_list>
+
+namespace kx::e2e {
+
+// Presses `key` while holding the modifier keys (VK_SHIFT, VK_MENU, ...), then
+// releases everything in reverse order. Print Screen goes as an extended key.
+void PressKey(std::initializer_list<WORD> modifiers, WORD key);
+
+}  // namespace kx::e2e

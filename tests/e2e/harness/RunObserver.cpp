@@ -1,0 +1,73 @@
+#include "e2e/harness/RunObserver.h"
+
+#include <set>
+
+#include "e2e/harness/WindowProbe.h"
+
+namespace kx::e2e {
+namespace {
+
+constexpr DWORD kPollMs = 5;
+
+// Records each window of the process once, and confirms boxes and the
+// print-error notice.
+void Observe(const KaptorixProcess& run, std::set<HWND>& seen, RunRecord& record) {
+  for (HWND window : TopLevelWindows(run.id())) {
+    if (!::IsWindowVisible(window) || seen.count(window) > 0) continue;
+    const std::string className = ClassName(window);
+    std::string entry;
+    if (className == "frmKekka") {
+      entry = "notice " + ChildTexts(window);
+    } else if (className == "frmErrMsg") {
+      entry = "aborted " + WindowText(window);
+    } else if (className == "frmPrintError") {
+      entry = "print error";
+      PressOk(window);
+    } else if (className == "#32770") {
+      entry = "box " + WindowText(window) + ": " + MessageBoxText(window);
+      PressOk(window);
+    } else {
+      continue;
+    }
+    seen.insert(window);
+    if (record.shown.empty()) record.firstShownMs = ::GetTickCount() - run.startedAt();
+    record.shown.push_back(entry);
+  }
+}
+
+}  // namespace
+
+void PumpMessages(DWORD milliseconds) {
+  const DWORD start = ::GetTickCount();
+  do {
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+    if (milliseconds > 0) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  } while (::GetTickCount() - start < milliseconds);
+}
+
+RunRecord Watch(const KaptorixProcess& run, DWORD milliseconds) {
+  RunRecord record;
+  std::set<HWND> seen;
+  const DWORD start = ::GetTickCount();
+  while (::GetTickCount() - start < milliseconds) {
+    Observe(run, seen, record);
+    PumpMessages(0);
+    if (run.WaitForExit(kPollMs)) {
+      record.ended = true;
+      break;
+    }
+  }
+  record.milliseconds = ::GetTickCount() - run.startedAt();
+  return record;
+}
+
+RunRecord RunToEnd(const KaptorixFolder& folder, const std::string& arguments, DWORD timeoutMs) {
+  const KaptorixProcess run(folder, arguments);
+  return Watch(run, timeoutMs);
+}
+
+}  // namespace kx::e2e
