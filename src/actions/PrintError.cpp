@@ -6,6 +6,8 @@ PrintError PrintError::Overflow() { return {6, "オーバーフローしまし�
 
 PrintError PrintError::DivisionByZero() { return {11, "0 で除算しました。"}; }
 
+PrintError PrintError::OutOfMemory() { return {7, "メモリが不足しています。"}; }
+
 PrintError PrintError::NoPrintableArea() {
   return {1001, "余白が大きすぎて、印刷できる領域がありません。"};
 }

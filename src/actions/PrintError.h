@@ -18,6 +18,7 @@ class PrintError : public std::runtime_error {
   // A floating value that does not fit its type, or is not a number.
   static PrintError Overflow();
   static PrintError DivisionByZero();
+  static PrintError OutOfMemory();
   // The margins leave no positive width or height for the picture.
   static PrintError NoPrintableArea();
   // The printer refused a setting, e.g. "Orientation=0".

@@ -141,12 +141,12 @@ bool PrintPictureToFitPage(PrinterBackend& printer, const PrintPicture& picture,
     const double a = Divide(picture.widthHimetric, picture.heightHimetric);
 
     TrapNo = 5;
-    const double Aw = static_cast<double>(FromDrawingX(printer, printer.ScaleWidth(),
-                                                       ScaleUnit::Himetric)) -
-                      FromDrawingX(printer, L + R, ScaleUnit::Himetric);
-    const double Ah = static_cast<double>(FromDrawingY(printer, printer.ScaleHeight(),
-                                                       ScaleUnit::Himetric)) -
-                      FromDrawingY(printer, T + B, ScaleUnit::Himetric);
+    const double Aw =
+        static_cast<double>(FromDrawingX(printer, printer.ScaleWidth(), ScaleUnit::Himetric)) -
+        FromDrawingX(printer, L + R, ScaleUnit::Himetric);
+    const double Ah =
+        static_cast<double>(FromDrawingY(printer, printer.ScaleHeight(), ScaleUnit::Himetric)) -
+        FromDrawingY(printer, T + B, ScaleUnit::Himetric);
     if (!(Aw > 0.0 && Ah > 0.0)) throw PrintError::NoPrintableArea();
 
     TrapNo = 6;
@@ -172,8 +172,7 @@ bool PrintPictureToFitPage(PrinterBackend& printer, const PrintPicture& picture,
   } catch (const PrintError& error) {
     reporter.ReportPrintError(BuildErrorRecord(error, TrapNo, parameters));
   } catch (const std::bad_alloc&) {
-    reporter.ReportPrintError(
-        BuildErrorRecord(PrintError(7, "メモリが不足しています。"), TrapNo, parameters));
+    reporter.ReportPrintError(BuildErrorRecord(PrintError::OutOfMemory(), TrapNo, parameters));
   }
   return false;
 }

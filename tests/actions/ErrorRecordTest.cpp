@@ -1,6 +1,6 @@
-#include "actions/ErrorRecord.h"
-
 #include <gtest/gtest.h>
+
+#include "actions/ErrorRecord.h"
 
 namespace kx {
 namespace {

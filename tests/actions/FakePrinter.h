@@ -33,7 +33,9 @@ class FakePrinter final : public PrinterBackend {
     Call("InstalledPrinters");
     return installed;
   }
-  std::string CurrentPrinter() override { return current < installed.size() ? installed[current] : ""; }
+  std::string CurrentPrinter() override {
+    return current < installed.size() ? installed[current] : "";
+  }
   void SetCurrentPrinter(std::size_t index) override {
     Call("SetCurrentPrinter");
     current = index;

@@ -1,11 +1,10 @@
-#include "actions/PrintLayout.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <tuple>
 
 #include "FakePrinter.h"
+#include "actions/PrintLayout.h"
 
 namespace kx {
 namespace {
@@ -27,7 +26,7 @@ struct LayoutRun {
   bool result = false;
 
   explicit LayoutRun(const PrintParameters& parameters, const PrintPicture& picture = Screen(),
-               const std::function<void(FakePrinter&)>& prepare = {}) {
+                     const std::function<void(FakePrinter&)>& prepare = {}) {
     if (prepare) prepare(printer);
     result = PrintPictureToFitPage(printer, picture, parameters, kNow, reporter);
   }
@@ -116,8 +115,8 @@ TEST(PrintLayout, MarginsAreMillimetresAndTheTopOneAddsToTheHeadingRoom) {
   EXPECT_NEAR(run.printer.paints[0].width, 16000 - 40 * mm, 0.01);
   const double areaTop = 5 * mm + 300;
   const double areaHeight = 11000 - areaTop - 15 * mm;
-  EXPECT_NEAR(run.printer.paints[0].y + run.printer.paints[0].height / 2,
-              areaTop + areaHeight / 2, 0.01);
+  EXPECT_NEAR(run.printer.paints[0].y + run.printer.paints[0].height / 2, areaTop + areaHeight / 2,
+              0.01);
 }
 
 TEST(PrintLayout, LayoutZeroCentresTheHeadingBetweenTheMargins) {
@@ -164,8 +163,10 @@ TEST(PrintLayout, LayoutOneIsOneRightAlignedLine) {
     ASSERT_EQ(run.printer.prints.size(), 1u) << line;
     const test::PaintCall& paint = run.printer.paints[0];
     EXPECT_EQ(run.printer.prints[0].text, line);
-    EXPECT_NEAR(run.printer.prints[0].x,
-                paint.x + paint.width - FakePrinter::kCharWidth * static_cast<double>(line.size()) - 50, 0.01);
+    EXPECT_NEAR(
+        run.printer.prints[0].x,
+        paint.x + paint.width - FakePrinter::kCharWidth * static_cast<double>(line.size()) - 50,
+        0.01);
     EXPECT_NEAR(run.printer.prints[0].y, paint.y - 250, 0.01);
   }
 }
@@ -190,8 +191,7 @@ TEST(PrintLayout, QualityAndOrientationGoToThePrinter) {
     std::int16_t quality;
     std::vector<std::int16_t> set;
   };
-  for (const Case& c : {Case{0, {-1}}, Case{2, {-3, -4}}, Case{1, {}}, Case{3, {}},
-                        Case{-1, {}}}) {
+  for (const Case& c : {Case{0, {-1}}, Case{2, {-3, -4}}, Case{1, {}}, Case{3, {}}, Case{-1, {}}}) {
     PrintParameters parameters = Defaults();
     parameters.quality = c.quality;
     LayoutRun run(parameters);
@@ -281,9 +281,10 @@ TEST(PrintLayout, EachFailingStepIsLoggedWithItsNumber) {
     EXPECT_FALSE(run.result) << c.call;
     ASSERT_EQ(run.reporter.records.size(), 1u) << c.call;
     EXPECT_EQ(TrapLine(run.reporter.records[0]), c.trap) << c.call << " #" << c.nth;
-    EXPECT_NE(run.reporter.records[0].find("Err.Number=482\r\nErr.Description=プリンタ エラーです。(" +
-                                           std::string(c.call) + ")\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        run.reporter.records[0].find("Err.Number=482\r\nErr.Description=プリンタ エラーです。(" +
+                                     std::string(c.call) + ")\r\n"),
+        std::string::npos);
   }
 }
 

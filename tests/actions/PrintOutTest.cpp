@@ -1,8 +1,7 @@
-#include "actions/PrintOut.h"
-
 #include <gtest/gtest.h>
 
 #include "FakePrinter.h"
+#include "actions/PrintOut.h"
 
 namespace kx {
 namespace {

@@ -1,0 +1,28 @@
+#include "actions/win32/ErrorLog.h"
+
+#include <windows.h>
+
+#include <climits>
+
+#include "app/Startup.h"
+#include "app/win32/ProcessInfo.h"
+#include "win32/ScopedWin.h"
+#include "win32/Strconv.h"
+
+namespace kx::win {
+
+std::string ErrorLogPath() { return JoinPath(ProgramDir(), std::string(kProgramTitle) + ".log"); }
+
+void AppendErrorLog(const std::string& text) { AppendErrorLogAt(ErrorLogPath(), text); }
+
+void AppendErrorLogAt(const std::string& path, const std::string& text) {
+  const std::string bytes = Utf8ToAnsi(text) + "\r\n";
+  if (bytes.size() > UINT_MAX) return;
+  const FileHandle file(::CreateFileW(Utf8ToWide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
+                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return;
+  DWORD written = 0;
+  ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+}  // namespace kx::win

@@ -1,0 +1,18 @@
+#pragma once
+// The print error log beside the program, in the system's ANSI code page.
+
+#include <string>
+
+namespace kx::win {
+
+// "<program folder>\Kaptorix_Key.log".
+std::string ErrorLogPath();
+
+// Appends `text` and CR LF to the error log, creating it when missing. A file
+// that cannot be opened or written loses the text quietly.
+void AppendErrorLog(const std::string& text);
+
+// The same for the log file at `path`.
+void AppendErrorLogAt(const std::string& path, const std::string& text);
+
+}  // namespace kx::win
