@@ -30,7 +30,8 @@ class LayoutBuilder {
   void Control(SettingField field, int x, int y, int cx) {
     switch (KindOf(field)) {
       case ControlKind::Edit:
-        items_.push_back({ItemKind::Edit, ControlId(field), {}, x, y, cx, kRowHeight});
+        items_.push_back({HoldsNumber(field) ? ItemKind::NumberEdit : ItemKind::Edit,
+                          ControlId(field), {}, x, y, cx, kRowHeight});
         break;
       case ControlKind::Choice:
         items_.push_back({ItemKind::DropList, ControlId(field), {}, x, y, cx, kListHeight});
@@ -87,14 +88,14 @@ DialogLayout SettingsDialogLayout() {
   add.Row("倍率(&E):", SettingField::PrintPercent, kRightX, 76, 30);
   add.Label("%", rightControls + 33, 76, 12);
   add.Label("余白 (mm):", kRightX + 8, 92, kLabelWidth);
-  add.Label("左(&L)", rightControls, 92, 18);
-  add.Control(SettingField::MarginLeft, rightControls + 20, 92, 24);
-  add.Label("右(&G)", rightControls + 52, 92, 18);
-  add.Control(SettingField::MarginRight, rightControls + 72, 92, 24);
-  add.Label("上(&U)", rightControls, 108, 18);
-  add.Control(SettingField::MarginTop, rightControls + 20, 108, 24);
-  add.Label("下(&W)", rightControls + 52, 108, 18);
-  add.Control(SettingField::MarginBottom, rightControls + 72, 108, 24);
+  add.Label("左(&L)", rightControls, 92, 22);
+  add.Control(SettingField::MarginLeft, rightControls + 24, 92, 22);
+  add.Label("右(&G)", rightControls + 52, 92, 22);
+  add.Control(SettingField::MarginRight, rightControls + 76, 92, 24);
+  add.Label("上(&U)", rightControls, 108, 22);
+  add.Control(SettingField::MarginTop, rightControls + 24, 108, 22);
+  add.Label("下(&W)", rightControls + 52, 108, 22);
+  add.Control(SettingField::MarginBottom, rightControls + 76, 108, 24);
   add.Row("見出し(&H):", SettingField::HeaderText, kRightX, 124);
   add.Row("配置(&Y):", SettingField::HeaderLayout, kRightX, 140);
   add.Check("日付と時刻を印刷する(&D)", SettingField::PrintDate, kRightX + 8, 156, 160);
@@ -105,6 +106,11 @@ DialogLayout SettingsDialogLayout() {
   add.Button(ItemKind::Button, kStopId, "常駐を終了(&T)", 257, 191, 60);
   add.Button(ItemKind::Button, kCancelId, "キャンセル", 321, 191, 52);
   return layout;
+}
+
+std::string_view ChooseDialogFace(const std::function<bool(std::string_view)>& installed) {
+  const auto found = std::find_if(kDialogFaces.begin(), kDialogFaces.end() - 1, installed);
+  return *found;
 }
 
 int ControlId(SettingField field) {

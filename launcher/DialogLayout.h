@@ -1,14 +1,17 @@
 #pragma once
 // The settings dialog's controls and where they stand, in dialog units.
 
+#include <array>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "launcher/SettingFields.h"
 
 namespace kx {
 
-enum class ItemKind { Group, Label, Edit, Check, DropList, Button, DefaultButton };
+enum class ItemKind { Group, Label, Edit, NumberEdit, Check, DropList, Button, DefaultButton };
 
 struct DialogItem {
   ItemKind kind;
@@ -38,5 +41,12 @@ inline constexpr std::string_view kStoppedStatus = "Kaptorix_Key は常駐して
 int ControlId(SettingField field);
 
 DialogLayout SettingsDialogLayout();
+
+// Faces for the dialog's Japanese text, best first; the last is always there.
+inline constexpr std::array<std::string_view, 6> kDialogFaces{
+    "Meiryo UI", "Yu Gothic UI", "MS UI Gothic", "VL PGothic", "VL Gothic", "MS Shell Dlg"};
+inline constexpr int kDialogPointSize = 9;
+
+std::string_view ChooseDialogFace(const std::function<bool(std::string_view)>& installed);
 
 }  // namespace kx

@@ -205,6 +205,10 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 std::string_view CommandName(SettingField field) { return RuleOf(field).name; }
 std::string_view Label(SettingField field) { return RuleOf(field).label; }
 
+bool HoldsNumber(SettingField field) {
+  return !std::holds_alternative<std::string CaptureSettings::*>(RuleOf(field).member);
+}
+
 std::optional<SettingField> FieldNamed(std::string_view name) {
   for (const FieldRule& rule : kRules) {
     if (EqualsIgnoringAsciiCase(rule.name, name)) return rule.field;

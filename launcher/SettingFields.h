@@ -51,6 +51,9 @@ class SettingsProbe {
 std::string_view CommandName(SettingField field);
 std::string_view Label(SettingField field);
 
+// True for the fields that hold a whole number.
+bool HoldsNumber(SettingField field);
+
 // The field of a command-line name, compared without regard to ASCII case.
 std::optional<SettingField> FieldNamed(std::string_view name);
 

@@ -40,7 +40,8 @@ TEST(DialogLayout, EveryFieldHasOneControlOfItsKind) {
     ASSERT_EQ(count, 1);
     const DialogItem& item = *std::find_if(layout.items.begin(), layout.items.end(),
                                            [&](const DialogItem& i) { return i.id == ControlId(field); });
-    const ItemKind expected = KindOf(field) == ControlKind::Edit    ? ItemKind::Edit
+    const ItemKind edit = HoldsNumber(field) ? ItemKind::NumberEdit : ItemKind::Edit;
+    const ItemKind expected = KindOf(field) == ControlKind::Edit    ? edit
                               : KindOf(field) == ControlKind::Check ? ItemKind::Check
                                                                     : ItemKind::DropList;
     EXPECT_EQ(item.kind, expected);
@@ -114,17 +115,28 @@ TEST(DialogLayout, MnemonicsAreUniqueAndLabelsLeadToTheirControls) {
       // The dialog manager moves a label's mnemonic to the next control.
       ASSERT_LT(i + 1, layout.items.size());
       const ItemKind next = layout.items[i + 1].kind;
-      EXPECT_TRUE(next == ItemKind::Edit || next == ItemKind::DropList) << item.text;
+      EXPECT_TRUE(next == ItemKind::Edit || next == ItemKind::NumberEdit ||
+                  next == ItemKind::DropList)
+          << item.text;
     }
   }
   // Every edit and list can be reached by a mnemonic.
   for (std::size_t i = 0; i < layout.items.size(); ++i) {
     const ItemKind kind = layout.items[i].kind;
-    if (kind != ItemKind::Edit && kind != ItemKind::DropList) continue;
+    if (kind != ItemKind::Edit && kind != ItemKind::NumberEdit && kind != ItemKind::DropList) {
+      continue;
+    }
     ASSERT_GT(i, 0U);
     EXPECT_EQ(layout.items[i - 1].kind, ItemKind::Label) << layout.items[i].id;
     EXPECT_NE(Mnemonic(layout.items[i - 1].text), 0) << layout.items[i].id;
   }
+}
+
+TEST(DialogLayout, TakesTheFirstInstalledFaceAndFallsBackToTheShellFont) {
+  EXPECT_EQ(ChooseDialogFace([](std::string_view face) { return face.starts_with("VL"); }),
+            "VL PGothic");
+  EXPECT_EQ(ChooseDialogFace([](std::string_view) { return true; }), "Meiryo UI");
+  EXPECT_EQ(ChooseDialogFace([](std::string_view) { return false; }), "MS Shell Dlg");
 }
 
 }  // namespace

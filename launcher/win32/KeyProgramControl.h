@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "launcher/LauncherServices.h"
+
+namespace kx::win {
+
+// Kaptorix_Key.exe in the launcher's folder, and the main windows
+// ("frmKaptorix", "Kaptorix_Key") of its running copies.
+class KeyProgramControl final : public KeyProgram {
+ public:
+  explicit KeyProgramControl(const std::string& programDir);
+
+  bool Installed() override;
+  bool Launch(std::string_view arguments) override;
+  std::optional<std::uint32_t> RunToEnd(std::string_view arguments) override;
+  std::size_t ResidentCount() override;
+  std::size_t CloseResidents(std::uint32_t timeoutMs) override;
+
+ private:
+  std::wstring exe_;
+  std::wstring folder_;
+};
+
+// The main windows of the running copies of Kaptorix_Key.exe.
+std::vector<HWND> KeyMainWindows();
+
+}  // namespace kx::win

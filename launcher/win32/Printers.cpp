@@ -1,0 +1,30 @@
+#include "launcher/win32/Printers.h"
+
+#include <windows.h>
+#include <winspool.h>
+
+#include "win32/Strconv.h"
+
+namespace kx::win {
+
+std::vector<std::string> InstalledPrinters() {
+  constexpr DWORD kFlags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+  DWORD needed = 0;
+  DWORD count = 0;
+  ::EnumPrintersW(kFlags, nullptr, 4, nullptr, 0, &needed, &count);
+  if (needed == 0) return {};
+  // PRINTER_INFO_4W records followed by their strings, suitably aligned.
+  std::vector<PRINTER_INFO_4W> buffer(needed / sizeof(PRINTER_INFO_4W) + 1);
+  if (!::EnumPrintersW(kFlags, nullptr, 4, reinterpret_cast<BYTE*>(buffer.data()),
+                       static_cast<DWORD>(buffer.size() * sizeof(PRINTER_INFO_4W)), &needed,
+                       &count)) {
+    return {};
+  }
+  std::vector<std::string> names;
+  for (DWORD i = 0; i < count; ++i) {
+    if (buffer[i].pPrinterName) names.push_back(WideToUtf8(buffer[i].pPrinterName));
+  }
+  return names;
+}
+
+}  // namespace kx::win

@@ -1,0 +1,195 @@
+#include "launcher/win32/SettingsDialog.h"
+
+#include <commctrl.h>
+
+#include "launcher/DialogLayout.h"
+#include "launcher/win32/ComPtr.h"
+#include "launcher/win32/DialogFont.h"
+#include "launcher/win32/DialogTemplate.h"
+#include "launcher/win32/FolderPicker.h"
+#include "launcher/win32/Printers.h"
+#include "win32/Strconv.h"
+
+namespace kx::win {
+namespace {
+
+static_assert(kSaveAndStartId == IDOK && kCancelId == IDCANCEL);
+
+constexpr WORD kIconId = 1;
+
+std::string ControlText(HWND control) {
+  const int length = ::GetWindowTextLengthW(control);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(control, text.data(), length + 1)));
+  return WideToUtf8(text);
+}
+
+void SetControlText(HWND control, std::string_view text) {
+  ::SetWindowTextW(control, Utf8ToWide(text).c_str());
+}
+
+// The longest text each numeric edit takes.
+WPARAM TextLimit(SettingField field) {
+  switch (field) {
+    case SettingField::SerialDigits:
+      return 1;
+    case SettingField::PrintPercent:
+      return 3;
+    default:
+      return HoldsNumber(field) ? 2 : 0;
+  }
+}
+
+class DialogControls final : public FormControls {
+ public:
+  explicit DialogControls(HWND dialog) : dialog_(dialog) {}
+  std::string Text(SettingField field) override { return ControlText(Item(field)); }
+  bool Checked(SettingField field) override {
+    return ::SendMessageW(Item(field), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  std::size_t Selection(SettingField field) override {
+    const LRESULT selected = ::SendMessageW(Item(field), CB_GETCURSEL, 0, 0);
+    return selected == CB_ERR ? SIZE_MAX : static_cast<std::size_t>(selected);
+  }
+
+ private:
+  HWND Item(SettingField field) const { return ::GetDlgItem(dialog_, ControlId(field)); }
+  HWND dialog_;
+};
+
+void SetIcons(HWND dialog) {
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+    const int size = ::GetSystemMetrics(metric);
+    const HANDLE icon = ::LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, size, size,
+                                     LR_SHARED);
+    ::SendMessageW(dialog, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
+  }
+}
+
+}  // namespace
+
+SettingsDialog::SettingsDialog(Launcher& launcher, KeyProgram& key, SettingsProbe& probe,
+                               MessageBoxOutput& output, SettingsForm form)
+    : launcher_(launcher), key_(key), probe_(probe), output_(output), form_(std::move(form)) {}
+
+void SettingsDialog::Show(HINSTANCE instance) {
+  const DialogTemplate dialogTemplate(SettingsDialogLayout(), DialogFace(),
+                                      static_cast<WORD>(kDialogPointSize));
+  ::DialogBoxIndirectParamW(instance, dialogTemplate.get(), nullptr, &SettingsDialog::DialogProc,
+                            reinterpret_cast<LPARAM>(this));
+  output_.SetOwner(nullptr);
+}
+
+INT_PTR CALLBACK SettingsDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    auto* self = reinterpret_cast<SettingsDialog*>(lParam);
+    self->hwnd_ = dialog;
+    self->output_.SetOwner(dialog);
+    SetIcons(dialog);
+    self->Fill();
+    return TRUE;
+  }
+  auto* self = reinterpret_cast<SettingsDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+  if (!self) return FALSE;
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    self->OnCommand(LOWORD(wParam));
+    return TRUE;
+  }
+  return FALSE;
+}
+
+void SettingsDialog::Fill() {
+  for (const SettingField field : kAllSettingFields) {
+    const HWND control = Control(ControlId(field));
+    switch (KindOf(field)) {
+      case ControlKind::Edit:
+        ::SendMessageW(control, EM_LIMITTEXT, TextLimit(field), 0);
+        SetControlText(control, form_.InitialText(field));
+        break;
+      case ControlKind::Check:
+        ::SendMessageW(control, BM_SETCHECK,
+                       form_.InitiallyChecked(field) ? BST_CHECKED : BST_UNCHECKED, 0);
+        break;
+      case ControlKind::Choice:
+        for (const Choice& choice : form_.Choices(field)) {
+          ::SendMessageW(control, CB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(Utf8ToWide(choice.label).c_str()));
+        }
+        ::SendMessageW(control, CB_SETCURSEL, form_.InitialSelection(field), 0);
+        break;
+    }
+  }
+  ShowStatus();
+}
+
+void SettingsDialog::OnCommand(int id) {
+  switch (id) {
+    case kSaveAndStartId:
+      Save();
+      break;
+    case kCancelId:
+      ::EndDialog(hwnd_, IDCANCEL);
+      break;
+    case kStopId:
+      launcher_.StopResidents();
+      ShowStatus();
+      break;
+    case kBrowseId:
+      Browse();
+      break;
+    default:
+      break;
+  }
+}
+
+void SettingsDialog::Save() {
+  DialogControls controls(hwnd_);
+  const std::variant<CaptureSettings, FieldProblem> result = form_.Collect(controls, probe_);
+  if (const auto* problem = std::get_if<FieldProblem>(&result)) {
+    output_.ReportError({std::string(kInputErrorTitle), problem->message});
+    ::SendMessageW(hwnd_, WM_NEXTDLGCTL,
+                   reinterpret_cast<WPARAM>(Control(ControlId(problem->field))), TRUE);
+    return;
+  }
+  if (!launcher_.SaveSettings(std::get<CaptureSettings>(result))) return;
+  if (!launcher_.StartResident(false)) {
+    ShowStatus();
+    return;
+  }
+  ::EndDialog(hwnd_, IDOK);
+}
+
+void SettingsDialog::Browse() {
+  const HWND folder = Control(ControlId(SettingField::SaveDir));
+  if (const std::optional<std::string> chosen = PickFolder(hwnd_, ControlText(folder))) {
+    SetControlText(folder, *chosen);
+  }
+}
+
+void SettingsDialog::ShowStatus() {
+  const bool resident = key_.ResidentCount() > 0;
+  SetControlText(Control(kStatusId), resident ? kResidentStatus : kStoppedStatus);
+  ::EnableWindow(Control(kStopId), resident);
+}
+
+int RunSettingsDialog(HINSTANCE instance, const std::string& programDir, SettingsFile& file,
+                      KeyProgram& key, SettingsProbe& probe) {
+  const ComApartment com;
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  MessageBoxOutput output;
+  Launcher launcher(programDir, file, key, probe, output);
+  // Without a file the dialog shows the defaults; saving writes them.
+  launcher.EnsureSettingsFile();
+  const std::optional<CaptureSettings> settings = launcher.LoadSettings();
+  if (!settings) return kExitFailed;
+  SettingsDialog dialog(launcher, key, probe, output, SettingsForm(*settings, InstalledPrinters()));
+  dialog.Show(instance);
+  return kExitOk;
+}
+
+}  // namespace kx::win

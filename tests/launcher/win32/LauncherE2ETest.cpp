@@ -1,0 +1,294 @@
+// The real Kaptorix.exe with the real Kaptorix_Key.exe beside it: the first
+// run, starting and stopping the resident program, the one-shot runs, single
+// settings from the command line, and the settings dialog.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "LauncherRun.h"
+#include "app/SettingsWriter.h"
+#include "e2e/harness/WindowProbe.h"
+#include "launcher/DialogLayout.h"
+#include "win32/Strconv.h"
+
+namespace kx::e2e {
+namespace {
+
+constexpr DWORD kExitTimeoutMs = 15000;
+constexpr DWORD kSendTimeoutMs = 2000;
+const char* const kAtoms[] = {"Kaptorix_11", "Kaptorix_22", "Kaptorix_33", "Kaptorix_44"};
+
+std::string Ansi(const std::string& utf8) { return win::Utf8ToAnsi(utf8); }
+
+DWORD ProcessOf(HWND window) {
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(window, &processId);
+  return processId;
+}
+
+class LauncherE2E : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    EXPECT_TRUE(KeyWindows().empty()) << "a Kaptorix_Key.exe was left running";
+    KillKeyPrograms();
+  }
+
+  // The one resident copy, waiting for it briefly.
+  HWND ResidentWindow() const {
+    for (int i = 0; i < 100; ++i) {
+      const std::vector<HWND> windows = KeyWindows();
+      if (windows.size() == 1) return windows.front();
+      ::Sleep(50);
+    }
+    return nullptr;
+  }
+
+  void ExpectNoAtoms() const {
+    for (const char* atom : kAtoms) EXPECT_FALSE(AtomExists(atom)) << atom;
+  }
+
+  LauncherFolder folder;
+};
+
+TEST_F(LauncherE2E, FirstStartWritesTheDefaultsAndStopEndsTheProgramProperly) {
+  ASSERT_FALSE(folder.HasIni());
+  const LauncherResult start = RunLauncher(folder, "start");
+  EXPECT_EQ(start.exitCode, 0U) << start.errors;
+  EXPECT_EQ(folder.IniBytes(),
+            Ansi(WriteSettings("", DefaultCaptureSettings(folder.Utf8Path()))));
+
+  const HWND resident = ResidentWindow();
+  ASSERT_NE(resident, nullptr);
+  EXPECT_FALSE(::IsWindowVisible(resident));
+  const win::KernelHandle process(
+      ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, ProcessOf(resident)));
+  ASSERT_TRUE(process);
+
+  const LauncherResult stop = RunLauncher(folder, "stop");
+  EXPECT_EQ(stop.exitCode, 0U) << stop.errors;
+  EXPECT_EQ(::WaitForSingleObject(process.get(), 0), WAIT_OBJECT_0) << "stop returned too early";
+  DWORD exitCode = STILL_ACTIVE;
+  ::GetExitCodeProcess(process.get(), &exitCode);
+  EXPECT_EQ(exitCode, 0U) << "ended by its close request, not killed";
+  EXPECT_TRUE(KeyWindows().empty());
+  ExpectNoAtoms();
+
+  const LauncherResult again = RunLauncher(folder, "stop");
+  EXPECT_EQ(again.exitCode, 0U);
+  EXPECT_EQ(again.errors, "");
+}
+
+TEST_F(LauncherE2E, StartRestartsARunningCopyAndTestShowsItsWindow) {
+  ASSERT_EQ(RunLauncher(folder, "start").exitCode, 0U);
+  const HWND first = ResidentWindow();
+  ASSERT_NE(first, nullptr);
+  const DWORD firstProcess = ProcessOf(first);
+
+  ASSERT_EQ(RunLauncher(folder, "start /TEST").exitCode, 0U);
+  const HWND second = ResidentWindow();
+  ASSERT_NE(second, nullptr);
+  EXPECT_NE(ProcessOf(second), firstProcess);
+  EXPECT_TRUE(::IsWindowVisible(second));
+  EXPECT_EQ(RunLauncher(folder, "stop").exitCode, 0U);
+}
+
+TEST_F(LauncherE2E, MissingCaptureProgramIsReported) {
+  std::filesystem::remove(folder.exe());
+  const LauncherResult start = RunLauncher(folder, "start");
+  EXPECT_EQ(start.exitCode, 2U);
+  EXPECT_EQ(start.errors, Ansi("エラー: Kaptorix_Key.exeがありません\r\n"
+                               "Kaptorix.exeと同じフォルダに置いて下さい\r\n"));
+}
+
+TEST_F(LauncherE2E, OneShotCommandsProduceTheirFiles) {
+  const LauncherResult store = RunLauncher(folder, "store");
+  EXPECT_EQ(store.exitCode, 0U) << store.errors;
+  EXPECT_TRUE(std::filesystem::exists(folder / L"Dammy.bmp"));
+
+  const LauncherResult capture = RunLauncher(folder, "capture /KIND=2");
+  EXPECT_EQ(capture.exitCode, 0U) << capture.errors;
+  EXPECT_TRUE(std::filesystem::exists(folder / L"KX001.BMP"));
+  EXPECT_TRUE(KeyWindows().empty());
+}
+
+TEST_F(LauncherE2E, BadArgumentsAreRefusedWithExitCodeOne) {
+  const LauncherResult run = RunLauncher(folder, "capture /KIND=3");
+  EXPECT_EQ(run.exitCode, 1U);
+  EXPECT_EQ(run.errors.substr(0, run.errors.find("\r\n")),
+            Ansi("入力エラー: /KIND= は 1（印刷）か 2（保存）で指定して下さい"));
+  EXPECT_FALSE(folder.HasIni());
+}
+
+TEST_F(LauncherE2E, GetAndSetWorkOnSingleSettings) {
+  folder.WriteIni("; mine\r\n[PAR ]80\r\n");
+  LauncherResult run = RunLauncher(folder, "set header=\"月報 第1版\" margin-top=5");
+  EXPECT_EQ(run.exitCode, 0U) << run.errors;
+  const std::string bytes = folder.IniBytes();
+  EXPECT_EQ(bytes.substr(0, 18), "; mine\r\n[PAR ]80\r\n");
+  EXPECT_NE(bytes.find(Ansi("\r\n[HTXT]月報 第1版\r\n")), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n[HEAD]20,20,05,00\r\n"), std::string::npos);
+
+  run = RunLauncher(folder, "get header percent");
+  EXPECT_EQ(run.exitCode, 0U);
+  EXPECT_EQ(run.output, Ansi("header=月報 第1版\r\npercent=80\r\n"));
+
+  run = RunLauncher(folder, "set percent=0");
+  EXPECT_EQ(run.exitCode, 1U);
+  EXPECT_EQ(run.errors, Ansi("入力エラー: 印刷倍率は1から100までの数値で指定して下さい\r\n"));
+  EXPECT_EQ(folder.IniBytes(), bytes);
+}
+
+// The settings dialog, driven from outside as a user would.
+class DialogE2E : public LauncherE2E {
+ protected:
+  HWND OpenDialog(LauncherProcess& run) {
+    const HWND dialog = WaitForWindow(run.id(), std::string(kDialogTitle));
+    EXPECT_NE(dialog, nullptr) << "no settings dialog";
+    return dialog;
+  }
+  HWND Item(HWND dialog, SettingField field) const {
+    return ::GetDlgItem(dialog, ControlId(field));
+  }
+  std::string Text(HWND dialog, SettingField field) const {
+    return WindowText(Item(dialog, field));
+  }
+  bool Checked(HWND dialog, SettingField field) const {
+    return ::SendMessageW(Item(dialog, field), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  void Type(HWND dialog, SettingField field, const std::string& text) const {
+    const std::wstring wide = win::Utf8ToWide(text);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(Item(dialog, field), WM_SETTEXT, 0,
+                          reinterpret_cast<LPARAM>(wide.c_str()), SMTO_ABORTIFHUNG,
+                          kSendTimeoutMs, &result);
+  }
+  void Click(HWND dialog, int id) const {
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+  }
+  // The text of the input error box; its OK is pressed.
+  std::string InputError(const LauncherProcess& run) const {
+    const HWND box = WaitForWindow(run.id(), "入力エラー");
+    if (!box) return "(no box)";
+    const std::string text = MessageBoxText(box);
+    PressOk(box);
+    WaitForWindowGone(box, kExitTimeoutMs);
+    return text;
+  }
+
+  std::string KnownIni() const {
+    return "; written by hand\r\n[KEY ]44\r\n[FILE]" + folder.Utf8Path() +
+           "\r\n[I256]16\r\n[PAR ]80\r\n[HTXT]月報\r\n[HITI]1\r\n[HEAD]10,15,05,07\r\n"
+           "[QUAL]2\r\n[TIME]1\r\n[HANT]0\r\n[BSAV]1\r\n[MUKI]1\r\n[SVHD]CAP\r\n[SVNO]4\r\n"
+           "[SVKK]1\r\n[MOUS]1\r\n[PRNT]\r\n";
+  }
+};
+
+TEST_F(DialogE2E, ShowsTheFileAndSavesTheChangesThenStartsTheProgram) {
+  folder.WriteIni(KnownIni());
+  LauncherProcess run(folder, "");
+  const HWND dialog = OpenDialog(run);
+  ASSERT_NE(dialog, nullptr);
+
+  EXPECT_EQ(Text(dialog, SettingField::Key), "Print Screen");
+  EXPECT_EQ(Text(dialog, SettingField::SaveDir), folder.Utf8Path());
+  EXPECT_EQ(Text(dialog, SettingField::FilePrefix), "CAP");
+  EXPECT_EQ(Text(dialog, SettingField::SerialDigits), "4");
+  EXPECT_EQ(Text(dialog, SettingField::Extension), ".bmp");
+  EXPECT_EQ(Text(dialog, SettingField::Colors), "16色");
+  EXPECT_EQ(Text(dialog, SettingField::Printer), "（通常使うプリンタ）");
+  EXPECT_EQ(Text(dialog, SettingField::Orientation), "縦");
+  EXPECT_EQ(Text(dialog, SettingField::Quality), "高品質");
+  EXPECT_EQ(Text(dialog, SettingField::PrintPercent), "80");
+  EXPECT_EQ(Text(dialog, SettingField::MarginLeft), "10");
+  EXPECT_EQ(Text(dialog, SettingField::MarginRight), "15");
+  EXPECT_EQ(Text(dialog, SettingField::MarginTop), "5");
+  EXPECT_EQ(Text(dialog, SettingField::MarginBottom), "7");
+  EXPECT_EQ(Text(dialog, SettingField::HeaderText), "月報");
+  EXPECT_EQ(Text(dialog, SettingField::HeaderLayout), "右寄せ");
+  EXPECT_TRUE(Checked(dialog, SettingField::Cursor));
+  EXPECT_FALSE(Checked(dialog, SettingField::Invert));
+  EXPECT_TRUE(Checked(dialog, SettingField::AlwaysSave));
+  EXPECT_TRUE(Checked(dialog, SettingField::PrintDate));
+  EXPECT_EQ(WindowText(::GetDlgItem(dialog, kStatusId)), kStoppedStatus);
+
+  Type(dialog, SettingField::HeaderText, "週報");
+  Type(dialog, SettingField::PrintPercent, "50");
+  ::SendMessageW(Item(dialog, SettingField::Colors), CB_SETCURSEL, 0, 0);  // full colour
+  ::SendMessageW(Item(dialog, SettingField::PrintDate), BM_SETCHECK, BST_UNCHECKED, 0);
+  Click(dialog, kSaveAndStartId);
+  ASSERT_TRUE(run.WaitForExit(kExitTimeoutMs));
+  EXPECT_EQ(run.ExitCode(), 0U);
+
+  EXPECT_EQ(folder.IniBytes(),
+            Ansi("; written by hand\r\n[KEY ]44\r\n[FILE]" + folder.Utf8Path() +
+                 "\r\n[I256]0\r\n[PAR ]50\r\n[HTXT]週報\r\n[HITI]1\r\n[HEAD]10,15,05,07\r\n"
+                 "[QUAL]2\r\n[TIME]0\r\n[HANT]0\r\n[BSAV]1\r\n[MUKI]1\r\n[SVHD]CAP\r\n"
+                 "[SVNO]4\r\n[SVKK]1\r\n[MOUS]1\r\n[PRNT]\r\n"));
+  EXPECT_EQ(folder.Files().size(), 3U);  // the two programs and the settings
+  ASSERT_NE(ResidentWindow(), nullptr);
+  EXPECT_EQ(RunLauncher(folder, "stop").exitCode, 0U);
+}
+
+TEST_F(DialogE2E, RefusesBadValuesWithAMessageAndWritesNothing) {
+  folder.WriteIni(KnownIni());
+  const std::string before = folder.IniBytes();
+  LauncherProcess run(folder, "");
+  const HWND dialog = OpenDialog(run);
+  ASSERT_NE(dialog, nullptr);
+
+  Type(dialog, SettingField::PrintPercent, "0");
+  Click(dialog, kSaveAndStartId);
+  EXPECT_EQ(InputError(run), "印刷倍率は1から100までの数値で指定して下さい");
+
+  Type(dialog, SettingField::PrintPercent, "100");
+  Type(dialog, SettingField::MarginTop, "100");
+  Click(dialog, kSaveAndStartId);
+  EXPECT_EQ(InputError(run), "上余白は0から99までの数値で指定して下さい");
+
+  Type(dialog, SettingField::MarginTop, "0");
+  Type(dialog, SettingField::SerialDigits, "0");
+  Click(dialog, kSaveAndStartId);
+  EXPECT_EQ(InputError(run), "連番の桁数は1から9までの数値で指定して下さい");
+
+  Type(dialog, SettingField::SerialDigits, "3");
+  Type(dialog, SettingField::SaveDir, folder.Utf8Path(L"missing"));
+  Click(dialog, kSaveAndStartId);
+  EXPECT_EQ(InputError(run), "保存先フォルダがありません\r\n" + folder.Utf8Path(L"missing"));
+
+  EXPECT_TRUE(::IsWindow(dialog));
+  EXPECT_EQ(folder.IniBytes(), before);
+  EXPECT_TRUE(KeyWindows().empty());
+  Click(dialog, kCancelId);
+  ASSERT_TRUE(run.WaitForExit(kExitTimeoutMs));
+  EXPECT_EQ(run.ExitCode(), 0U);
+  EXPECT_EQ(folder.IniBytes(), before);
+  EXPECT_EQ(folder.Files().size(), 3U);
+}
+
+TEST_F(DialogE2E, StopButtonEndsTheResidentProgram) {
+  folder.WriteIni("");
+  ASSERT_EQ(RunLauncher(folder, "start").exitCode, 0U);
+  ASSERT_NE(ResidentWindow(), nullptr);
+  LauncherProcess run(folder, "");
+  const HWND dialog = OpenDialog(run);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowText(::GetDlgItem(dialog, kStatusId)), kResidentStatus);
+  Click(dialog, kStopId);
+  for (int i = 0; i < 100 && !KeyWindows().empty(); ++i) ::Sleep(50);
+  EXPECT_TRUE(KeyWindows().empty());
+  for (int i = 0; i < 100 && WindowText(::GetDlgItem(dialog, kStatusId)) != kStoppedStatus; ++i) {
+    ::Sleep(50);
+  }
+  EXPECT_EQ(WindowText(::GetDlgItem(dialog, kStatusId)), kStoppedStatus);
+  EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, kStopId)));
+  ExpectNoAtoms();
+  Click(dialog, kCancelId);
+  EXPECT_TRUE(run.WaitForExit(kExitTimeoutMs));
+}
+
+}  // namespace
+}  // namespace kx::e2e
