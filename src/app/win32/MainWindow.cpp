@@ -1,13 +1,21 @@
 #include "app/win32/MainWindow.h"
 
+#include "actions/CaptureAction.h"
+#include "actions/win32/Win32ActionServices.h"
+#include "app/OneShotRuns.h"
 #include "app/Twips.h"
 #include "app/win32/ProcessInfo.h"
+#include "app/win32/SystemUtilities.h"
 #include "app/win32/Win32StartupServices.h"
+#include "hotkey/KeyBusy.h"
+#include "notices/win32/Notices.h"
+#include "win32/MessageBox.h"
 
 namespace kx::win {
 namespace {
 
 constexpr double kOffScreenTwips = -10000.0;
+constexpr std::uint32_t kMillisecondsPerSecond = 1000;
 
 int RunMessageLoop() {
   MSG message{};
@@ -18,11 +26,30 @@ int RunMessageLoop() {
   return 0;
 }
 
+void ProcessPendingMessages() {
+  MSG message{};
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+}
+
+// A one-shot run ends once the notices it opened have closed, so that they are
+// seen: the save-aborted notice closes itself, the print-error notice on OK.
+void WaitForNotices() {
+  MSG message{};
+  while (NoticesOpen() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
 
 MainWindow::~MainWindow() {
+  mclsHotKey.reset();
   if (hwnd_) ::DestroyWindow(hwnd_);
 }
 
@@ -30,10 +57,11 @@ int MainWindow::Run() {
   if (!Create() || !Load()) return 1;
   switch (plan_->course) {
     case Course::StoreRun:
+      return RunStoreRun();
     case Course::OptionRun:
-      return 0;
+      return RunOptionRun();
     case Course::Resident:
-      return RunMessageLoop();
+      return RunResident();
   }
   return 0;
 }
@@ -53,10 +81,12 @@ bool MainWindow::Create() {
   return hwnd_ != nullptr;
 }
 
-// The load handler: start-up checks, settings, placement and the course.
+// The load handler: start-up checks, settings and placement.
 bool MainWindow::Load() {
   Win32StartupServices services;
-  plan_ = PlanStartup(CommandLineText(), ProgramDir(), services);
+  programDir_ = ProgramDir();
+  commandLine_ = CommandLineText();
+  plan_ = PlanStartup(commandLine_, programDir_, services);
   if (!plan_) return false;
   if (plan_->showMainWindow) {
     ::ShowWindow(hwnd_, SW_SHOWNORMAL);
@@ -68,18 +98,64 @@ bool MainWindow::Load() {
 }
 
 void MainWindow::PlaceOffScreen() {
-  const HDC screen = ::GetDC(nullptr);
-  const double perPixelX = TwipsPerPixel(::GetDeviceCaps(screen, LOGPIXELSX));
-  const double perPixelY = TwipsPerPixel(::GetDeviceCaps(screen, LOGPIXELSY));
-  ::ReleaseDC(nullptr, screen);
+  const WindowDc screen = WindowDc::Client(nullptr);
+  const double perPixelX = TwipsPerPixel(::GetDeviceCaps(screen.get(), LOGPIXELSX));
+  const double perPixelY = TwipsPerPixel(::GetDeviceCaps(screen.get(), LOGPIXELSY));
   const int x = TwipsToPixels(kOffScreenTwips, perPixelX).value_or(0);
   const int y = TwipsToPixels(kOffScreenTwips, perPixelY).value_or(0);
   ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
 }
 
-// The unload handler: releases what the resident mode holds.
-void MainWindow::Unload() {}
+int MainWindow::RunStoreRun() {
+  const OneShotRequest request = PrepareStoreRun(plan_->settings);
+  std::string key = "0";
+  std::int32_t mask = request.mask;
+  std::int32_t virtualKey = 0;
+  mclsHotKey_HotKey(key, mask, virtualKey);
+  WaitForNotices();
+  return 0;
+}
+
+int MainWindow::RunOptionRun() {
+  ProcessPendingMessages();
+  const OneShotRequest request =
+      PrepareOptionRun(plan_->kindValue, commandLine_, plan_->settings);
+  if (request.waitSeconds > 0) {
+    Sleep(static_cast<std::uint32_t>(request.waitSeconds) * kMillisecondsPerSecond);
+  }
+  std::string key = "0";
+  std::int32_t mask = request.mask;
+  std::int32_t virtualKey = 0;
+  mclsHotKey_HotKey(key, mask, virtualKey);
+  WaitForNotices();
+  return 0;
+}
+
+// Registers the four combinations of the key, reports the ones that failed
+// and waits for key presses until the window is closed from outside.
+int MainWindow::RunResident() {
+  mclsHotKey = std::make_unique<clsHotKey>(windowServices_, atomTable_, hotKeyService_, *this);
+  mclsHotKey->pTarget(ToWindowHandle(hwnd_));
+  if (const auto warning = printKeys_.RegisterPrintKeys(*mclsHotKey, plan_->settings.lngKey)) {
+    ShowMessageBox(nullptr, *warning, MB_ICONEXCLAMATION);
+  }
+  intKeyBusy = 0;
+  return RunMessageLoop();
+}
+
+void MainWindow::HotKey(std::string& key, std::int32_t& Mask, std::int32_t& VertualKey) {
+  mclsHotKey_HotKey(key, Mask, VertualKey);
+}
+
+void MainWindow::mclsHotKey_HotKey(std::string&, std::int32_t& Mask, std::int32_t&) {
+  Win32ActionServices services(hwnd_, PicGmn);
+  RunCaptureAction(Mask, plan_->settings, programDir_, services);
+}
+
+// The unload handler: the registry leaves the window's hook, then unregisters
+// every hot key and deletes its atom.
+void MainWindow::Unload() { mclsHotKey.reset(); }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -87,11 +163,23 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self && message == WM_DESTROY) {
-    self->Unload();
-    self->hwnd_ = nullptr;
-    ::PostQuitMessage(0);
-    return 0;
+  if (self) {
+    switch (message) {
+      case WM_CLOSE:
+        self->Unload();
+        ::DestroyWindow(hwnd);
+        return 0;
+      case WM_ENDSESSION:
+        if (wParam) self->Unload();
+        return 0;
+      case WM_DESTROY:
+        self->Unload();
+        self->hwnd_ = nullptr;
+        ::PostQuitMessage(0);
+        return 0;
+      default:
+        break;
+    }
   }
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }

@@ -1,0 +1,86 @@
+#include "actions/win32/Win32ActionServices.h"
+
+#include "actions/win32/Printing.h"
+#include "app/win32/SystemUtilities.h"
+#include "capture/win32/BitmapPixels.h"
+#include "capture/win32/Capture.h"
+#include "capture/win32/SaveBmp.h"
+#include "capture/win32/SurfaceColors.h"
+#include "notices/win32/Notices.h"
+#include "win32/Files.h"
+#include "win32/MessageBox.h"
+#include "win32/ScopedWin.h"
+
+namespace kx::win {
+
+Win32ActionServices::Win32ActionServices(HWND mainWindow, PictureSurface& surface)
+    : mainWindow_(mainWindow), PicGmn(surface) {}
+
+void Win32ActionServices::CopyDesktopToSurface() {
+  PicGmn.SetAutoRedraw(false);
+  kx::win::CopyDesktopToSurface(PicGmn);
+}
+
+void Win32ActionServices::CopyForegroundToSurface() {
+  PicGmn.SetAutoRedraw(false);
+  kx::win::CopyForegroundToSurface(PicGmn);
+}
+
+void Win32ActionServices::DrawPointerOnSurface(bool foregroundCapture) {
+  PicGmn.SetAutoRedraw(true);
+  HDC dc = PicGmn.hDC();
+  DrawPointer(dc, foregroundCapture, mainWindow_);
+  PicGmn.SetAutoRedraw(false);
+  PicGmn.AdoptImage();
+}
+
+void Win32ActionServices::InvertSurface() {
+  PicGmn.SetAutoRedraw(true);
+  PicGmn.PaintPicture(DSTINVERT);
+  PicGmn.AdoptImage();
+  PicGmn.SetAutoRedraw(false);
+  PicGmn.Refresh();
+}
+
+void Win32ActionServices::ReduceSurfaceColors(std::int16_t colors) {
+  const WindowDc dc = WindowDc::Client(mainWindow_);
+  kx::win::ReduceSurfaceColors(dc.get(), PicGmn, colors, true);
+}
+
+SaveResult Win32ActionServices::SaveSurfaceBmp(const std::string& fileName, SaveMode mode) {
+  return kx::win::SaveSurfaceBmp(PicGmn, fileName, mode);
+}
+
+bool Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
+  const Picture& picture = PicGmn.GetPicture();
+  const Rgb32Image pixels = ReadPixels(picture);
+  const PrintParameters parameters{settings.intPrintPercent, settings.strHeaderText,
+                                   settings.intHeaderLayout, settings.intQuality,
+                                   settings.intMarginLeft,   settings.intMarginRight,
+                                   settings.intMarginTop,    settings.intMarginBottom,
+                                   settings.intPrintDate,    settings.intOrientation};
+  const PrintOutcome outcome = kx::win::PrintSurface(
+      pixels, picture.WidthHimetric(), picture.HeightHimetric(), parameters, settings.strPrinter);
+  if (const auto message = PrintOutcomeMessage(outcome)) throw ActionError(message->text);
+  return outcome == PrintOutcome::Printed;
+}
+
+bool Win32ActionServices::DirectoryExists(const std::string& path) {
+  return !GetDirName(path, kDirectoryAttribute).empty();
+}
+
+bool Win32ActionServices::PlainFileExists(const std::string& path) {
+  return kx::win::PlainFileExists(path);
+}
+
+void Win32ActionServices::ShowResultNotice(const std::string& text) {
+  kx::win::ShowResultNotice(text);
+}
+
+void Win32ActionServices::ShowSaveAbortedNotice() { kx::win::ShowSaveAbortedNotice(); }
+
+void Win32ActionServices::ShowErrorBox(const std::string& text) {
+  ShowMessageBox(nullptr, MessageText{"エラー", text}, MB_ICONERROR);
+}
+
+}  // namespace kx::win

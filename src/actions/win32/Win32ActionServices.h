@@ -1,0 +1,36 @@
+#pragma once
+// A capture action on the main window: its picture surface PicGmn, the files,
+// the printer and the notices.
+
+#include <windows.h>
+
+#include "actions/ActionServices.h"
+#include "capture/win32/PictureSurface.h"
+
+namespace kx::win {
+
+class Win32ActionServices final : public ActionServices {
+ public:
+  Win32ActionServices(HWND mainWindow, PictureSurface& surface);
+
+  void CopyDesktopToSurface() override;
+  void CopyForegroundToSurface() override;
+  void DrawPointerOnSurface(bool foregroundCapture) override;
+  void InvertSurface() override;
+  void ReduceSurfaceColors(std::int16_t colors) override;
+  SaveResult SaveSurfaceBmp(const std::string& fileName, SaveMode mode) override;
+  bool PrintSurface(const CaptureSettings& settings) override;
+
+  bool DirectoryExists(const std::string& path) override;
+  bool PlainFileExists(const std::string& path) override;
+
+  void ShowResultNotice(const std::string& text) override;
+  void ShowSaveAbortedNotice() override;
+  void ShowErrorBox(const std::string& text) override;
+
+ private:
+  HWND mainWindow_;
+  PictureSurface& PicGmn;
+};
+
+}  // namespace kx::win
