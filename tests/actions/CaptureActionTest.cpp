@@ -174,7 +174,9 @@ TEST_F(CaptureActionTest, UsesPrefixDigitsAndExtension) {
 
 TEST_F(CaptureActionTest, EveryNumberTakenShowsTheFailureBox) {
   settings.intSerialDigits = 1;
-  for (int i = 1; i <= 9; ++i) services.existing.insert("D:\\Shots\\KX" + std::to_string(i) + ".BMP");
+  for (char digit = '1'; digit <= '9'; ++digit) {
+    services.existing.insert(std::string("D:\\Shots\\KX") + digit + ".BMP");
+  }
   EXPECT_THAT(Run(kModShift), ElementsAre("desktop", "dir D:\\Shots", "box 保存に失敗しました"));
   EXPECT_EQ(services.existenceTests, 9);
 }

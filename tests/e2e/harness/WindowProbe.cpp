@@ -21,6 +21,11 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
   return TRUE;
 }
 
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+  return TRUE;
+}
+
 }  // namespace
 
 std::vector<HWND> TopLevelWindows(DWORD processId) {
@@ -85,13 +90,7 @@ std::string ClassName(HWND window) {
 
 std::string ChildTexts(HWND window) {
   std::vector<HWND> children;
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&children));
+  ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
   std::string texts;
   for (HWND child : children) {
     if (!texts.empty()) texts += "|";
