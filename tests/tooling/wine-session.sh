@@ -41,7 +41,7 @@ wait_for() {  # wait_for SECONDS DESCRIPTION TEST-COMMAND...
 }
 
 # The display: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$session/display" \
+Xvfb -displayfd 3 -screen 0 "${KX_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$session/display" \
   >"$session/xvfb.log" 2>&1 </dev/null &
 xvfb_pid=$!
 wait_for 15 "Xvfb" test -s "$session/display"
