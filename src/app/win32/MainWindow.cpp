@@ -34,7 +34,7 @@ void ProcessPendingMessages() {
   }
 }
 
-// A one-shot run ends once the notices it opened have closed, so that they are
+// Keeps a one-shot run alive until its notices have closed, so that they are
 // seen: the save-aborted notice closes itself, the print-error notice on OK.
 void WaitForNotices() {
   MSG message{};
@@ -107,20 +107,16 @@ void MainWindow::PlaceOffScreen() {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
 }
 
-int MainWindow::RunStoreRun() {
-  const OneShotRequest request = PrepareStoreRun(plan_->settings);
-  std::string key = "0";
-  std::int32_t mask = request.mask;
-  std::int32_t virtualKey = 0;
-  mclsHotKey_HotKey(key, mask, virtualKey);
-  WaitForNotices();
-  return 0;
-}
+int MainWindow::RunStoreRun() { return RunOneShot(PrepareStoreRun(plan_->settings)); }
 
 int MainWindow::RunOptionRun() {
   ProcessPendingMessages();
-  const OneShotRequest request =
-      PrepareOptionRun(plan_->kindValue, commandLine_, plan_->settings);
+  return RunOneShot(PrepareOptionRun(plan_->kindValue, commandLine_, plan_->settings));
+}
+
+// One capture action after the request's wait, then the end of the process
+// once the notices it opened have closed.
+int MainWindow::RunOneShot(const OneShotRequest& request) {
   if (request.waitSeconds > 0) {
     Sleep(static_cast<std::uint32_t>(request.waitSeconds) * kMillisecondsPerSecond);
   }

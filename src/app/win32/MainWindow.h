@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "app/OneShotRuns.h"
 #include "app/Startup.h"
 #include "capture/win32/PictureSurface.h"
 #include "hotkey/HotKeyHandler.h"
@@ -43,6 +44,7 @@ class MainWindow final : public HotKeyHandler {
   void PlaceOffScreen();
   int RunStoreRun();
   int RunOptionRun();
+  int RunOneShot(const OneShotRequest& request);
   int RunResident();
   void mclsHotKey_HotKey(std::string& key, std::int32_t& Mask, std::int32_t& VertualKey);
   void Unload();
