@@ -8,5 +8,9 @@ action=$1 dir=$2
 rm -rf "$dir"
 if [ "$action" = setup ]; then
   mkdir -p "$dir"
-  chattr +i "$dir" || { echo "readonly-folder: cannot make $dir immutable" >&2; exit 1; }
+  if ! chattr +i "$dir" 2>/dev/null; then
+    # A file system without the attribute: the tests that need the folder skip.
+    echo "readonly-folder: cannot make $dir immutable here; its tests will skip" >&2
+    rm -rf "$dir"
+  fi
 fi
