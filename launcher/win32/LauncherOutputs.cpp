@@ -8,6 +8,11 @@ namespace {
 
 bool Usable(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
 
+// A missing handle, or one that may be a console this process is not attached to.
+bool WantsConsole(HANDLE handle) {
+  return !Usable(handle) || ::GetFileType(handle) == FILE_TYPE_CHAR;
+}
+
 // A console gets UTF-16; a file or pipe gets the ANSI code page.
 void WriteText(HANDLE target, std::string_view text) {
   DWORD mode = 0;
@@ -25,10 +30,12 @@ void WriteText(HANDLE target, std::string_view text) {
 
 ConsoleOutput::ConsoleOutput()
     : out_(::GetStdHandle(STD_OUTPUT_HANDLE)), error_(::GetStdHandle(STD_ERROR_HANDLE)) {
-  if (Usable(out_) || Usable(error_) || !::AttachConsole(ATTACH_PARENT_PROCESS)) return;
+  if (!WantsConsole(out_) && !WantsConsole(error_)) return;
+  if (!::AttachConsole(ATTACH_PARENT_PROCESS)) return;
   console_.reset(::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
                                nullptr, OPEN_EXISTING, 0, nullptr));
-  out_ = error_ = console_.get();
+  if (!Usable(out_)) out_ = console_.get();
+  if (!Usable(error_)) error_ = console_.get();
 }
 
 void ConsoleOutput::Print(std::string_view text) {

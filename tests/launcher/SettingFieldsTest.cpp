@@ -117,17 +117,5 @@ TEST(SettingFields, TextsMustStayOnOneLineAndInTheCodePage) {
   EXPECT_EQ(ProblemOf(SettingField::FilePrefix, ""), "");
 }
 
-TEST(SettingFields, WholeRecordCheckReportsTheFirstFieldInOrder) {
-  test::FakeSettingsProbe probe;
-  CaptureSettings settings = DefaultCaptureSettings(kProgramDir);
-  settings.intMarginBottom = 120;
-  settings.intSerialDigits = 0;
-  const std::optional<FieldProblem> problem = CheckSettings(settings, probe);
-  ASSERT_TRUE(problem);
-  EXPECT_EQ(problem->field, SettingField::SerialDigits);
-  settings.intSerialDigits = 4;
-  EXPECT_EQ(CheckSettings(settings, probe)->field, SettingField::MarginBottom);
-}
-
 }  // namespace
 }  // namespace kx

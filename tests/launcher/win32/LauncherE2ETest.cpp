@@ -63,6 +63,7 @@ TEST_F(LauncherE2E, FirstStartWritesTheDefaultsAndStopEndsTheProgramProperly) {
   const HWND resident = ResidentWindow();
   ASSERT_NE(resident, nullptr);
   EXPECT_FALSE(::IsWindowVisible(resident));
+  for (const char* atom : kAtoms) EXPECT_TRUE(AtomExists(atom)) << atom << " while resident";
   const win::KernelHandle process(
       ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, ProcessOf(resident)));
   ASSERT_TRUE(process);
