@@ -7,7 +7,7 @@
 #include "launcher/win32/DialogFont.h"
 #include "launcher/win32/DialogTemplate.h"
 #include "launcher/win32/FolderPicker.h"
-#include "launcher/win32/Printers.h"
+#include "actions/win32/PrinterList.h"
 #include "win32/Strconv.h"
 
 namespace kx::win {
@@ -187,7 +187,7 @@ int RunSettingsDialog(HINSTANCE instance, const std::string& programDir, Setting
   launcher.EnsureSettingsFile();
   const std::optional<CaptureSettings> settings = launcher.LoadSettings();
   if (!settings) return kExitFailed;
-  SettingsDialog dialog(launcher, key, probe, output, SettingsForm(*settings, InstalledPrinters()));
+  SettingsDialog dialog(launcher, key, probe, output, SettingsForm(*settings, InstalledPrinterNames()));
   dialog.Show(instance);
   return kExitOk;
 }

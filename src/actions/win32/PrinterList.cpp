@@ -23,7 +23,9 @@ std::vector<std::string> InstalledPrinterNames() {
     return {};
   }
   std::vector<std::string> names;
-  for (DWORD i = 0; i < count; ++i) names.push_back(WideToUtf8(buffer[i].pPrinterName));
+  for (DWORD i = 0; i < count; ++i) {
+    if (buffer[i].pPrinterName) names.push_back(WideToUtf8(buffer[i].pPrinterName));
+  }
   return names;
 }
 

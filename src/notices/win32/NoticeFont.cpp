@@ -3,27 +3,13 @@
 #include <cwchar>
 
 #include "notices/FontChoice.h"
+#include "win32/FontFaces.h"
 #include "win32/Strconv.h"
 
 namespace kx::win {
 namespace {
 
-int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
-}
-
-bool FaceInstalled(std::string_view face) {
-  LOGFONTW query{};
-  query.lfCharSet = SHIFTJIS_CHARSET;
-  const std::wstring wide = Utf8ToWide(face);
-  if (wide.size() >= LF_FACESIZE) return false;
-  std::wmemcpy(query.lfFaceName, wide.c_str(), wide.size() + 1);
-  bool found = false;
-  const WindowDc screen = WindowDc::Client(nullptr);
-  ::EnumFontFamiliesExW(screen.get(), &query, &NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-  return found;
-}
+bool FaceInstalled(std::string_view face) { return FontFaceInstalled(face, SHIFTJIS_CHARSET); }
 
 }  // namespace
 
