@@ -12,6 +12,7 @@
 #include "e2e/harness/KaptorixRun.h"
 #include "e2e/harness/RunObserver.h"
 #include "e2e/harness/TestWindow.h"
+#include "support/MessagePump.h"
 #include "support/TempFolder.h"
 #include "support/WindowsPath.h"
 #include "win32/Strconv.h"
@@ -48,7 +49,7 @@ class OneShotE2E : public ::testing::Test {
 
   RunRecord Run(const std::string& moreSettings, const std::string& arguments) {
     folder_.WriteIni(settings_ + moreSettings);
-    PumpMessages(100);
+    test::PumpMessagesFor(std::chrono::milliseconds(100));
     RunRecord record = RunToEnd(folder_, arguments);
     EXPECT_TRUE(record.ended) << arguments;
     return record;
@@ -186,7 +187,7 @@ TEST_F(OneShotE2E, FailedWriteShowsBothBoxesAndLeavesNoFile) {
 TEST_F(OneShotE2E, PointerIsDrawnWhereItStands) {
   const TestWindow window(200, 200, 400, 300, 0xFFFFFF, 0xFFFFFF);
   ASSERT_TRUE(::SetCursorPos(400, 350));
-  PumpMessages(100);
+  test::PumpMessagesFor(std::chrono::milliseconds(100));
   EXPECT_THAT(Run("[MOUS]1\r\n", "Kaptorix /KIND=2").shown, ElementsAre(kSaved));
   EXPECT_THAT(Run("[MOUS]0\r\n", "Kaptorix /KIND=2").shown, ElementsAre(kSaved));
   const auto with = ReadBmpFile(shots() / L"KX001.BMP");

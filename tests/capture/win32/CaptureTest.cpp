@@ -12,6 +12,7 @@
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/SaveBmp.h"
 #include "capture/win32/SurfaceColors.h"
+#include "support/MessagePump.h"
 #include "support/WindowsPath.h"
 #include "win32/ScopedWin.h"
 #include "win32/Strconv.h"
@@ -95,7 +96,7 @@ class CaptureEndToEnd : public ::testing::Test {
     ::ShowWindow(window_, SW_SHOWNORMAL);
     ::UpdateWindow(window_);
     ::SetForegroundWindow(window_);
-    test::PumpMessages(700);
+    kx::test::PumpMessagesFor(std::chrono::milliseconds(700));
   }
   static void TearDownTestSuite() {
     ::DestroyWindow(window_);
@@ -124,7 +125,7 @@ class CaptureEndToEnd : public ::testing::Test {
   static POINT PointerOnRed() {
     const POINT target = QuarterCentre(0);
     ::SetCursorPos(target.x, target.y);
-    test::PumpMessages(100);
+    kx::test::PumpMessagesFor(std::chrono::milliseconds(100));
     POINT actual{};
     ::GetCursorPos(&actual);
     return actual;

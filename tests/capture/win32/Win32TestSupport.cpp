@@ -26,16 +26,4 @@ std::uint32_t PixelAt(const Rgb32Image& image, std::int32_t x, std::int32_t y) {
                          static_cast<std::size_t>(x));
 }
 
-void PumpMessages(DWORD milliseconds) {
-  const DWORD start = ::GetTickCount();
-  do {
-    MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-    ::Sleep(10);
-  } while (::GetTickCount() - start < milliseconds);
-}
-
 }  // namespace kx::win::test

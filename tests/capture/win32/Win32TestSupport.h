@@ -18,7 +18,4 @@ Picture ScreenPicture(const Rgb32Image& image);
 // The pixel at (x, y) of rows top-down.
 std::uint32_t PixelAt(const Rgb32Image& image, std::int32_t x, std::int32_t y);
 
-// Processes pending messages for about `milliseconds`.
-void PumpMessages(DWORD milliseconds);
-
 }  // namespace kx::win::test

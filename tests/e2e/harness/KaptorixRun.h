@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "e2e/harness/ChildProcess.h"
 #include "support/TempFolder.h"
-#include "win32/ScopedWin.h"
 
 namespace kx::e2e {
 
@@ -31,26 +31,11 @@ class KaptorixFolder {
 };
 
 // One started Kaptorix_Key.exe; killed at the end if it is still running.
-class KaptorixProcess {
+class KaptorixProcess : public ChildProcess {
  public:
-  // Starts the exe of `folder` with the argument text `arguments` (UTF-8),
-  // with NUL standard handles.
-  KaptorixProcess(const KaptorixFolder& folder, const std::string& arguments);
-  ~KaptorixProcess();
-  KaptorixProcess(const KaptorixProcess&) = delete;
-  KaptorixProcess& operator=(const KaptorixProcess&) = delete;
-
-  DWORD id() const { return id_; }
-  // GetTickCount() when the process was created.
-  DWORD startedAt() const { return startedAt_; }
-  bool WaitForExit(DWORD timeoutMs) const;
-  bool Running() const { return !WaitForExit(0); }
-  DWORD ExitCode() const;
-
- private:
-  win::KernelHandle process_;
-  DWORD id_ = 0;
-  DWORD startedAt_ = 0;
+  // Starts the exe of `folder` with the argument text `arguments` (UTF-8).
+  KaptorixProcess(const KaptorixFolder& folder, const std::string& arguments)
+      : ChildProcess(folder.exe(), arguments, folder.dir()) {}
 };
 
 }  // namespace kx::e2e

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "e2e/harness/WindowProbe.h"
+#include "support/MessagePump.h"
 
 namespace kx::e2e {
 namespace {
@@ -37,25 +38,13 @@ void Observe(const KaptorixProcess& run, std::set<HWND>& seen, RunRecord& record
 
 }  // namespace
 
-void PumpMessages(DWORD milliseconds) {
-  const DWORD start = ::GetTickCount();
-  do {
-    MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-    if (milliseconds > 0) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  } while (::GetTickCount() - start < milliseconds);
-}
-
 RunRecord Watch(const KaptorixProcess& run, DWORD milliseconds) {
   RunRecord record;
   std::set<HWND> seen;
   const DWORD start = ::GetTickCount();
   while (::GetTickCount() - start < milliseconds) {
     Observe(run, seen, record);
-    PumpMessages(0);
+    test::PumpMessagesFor(std::chrono::milliseconds(0));
     if (run.WaitForExit(kPollMs)) {
       record.ended = true;
       break;

@@ -25,10 +25,6 @@ struct RunRecord {
 RunRecord RunToEnd(const KaptorixFolder& folder, const std::string& arguments,
                    DWORD timeoutMs = 30000);
 
-// Handles the test thread's own window messages (so its windows paint) for
-// about `milliseconds`; 0 handles what is pending.
-void PumpMessages(DWORD milliseconds);
-
 // Watches a running program for `milliseconds`.
 RunRecord Watch(const KaptorixProcess& run, DWORD milliseconds);
 

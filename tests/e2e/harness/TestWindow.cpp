@@ -1,6 +1,6 @@
 #include "e2e/harness/TestWindow.h"
 
-#include "e2e/harness/RunObserver.h"
+#include "support/MessagePump.h"
 
 namespace kx::e2e {
 namespace {
@@ -29,7 +29,7 @@ TestWindow::TestWindow(int x, int y, int width, int height, std::uint32_t colour
   ::ShowWindow(window_.get(), SW_SHOW);
   ::SetForegroundWindow(window_.get());
   ::UpdateWindow(window_.get());
-  PumpMessages(200);
+  test::PumpMessagesFor(std::chrono::milliseconds(200));
 }
 
 RECT TestWindow::Rect() const {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/harness/ChildProcess.h"
 #include "e2e/harness/KaptorixRun.h"
 #include "support/TempFolder.h"
 #include "win32/ScopedWin.h"
@@ -30,21 +31,20 @@ class LauncherFolder : public KaptorixFolder {
 class LauncherProcess {
  public:
   LauncherProcess(const LauncherFolder& folder, const std::string& arguments);
-  ~LauncherProcess();
-  LauncherProcess(const LauncherProcess&) = delete;
-  LauncherProcess& operator=(const LauncherProcess&) = delete;
 
-  DWORD id() const { return id_; }
-  bool WaitForExit(DWORD timeoutMs) const;
-  DWORD ExitCode() const;
+  DWORD id() const { return process_.id(); }
+  bool WaitForExit(DWORD timeoutMs) const { return process_.WaitForExit(timeoutMs); }
+  DWORD ExitCode() const { return process_.ExitCode(); }
   // What the process wrote, as bytes (the ANSI code page).
   std::string Output() const;
   std::string Errors() const;
 
  private:
+  static ChildProcess Start(const LauncherFolder& folder, const std::string& arguments,
+                            const test::TempFolder& streams);
+
   test::TempFolder streams_;
-  win::KernelHandle process_;
-  DWORD id_ = 0;
+  ChildProcess process_;
 };
 
 struct LauncherResult {

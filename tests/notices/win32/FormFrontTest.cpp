@@ -29,16 +29,16 @@ TEST(FormFront, RaisesIntoAndReleasesFromTheTopmostBandInPlace) {
     const UniqueWindow window = MakeWindow(style, 100, 120, 240, 90);
     ASSERT_TRUE(window);
     ::ShowWindow(window.get(), SW_SHOWNOACTIVATE);
-    test::PumpMessagesFor(100ms);
+    kx::test::PumpMessagesFor(100ms);
     const RECT before = RectOf(window.get());
 
     FormFront(window.get(), false);
-    test::PumpMessagesFor(100ms);
+    kx::test::PumpMessagesFor(100ms);
     EXPECT_TRUE(test::IsTopmost(window.get()));
     EXPECT_TRUE(SameRect(RectOf(window.get()), before));
 
     FormFront(window.get(), true);
-    test::PumpMessagesFor(100ms);
+    kx::test::PumpMessagesFor(100ms);
     EXPECT_FALSE(test::IsTopmost(window.get()));
     EXPECT_TRUE(SameRect(RectOf(window.get()), before));
   }
@@ -51,12 +51,12 @@ TEST(FormFront, NeitherShowsNorActivatesTheWindow) {
   ASSERT_TRUE(active && hidden && shown);
   ::SetForegroundWindow(active.get());
   ::ShowWindow(shown.get(), SW_SHOWNOACTIVATE);
-  test::PumpMessagesFor(100ms);
+  kx::test::PumpMessagesFor(100ms);
   ASSERT_EQ(::GetForegroundWindow(), active.get());
 
   FormFront(hidden.get(), false);
   FormFront(shown.get(), false);
-  test::PumpMessagesFor(100ms);
+  kx::test::PumpMessagesFor(100ms);
   EXPECT_FALSE(::IsWindowVisible(hidden.get()));
   EXPECT_TRUE(test::IsTopmost(hidden.get()));
   EXPECT_TRUE(test::IsTopmost(shown.get()));

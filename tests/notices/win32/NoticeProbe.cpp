@@ -112,20 +112,6 @@ Ink InkOf(HWND control) {
   return ink;
 }
 
-void PumpMessagesFor(std::chrono::milliseconds time) {
-  const auto end = Clock::now() + time;
-  for (auto now = Clock::now(); now < end; now = Clock::now()) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now);
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left.count()) + 1,
-                                QS_ALLINPUT);
-    MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-  }
-}
-
 std::wstring OwnFolder() {
   std::wstring path(MAX_PATH, L'\0');
   const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), MAX_PATH);

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <string>
 #include <vector>
+#include "support/MessagePump.h"
 
 namespace kx::win::test {
 
@@ -28,8 +29,6 @@ struct Ink {
 };
 Ink InkOf(HWND control);
 
-// Dispatches the thread's messages for the given time.
-void PumpMessagesFor(std::chrono::milliseconds time);
 
 // The folder of the running test program, as Windows reports it.
 std::wstring OwnFolder();

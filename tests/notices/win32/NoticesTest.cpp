@@ -176,13 +176,13 @@ TEST(SaveAbortedNotice, EachOfThreeClosesFiveSecondsAfterItAppeared) {
   std::vector<HWND> notices;
   std::vector<Clock::time_point> opened;
   for (int i = 0; i < 3; ++i) {
-    if (i > 0) test::PumpMessagesFor(1000ms);
+    if (i > 0) kx::test::PumpMessagesFor(1000ms);
     opened.push_back(Clock::now());
     ShowSaveAbortedNotice();
     notices.push_back(NewWindowOfClass(L"frmErrMsg", notices));
     ASSERT_NE(notices.back(), nullptr);
   }
-  test::PumpMessagesFor(100ms);
+  kx::test::PumpMessagesFor(100ms);
   EXPECT_TRUE(NoticesOpen());
   for (const HWND notice : notices) {
     ExpectCentredAndTopmost(notice);
@@ -201,7 +201,7 @@ TEST(SaveAbortedNotice, EachOfThreeClosesFiveSecondsAfterItAppeared) {
 
   std::vector<std::chrono::milliseconds> lifetimes(notices.size(), 0ms);
   while (Since(opened.front()) < 10s) {
-    test::PumpMessagesFor(5ms);
+    kx::test::PumpMessagesFor(5ms);
     bool anyOpen = false;
     for (size_t i = 0; i < notices.size(); ++i) {
       if (lifetimes[i] == 0ms && !::IsWindow(notices[i])) lifetimes[i] = Since(opened[i]);
@@ -227,7 +227,7 @@ TEST(SaveAbortedNotice, ClosesEarlyFromItsCloseBox) {
   const HWND notice = NewWindowOfClass(L"frmErrMsg", {});
   ASSERT_NE(notice, nullptr);
   ::PostMessageW(notice, WM_SYSCOMMAND, SC_CLOSE, 0);
-  test::PumpMessagesFor(300ms);
+  kx::test::PumpMessagesFor(300ms);
   EXPECT_FALSE(::IsWindow(notice));
   EXPECT_FALSE(NoticesOpen());
 }
@@ -239,12 +239,12 @@ TEST(PrintErrorNotice, NamesTheLogAndStaysUntilOkOrTheCloseBox) {
   ShowPrintErrorNotice();
   const HWND first = NewWindowOfClass(L"frmPrintError", {});
   ASSERT_NE(first, nullptr);
-  test::PumpMessagesFor(200ms);
+  kx::test::PumpMessagesFor(200ms);
   EXPECT_EQ(::GetFocus(), test::ChildOfClass(first, L"Button"));
   ShowPrintErrorNotice();
   const HWND second = NewWindowOfClass(L"frmPrintError", {first});
   ASSERT_NE(second, nullptr);
-  test::PumpMessagesFor(200ms);
+  kx::test::PumpMessagesFor(200ms);
   EXPECT_EQ(::GetFocus(), test::ChildOfClass(second, L"Button"));
 
   for (const HWND notice : {first, second}) {
@@ -264,18 +264,18 @@ TEST(PrintErrorNotice, NamesTheLogAndStaysUntilOkOrTheCloseBox) {
     EXPECT_TRUE(test::TextFits(ok));
   }
 
-  test::PumpMessagesFor(5500ms);
+  kx::test::PumpMessagesFor(5500ms);
   EXPECT_TRUE(::IsWindow(first));
   EXPECT_TRUE(::IsWindow(second));
 
   ::PostMessageW(test::ChildOfClass(first, L"Button"), BM_CLICK, 0, 0);
-  test::PumpMessagesFor(300ms);
+  kx::test::PumpMessagesFor(300ms);
   EXPECT_FALSE(::IsWindow(first));
   EXPECT_TRUE(::IsWindow(second));
   EXPECT_TRUE(NoticesOpen());
 
   ::PostMessageW(second, WM_SYSCOMMAND, SC_CLOSE, 0);
-  test::PumpMessagesFor(300ms);
+  kx::test::PumpMessagesFor(300ms);
   EXPECT_FALSE(::IsWindow(second));
   EXPECT_FALSE(NoticesOpen());
 
