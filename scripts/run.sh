@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds the x86_64 Windows program and does its main job
-# once on a virtual display: a capture of the whole screen, taken with the
-# option run and saved as the next numbered BMP file in build/run/.
+# once: a capture of the whole screen, taken with the option run and saved as
+# the next numbered BMP file in build/run/. It captures the desktop of $DISPLAY
+# when one is reachable, else a virtual display of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -15,7 +16,7 @@ cp build/win64/bin/Kaptorix_Key.exe "$run_dir/"
 marker=$(mktemp)
 trap 'rm -f "$marker"' EXIT
 
-tests/tooling/wine-session.sh \
+KX_USE_DISPLAY=1 tests/tooling/wine-session.sh \
   /usr/lib/wine/wine64 "$run_dir/Kaptorix_Key.exe" Kaptorix /KIND=2 </dev/null
 
 capture=$(find "$run_dir" -maxdepth 1 -name 'KX*.BMP' -newer "$marker" | sort | tail -n 1)

@@ -5,7 +5,9 @@
 # page 932), and a private CUPS server whose default queue "PDF" turns every
 # print job into a PDF file under $KX_PDF_DIR. Everything started here is
 # stopped on exit, also when COMMAND fails, hangs (bounded by
-# KX_SESSION_TIMEOUT seconds) or is interrupted.
+# KX_SESSION_TIMEOUT seconds) or is interrupted. KX_SCREEN sets the virtual
+# display's size (1280x1024x24); KX_USE_DISPLAY=1 uses $DISPLAY instead where
+# it is reachable.
 set -euo pipefail
 
 session=$(mktemp -d /tmp/kx-session.XXXXXX)
@@ -40,17 +42,22 @@ wait_for() {  # wait_for SECONDS DESCRIPTION TEST-COMMAND...
   return 1
 }
 
-# The display: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 "${KX_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$session/display" \
-  >"$session/xvfb.log" 2>&1 </dev/null &
-xvfb_pid=$!
-wait_for 15 "Xvfb" test -s "$session/display"
-export DISPLAY=":$(head -n1 "$session/display")"
+if [ -n "${KX_USE_DISPLAY:-}" ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  # The caller's own display (KX_USE_DISPLAY set), with its window manager.
+  echo "wine-session: using the display $DISPLAY"
+else
+  # A virtual display: Xvfb picks a free number and writes it to fd 3.
+  Xvfb -displayfd 3 -screen 0 "${KX_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$session/display" \
+    >"$session/xvfb.log" 2>&1 </dev/null &
+  xvfb_pid=$!
+  wait_for 15 "Xvfb" test -s "$session/display"
+  export DISPLAY=":$(head -n1 "$session/display")"
 
-# A window manager: without one, destroying a managed window blocks for 2 s.
-openbox --sm-disable >"$session/openbox.log" 2>&1 </dev/null &
-openbox_pid=$!
-wait_for 15 "openbox" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
+  # A window manager: without one, destroying a managed window blocks for 2 s.
+  openbox --sm-disable >"$session/openbox.log" 2>&1 </dev/null &
+  openbox_pid=$!
+  wait_for 15 "openbox" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
+fi
 
 # The print server, up before any Wine process: Wine reads the printer list
 # from CUPS when each process starts. It has its own socket, spool and
