@@ -19,11 +19,11 @@ std::string FolderOf(const std::string& fileName) {
 }
 
 SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName,
-                              std::span<const std::uint8_t> bytes, SaveMode mode) {
+                              ByteSource& content, SaveMode mode) {
   if (fileName.empty() || IsSeparator(fileName.back())) return SaveResult::Failed;
   const auto temporary = files.CreateUniqueFile(FolderOf(fileName));
   if (!temporary) return SaveResult::Failed;
-  if (!files.WriteDurably(*temporary, bytes)) {
+  if (!files.WriteDurably(*temporary, content)) {
     files.Remove(*temporary);
     return SaveResult::Failed;
   }
@@ -38,6 +38,12 @@ SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName
   }
   files.Remove(*temporary);
   return SaveResult::Failed;
+}
+
+SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName,
+                              std::span<const std::uint8_t> bytes, SaveMode mode) {
+  SpanSource content(bytes);
+  return SaveFileAtomically(files, fileName, content, mode);
 }
 
 }  // namespace kx

@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "capture/ByteSource.h"
+
 namespace kx {
 
 enum class SaveMode {
@@ -25,12 +27,12 @@ class SaveFileSystem {
   virtual ~SaveFileSystem() = default;
   // Creates a new empty file with a name of its own in `folder`; its path.
   virtual std::optional<std::string> CreateUniqueFile(const std::string& folder) = 0;
-  // Writes the bytes as the file's whole content and flushes them to disk.
-  virtual bool WriteDurably(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
+  // Writes everything the source holds as the file's whole content and
+  // flushes it to disk.
+  virtual bool WriteDurably(const std::string& path, ByteSource& content) = 0;
   // Renames `from` to `to`; without `replaceExisting` an existing `to` gives
   // TargetExists and stays as it is.
-  virtual MoveResult Move(const std::string& from, const std::string& to,
-                          bool replaceExisting) = 0;
+  virtual MoveResult Move(const std::string& from, const std::string& to, bool replaceExisting) = 0;
   virtual void Remove(const std::string& path) = 0;
 };
 
@@ -39,9 +41,11 @@ class SaveFileSystem {
 // separator for a file in a root folder.
 std::string FolderOf(const std::string& fileName);
 
-// Saves the bytes under `fileName`. NameTaken only in CreateNew mode, when a
+// Saves the content under `fileName`. NameTaken only in CreateNew mode, when a
 // file of that name exists at the moment of the move. Whatever the result,
 // no file is left behind but the saved one.
+SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName,
+                              ByteSource& content, SaveMode mode);
 SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName,
                               std::span<const std::uint8_t> bytes, SaveMode mode);
 

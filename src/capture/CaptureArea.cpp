@@ -1,5 +1,6 @@
 #include "capture/CaptureArea.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace kx {
@@ -21,10 +22,9 @@ bool IsEmpty(const ScreenRect& rect) { return rect.right <= rect.left || rect.bo
 
 std::optional<CaptureArea> WindowCaptureArea(const ScreenRect& windowRect,
                                              const std::optional<ScreenRect>& visibleFrame) {
-  const ScreenRect outer = visibleFrame && !IsEmpty(*visibleFrame) &&
-                                   IsInside(*visibleFrame, windowRect)
-                               ? *visibleFrame
-                               : windowRect;
+  const ScreenRect outer =
+      visibleFrame && !IsEmpty(*visibleFrame) && IsInside(*visibleFrame, windowRect) ? *visibleFrame
+                                                                                     : windowRect;
   const std::int64_t width = std::int64_t{outer.right} - outer.left;
   const std::int64_t height = std::int64_t{outer.bottom} - outer.top;
   const std::int64_t sourceLeft = std::int64_t{outer.left} - windowRect.left;
@@ -39,6 +39,11 @@ std::optional<CaptureArea> WindowCaptureArea(const ScreenRect& windowRect,
   area.width = static_cast<std::int32_t>(width);
   area.height = static_cast<std::int32_t>(height);
   return area;
+}
+
+std::int32_t CaptureBandRows(std::int32_t width) {
+  const std::int64_t rowBytes = 4 * std::max<std::int64_t>(width, 1);
+  return static_cast<std::int32_t>(std::max<std::int64_t>(kCaptureBandBytes / rowBytes, 1));
 }
 
 }  // namespace kx

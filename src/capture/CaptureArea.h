@@ -14,7 +14,7 @@ struct ScreenRect {  // screen pixels, right and bottom exclusive
 };
 
 struct CaptureArea {
-  ScreenRect outer;            // what the picture shows, in screen pixels
+  ScreenRect outer;             // what the picture shows, in screen pixels
   std::int32_t sourceLeft = 0;  // its corner in the window's drawing context
   std::int32_t sourceTop = 0;
   std::int32_t width = 0;
@@ -28,5 +28,10 @@ struct CaptureArea {
 // the rectangle's size does not fit 32 bits.
 std::optional<CaptureArea> WindowCaptureArea(const ScreenRect& windowRect,
                                              const std::optional<ScreenRect>& visibleFrame);
+
+// Rows of a capture copied from the screen in one block copy: as many as
+// fit in kCaptureBandBytes at 4 bytes per pixel, and at least one.
+inline constexpr std::int64_t kCaptureBandBytes = 256 * 1024;
+std::int32_t CaptureBandRows(std::int32_t width);
 
 }  // namespace kx

@@ -1,13 +1,19 @@
 #pragma once
-// Reduction of a true-colour picture to a fixed palette.
+// Reduction of true-colour pixels to the fixed palette of a depth.
 
-#include "capture/Image.h"
-#include "capture/IndexedImage.h"
+#include <cstdint>
+
+#include "capture/PixelRows.h"
 
 namespace kx {
 
-// Every pixel becomes the index of its nearest colour in the fixed palette of
-// `bitsPerPixel` (1, 4 or 8; any other value means 8). No dithering.
-IndexedImage ReduceColors(const Rgb32Image& image, int bitsPerPixel);
+// Writes the index of the nearest colour of the fixed palette of
+// `bitsPerPixel` (1, 4, or any other value for 8) for every pixel of the
+// `width` x `height` source (0x00RRGGBB, the top byte ignored) into the
+// target rows, packed as a device-independent bitmap packs them: the first
+// pixel in the high bits, the unused low bits of a row's last byte zero.
+// Bytes after a row's last pixel are left alone. No dithering.
+void ReduceColors(PixelRows<const std::uint32_t> source, PixelRows<std::uint8_t> target,
+                  std::int32_t width, std::int32_t height, int bitsPerPixel);
 
 }  // namespace kx

@@ -2,69 +2,72 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+#include "capture/Palettes.h"
 
 namespace kx {
 namespace {
 
-constexpr int kCellBits = 5;    // 32 small cells per channel, 8 levels wide
-constexpr int kCoarseBits = 3;  // 8 large cells per channel, 32 levels wide
+// Scores are distances minus |c|^2. Adding 255^2 per channel keeps every
+// term of a best level, and so every key, at or above zero; keys stay below
+// 2^27.
+constexpr std::int64_t kChannelOffset = 255 * 255;
+// A missing lattice's term per channel: three of them exceed every key.
+constexpr std::uint32_t kNoLattice = 0x2AAAAAAAU;
 
-// The levels lo..hi of each channel (red, green, blue).
-struct Box {
-  std::int32_t lo[3];
-  std::int32_t hi[3];
+// How the candidates of a palette are coded (see the class comment).
+struct LatticeCodes {
+  std::span<const std::uint32_t> levels;
+  std::uint32_t base;
+  std::array<std::uint32_t, 3> weights;  // red, green, blue
 };
+
+constexpr std::array<std::uint32_t, 6> kCubeLevels = {0, 51, 102, 153, 204, 255};
+constexpr std::array<std::uint32_t, 2> kHalfLevels = {0, 128};
+constexpr std::array<std::uint32_t, 2> kFullLevels = {0, 255};
+
+// The half levels come first: VGA's dark colours and grey (indices 0 to 6
+// and 8) take the codes 0 to 14 in steps of 2, and silver (index 7), the
+// only VGA grey on no lattice, takes 13. Every other lattice member follows
+// from 16, and the grey ramp comes last.
+constexpr LatticeCodes kHalf{kHalfLevels, 0, {2, 4, 8}};
+constexpr LatticeCodes kFull{kFullLevels, 16, {4, 2, 1}};
+constexpr LatticeCodes kCube{kCubeLevels, 16, {36, 6, 1}};
+constexpr std::uint32_t kSilverCode = 13;
+constexpr std::uint32_t kFirstRampCode = 16 + 216;
+
+std::vector<LatticeCodes> LatticesOf(int depth) {
+  switch (depth) {
+    case 4:
+      return {kHalf, kFull};
+    case 8:
+      return {kCube, kHalf};
+    default:
+      return {};
+  }
+}
 
 std::int32_t Channel(std::uint32_t rgb, int channel) {
   return static_cast<std::int32_t>((rgb >> (16 - 8 * channel)) & 0xFFU);
 }
 
-Box CellBox(std::uint32_t cellIndex, int bits) {
-  const std::uint32_t mask = (1U << bits) - 1;
-  const auto width = static_cast<std::int32_t>(1U << (8 - bits));
-  Box box{};
-  for (int channel = 0; channel < 3; ++channel) {
-    const auto cell = (cellIndex >> (bits * (2 - channel))) & mask;
-    box.lo[channel] = static_cast<std::int32_t>(cell) * width;
-    box.hi[channel] = box.lo[channel] + width - 1;
-  }
-  return box;
+std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+  return (r << 16) | (g << 8) | b;
 }
 
-// Least and greatest squared distance from a colour to any point of the box.
-std::int32_t LeastDistance(std::uint32_t rgb, const Box& box) {
-  std::int32_t sum = 0;
-  for (int channel = 0; channel < 3; ++channel) {
-    const std::int32_t v = Channel(rgb, channel);
-    const std::int32_t d = std::max({box.lo[channel] - v, v - box.hi[channel], 0});
-    sum += d * d;
-  }
-  return sum;
+std::uint8_t IndexIn(std::span<const std::uint32_t> palette, std::uint32_t rgb) {
+  const auto found = std::find(palette.begin(), palette.end(), rgb);
+  if (found == palette.end()) throw std::logic_error("a candidate colour missing from the palette");
+  return static_cast<std::uint8_t>(found - palette.begin());
 }
 
-std::int32_t GreatestDistance(std::uint32_t rgb, const Box& box) {
-  std::int32_t sum = 0;
-  for (int channel = 0; channel < 3; ++channel) {
-    const std::int32_t v = Channel(rgb, channel);
-    const std::int32_t d = std::max(v - box.lo[channel], box.hi[channel] - v);
-    sum += d * d;
-  }
-  return sum;
-}
-
-// The entries of `from` (palette indices) that can be nearest, or tie for
-// nearest, somewhere in the box: an entry whose least distance exceeds some
-// entry's greatest distance never is. Order is kept.
-void KeepPossibleNearest(const std::vector<std::uint32_t>& palette, const std::string& from,
-                         const Box& box, std::string& to) {
-  std::int32_t bound = std::numeric_limits<std::int32_t>::max();
-  for (const char index : from) {
-    bound = std::min(bound, GreatestDistance(palette[static_cast<std::uint8_t>(index)], box));
-  }
-  to.clear();
-  for (const char index : from) {
-    if (LeastDistance(palette[static_cast<std::uint8_t>(index)], box) <= bound) to += index;
-  }
+bool OnLattice(const std::vector<LatticeCodes>& lattices, std::uint32_t level) {
+  return std::any_of(lattices.begin(), lattices.end(), [&](const LatticeCodes& lattice) {
+    return std::find(lattice.levels.begin(), lattice.levels.end(), level) != lattice.levels.end();
+  });
 }
 
 }  // namespace
@@ -86,65 +89,73 @@ std::uint8_t NearestIndexBruteForce(std::span<const std::uint32_t> palette, std:
   return static_cast<std::uint8_t>(best);
 }
 
-NearestColorMap::NearestColorMap(std::span<const std::uint32_t> palette)
-    : cells_(std::size_t{1} << (3 * kCellBits)),
-      coarseLists_(std::size_t{1} << (3 * kCoarseBits)) {
-  const std::size_t count = std::min<std::size_t>(palette.size(), 256);
-  for (std::size_t i = 0; i < count; ++i) palette_.push_back(palette[i] & 0x00FFFFFFU);
-  if (palette_.empty()) palette_.push_back(0);
-  // With few entries most cells hold one, and answering those at once pays;
-  // with many, single and shared cells alternate unpredictably, and comparing
-  // a group every time is faster than the branch.
-  answerSingles_ = palette_.size() <= 16;
-}
+NearestColorMap::NearestColorMap(int bitsPerPixel) {
+  const int depth = bitsPerPixel == 1 || bitsPerPixel == 4 ? bitsPerPixel : 8;
+  const auto palette = FixedPalette(depth);
+  const auto lattices = LatticesOf(depth);
+  std::array<std::uint64_t, 256>* const tables[3] = {&red_, &green_, &blue_};
 
-std::uint32_t NearestColorMap::CoarseList(std::uint32_t coarseIndex) {
-  std::string& list = coarseLists_[coarseIndex];
-  if (list.empty()) {
-    std::string all;
-    for (std::size_t i = 0; i < palette_.size(); ++i) all += static_cast<char>(i);
-    KeepPossibleNearest(palette_, all, CellBox(coarseIndex, kCoarseBits), list);
+  for (std::size_t half = 0; half < 2; ++half) {
+    const int shift = half == 0 ? 0 : 32;
+    if (half >= lattices.size()) {
+      for (auto* table : tables) {
+        for (std::uint64_t& entry : *table) entry += std::uint64_t{kNoLattice} << shift;
+      }
+      continue;
+    }
+    const LatticeCodes& lattice = lattices[half];
+    const std::size_t n = lattice.levels.size();
+    for (std::int64_t v = 0; v < 256; ++v) {
+      std::size_t best = 0;
+      std::int64_t bestScore = std::numeric_limits<std::int64_t>::max();
+      for (std::size_t q = 0; q < n; ++q) {
+        const auto level = static_cast<std::int64_t>(lattice.levels[q]);
+        const std::int64_t score = level * level - 2 * v * level;
+        if (score < bestScore) {
+          bestScore = score;
+          best = q;
+        }
+      }
+      for (std::size_t channel = 0; channel < 3; ++channel) {
+        const std::uint64_t term =
+            static_cast<std::uint64_t>((bestScore + kChannelOffset) * kCodes) +
+            best * lattice.weights[channel] + (channel == 0 ? lattice.base : 0);
+        (*tables[channel])[static_cast<std::size_t>(v)] += term << shift;
+      }
+    }
+    for (std::size_t r = 0; r < n; ++r) {
+      for (std::size_t g = 0; g < n; ++g) {
+        for (std::size_t b = 0; b < n; ++b) {
+          const std::uint32_t code =
+              lattice.base +
+              static_cast<std::uint32_t>(r * lattice.weights[0] + g * lattice.weights[1] +
+                                         b * lattice.weights[2]);
+          index_[code] =
+              IndexIn(palette, Rgb(lattice.levels[r], lattice.levels[g], lattice.levels[b]));
+        }
+      }
+    }
   }
-  return coarseIndex;
-}
 
-// A small cell lies inside one large cell, whose list holds every entry that
-// can be nearest in it.
-std::uint32_t NearestColorMap::MakeCell(std::uint32_t cellIndex) {
-  constexpr int kDown = kCellBits - kCoarseBits;
-  constexpr std::uint32_t kCoarseMask = (1U << kCoarseBits) - 1;
-  const std::uint32_t coarseIndex =
-      (((cellIndex >> (2 * kCellBits + kDown)) & kCoarseMask) << (2 * kCoarseBits)) |
-      (((cellIndex >> (kCellBits + kDown)) & kCoarseMask) << kCoarseBits) |
-      ((cellIndex >> kDown) & kCoarseMask);
-  KeepPossibleNearest(palette_, coarseLists_[CoarseList(coarseIndex)],
-                      CellBox(cellIndex, kCellBits), scratch_);
-  return cells_[cellIndex] = CellFor(scratch_);
-}
-
-// Cells with the same list share its groups.
-std::uint32_t NearestColorMap::CellFor(const std::string& list) {
-  if (list.size() == 1 && answerSingles_) return kSingle | static_cast<std::uint8_t>(list[0]);
-  if (const auto made = madeLists_.find(list); made != madeLists_.end()) return made->second;
-  const auto first = static_cast<std::uint32_t>(groups_.size());
-  const std::size_t groupCount = (list.size() + kGroupSize - 1) / kGroupSize;
-  groups_.resize(groups_.size() + groupCount);
-  for (std::size_t slot = 0; slot < groupCount * kGroupSize; ++slot) {
-    const auto index = static_cast<std::uint8_t>(list[slot < list.size() ? slot : 0]);
-    const std::uint32_t rgb = palette_[index];
-    const std::int32_t r = Channel(rgb, 0);
-    const std::int32_t g = Channel(rgb, 1);
-    const std::int32_t b = Channel(rgb, 2);
-    Group& group = groups_[first + slot / kGroupSize];
-    const std::size_t i = slot % kGroupSize;
-    group.base[i] = 256 * (r * r + g * g + b * b) + index;
-    group.red[i] = -512 * r;
-    group.green[i] = -512 * g;
-    group.blue[i] = -512 * b;
+  std::vector<std::pair<std::int64_t, std::uint32_t>> greys;  // level, code
+  std::uint32_t nextRampCode = kFirstRampCode;
+  for (std::size_t i = 0; i < palette.size(); ++i) {
+    const std::uint32_t level = palette[i] & 0xFFU;
+    if (palette[i] != Rgb(level, level, level) || OnLattice(lattices, level)) continue;
+    const std::uint32_t code = lattices.empty() ? static_cast<std::uint32_t>(i)
+                               : i < 16         ? kSilverCode
+                                                : nextRampCode++;
+    greys.emplace_back(level, code);
+    index_[code] = static_cast<std::uint8_t>(i);
   }
-  const std::uint32_t cell = (first << kGroupCountBits) | static_cast<std::uint32_t>(groupCount);
-  madeLists_.emplace(list, cell);
-  return cell;
+  for (std::size_t s = 0; s < grey_.size(); ++s) {
+    std::int64_t least = std::int64_t{std::numeric_limits<std::uint32_t>::max()};
+    for (const auto& [level, code] : greys) {
+      const std::int64_t score = 3 * level * level - 2 * level * static_cast<std::int64_t>(s);
+      least = std::min(least, (score + 3 * kChannelOffset) * kCodes + code);
+    }
+    grey_[s] = static_cast<std::uint32_t>(least);
+  }
 }
 
 }  // namespace kx

@@ -1,91 +1,63 @@
 #pragma once
-// Exact nearest-colour lookup in a palette: least squared RGB distance, ties
-// to the lower index.
+// Exact nearest-colour lookup: least squared RGB distance, ties to the lower
+// index.
 
+#include <array>
 #include <cstdint>
 #include <span>
-#include <string>
-#include <unordered_map>
-#include <vector>
 
 namespace kx {
 
 // The reference rule, entry by entry. An empty palette gives index 0.
 std::uint8_t NearestIndexBruteForce(std::span<const std::uint32_t> palette, std::uint32_t rgb);
 
-// The same answers, fast. The RGB cube is cut into 32 x 32 x 32 cells, and
-// each cell keeps the few palette entries that can be nearest (or tie for
-// nearest) anywhere inside it, found from the list of the larger cell
-// (8 x 8 x 8 in all) around it the first time a colour falls into it.
+// The same answers for the fixed palette of a depth, without a search.
 //
-// For a colour c, the entry with the least |p|^2 - 2 c.p is the nearest. Each
-// entry of a list is stored as the terms of that sum, scaled by 256 with the
-// palette index in the low byte, so the least sum also carries the lowest
-// index among ties. Lists are padded to groups of four (with their first
-// entry, which changes no minimum) and compared without branches; with a
-// small palette, a cell with a single entry answers at once.
-//
-// One map serves one reduction; it is not shared between threads.
+// The squared distance from a colour c to an entry p is |c|^2 plus the sum
+// over the channels of p_i^2 - 2 c_i p_i; |c|^2 is common to all entries, so
+// that sum (the score) decides. Each palette is covered by sets whose best
+// member is found directly:
+// - lattices: every colour whose channels all come from one list of levels
+//   (the 6x6x6 cube; VGA's half levels 0 and 128; its full levels 0 and
+//   255). Each channel takes its best level on its own, so a member's
+//   score is the sum of three per-channel table entries;
+// - the other greys: grey g scores 3 g^2 - 2 g s, which depends only on the
+//   channel sum s, so a table indexed by s holds the best of them.
+// A set's best is kept as a key, (score + offset) * 512 + code, and the
+// least key wins. Codes add up channel by channel within a lattice and are
+// ordered like the palette indices wherever members of two sets can be
+// equally near (ties go to the lower index); a last table turns the code
+// into the index. A channel exactly between two levels takes the lower
+// level, which in these palettes is the member with the lower index.
 class NearestColorMap {
  public:
-  // Entries past the 256th are ignored; an empty palette maps everything to 0.
-  explicit NearestColorMap(std::span<const std::uint32_t> palette);
+  // 1, 4, or any other value for 8 bits per pixel.
+  explicit NearestColorMap(int bitsPerPixel);
 
   // `rgb` is 0x00RRGGBB; the top byte is ignored.
-  std::uint8_t IndexOf(std::uint32_t rgb) {
-    const std::uint32_t cellIndex =
-        ((rgb >> 9) & 0x7C00U) | ((rgb >> 6) & 0x3E0U) | ((rgb >> 3) & 0x1FU);
-    std::uint32_t cell = cells_[cellIndex];
-    if (cell == 0) cell = MakeCell(cellIndex);
-    if ((cell & kSingle) != 0) return static_cast<std::uint8_t>(cell);
-    const auto r = static_cast<std::int32_t>((rgb >> 16) & 0xFFU);
-    const auto g = static_cast<std::int32_t>((rgb >> 8) & 0xFFU);
-    const auto b = static_cast<std::int32_t>(rgb & 0xFFU);
-    const Group* group = groups_.data() + (cell >> kGroupCountBits);
-    std::int32_t least = Least(*group, r, g, b);
-    for (std::uint32_t more = (cell & kGroupCountMask) - 1; more != 0; --more) {
-      const std::int32_t next = Least(*++group, r, g, b);
-      least = next < least ? next : least;
-    }
-    return static_cast<std::uint8_t>(least & 0xFF);
+  std::uint8_t IndexOf(std::uint32_t rgb) const {
+    const std::uint32_t r = (rgb >> 16) & 0xFFU;
+    const std::uint32_t g = (rgb >> 8) & 0xFFU;
+    const std::uint32_t b = rgb & 0xFFU;
+    const std::uint64_t lattices = red_[r] + green_[g] + blue_[b];
+    const auto first = static_cast<std::uint32_t>(lattices);
+    const auto second = static_cast<std::uint32_t>(lattices >> 32);
+    std::uint32_t key = grey_[r + g + b];
+    key = first < key ? first : key;
+    key = second < key ? second : key;
+    return index_[key & (kCodes - 1)];
   }
+
+  static constexpr std::uint32_t kCodes = 512;
 
  private:
-  static constexpr std::uint32_t kGroupSize = 4;
-  // A made cell: kSingle | index when one entry can be nearest in it; else
-  // (first group << kGroupCountBits) | number of groups.
-  static constexpr std::uint32_t kSingle = 0x80000000U;
-  static constexpr int kGroupCountBits = 8;
-  static constexpr std::uint32_t kGroupCountMask = (1U << kGroupCountBits) - 1;
-
-  struct Group {  // four entries: key = base + red * r + green * g + blue * b
-    std::int32_t base[kGroupSize];
-    std::int32_t red[kGroupSize];
-    std::int32_t green[kGroupSize];
-    std::int32_t blue[kGroupSize];
-  };
-
-  static std::int32_t Least(const Group& group, std::int32_t r, std::int32_t g, std::int32_t b) {
-    std::int32_t least = group.base[0] + group.red[0] * r + group.green[0] * g + group.blue[0] * b;
-    for (std::uint32_t i = 1; i < kGroupSize; ++i) {
-      const std::int32_t key =
-          group.base[i] + group.red[i] * r + group.green[i] * g + group.blue[i] * b;
-      least = key < least ? key : least;
-    }
-    return least;
-  }
-
-  std::uint32_t MakeCell(std::uint32_t cellIndex);
-  std::uint32_t CoarseList(std::uint32_t coarseIndex);
-  std::uint32_t CellFor(const std::string& list);
-
-  std::vector<std::uint32_t> palette_;  // 0x00RRGGBB
-  std::vector<std::uint32_t> cells_;    // 0 while not made
-  std::vector<Group> groups_;
-  std::unordered_map<std::string, std::uint32_t> madeLists_;  // indices -> cell value
-  std::vector<std::string> coarseLists_;  // indices; empty while not made
-  std::string scratch_;
-  bool answerSingles_ = true;
+  // Per channel value: the terms of the best level of each lattice, one
+  // lattice in each half; a missing lattice's keys are larger than any.
+  std::array<std::uint64_t, 256> red_{};
+  std::array<std::uint64_t, 256> green_{};
+  std::array<std::uint64_t, 256> blue_{};
+  std::array<std::uint32_t, 3 * 255 + 1> grey_{};  // per channel sum: the best grey's key
+  std::array<std::uint8_t, kCodes> index_{};
 };
 
 }  // namespace kx

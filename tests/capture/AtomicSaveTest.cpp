@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include "ReadSource.h"
+
 namespace kx {
 namespace {
 
@@ -12,7 +14,7 @@ class FakeFiles : public SaveFileSystem {
  public:
   std::map<std::string, std::string> files;
   bool failCreate = false;
-  bool failWrite = false;        // after writing half the bytes, like a full disk
+  bool failWrite = false;  // after writing half the content, like a full disk
   bool failMove = false;
   std::string createdIn;
 
@@ -23,7 +25,8 @@ class FakeFiles : public SaveFileSystem {
     files[name] = "";
     return name;
   }
-  bool WriteDurably(const std::string& path, std::span<const std::uint8_t> bytes) override {
+  bool WriteDurably(const std::string& path, ByteSource& content) override {
+    const std::vector<std::uint8_t> bytes = test::ReadAll(content, 3);
     const std::size_t written = failWrite ? bytes.size() / 2 : bytes.size();
     files[path] = std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(written));
     return !failWrite;
@@ -41,30 +44,48 @@ class FakeFiles : public SaveFileSystem {
   int counter_ = 0;
 };
 
-const std::vector<std::uint8_t> kBytes = {'B', 'M', 1, 2, 3, 4};
 const std::string kContent = "BM\x01\x02\x03\x04";
+const std::vector<std::uint8_t> kBytes = {'B', 'M', 1, 2, 3, 4};
+
+SaveResult Save(SaveFileSystem& files, const std::string& fileName, SaveMode mode) {
+  SpanSource content(kBytes);
+  return SaveFileAtomically(files, fileName, content, mode);
+}
 
 TEST(SaveFileAtomically, WritesThroughATemporaryFileInTheSameFolder) {
   FakeFiles fake;
-  EXPECT_EQ(SaveFileAtomically(fake, "C:\\shots\\KX001.BMP", kBytes, SaveMode::CreateNew),
-            SaveResult::Saved);
+  EXPECT_EQ(Save(fake, "C:\\shots\\KX001.BMP", SaveMode::CreateNew), SaveResult::Saved);
   EXPECT_EQ(fake.createdIn, "C:\\shots");
   EXPECT_EQ(fake.files, (std::map<std::string, std::string>{{"C:\\shots\\KX001.BMP", kContent}}));
+}
+
+TEST(SaveFileAtomically, BytesInMemoryAreSavedAsTheyAre) {
+  FakeFiles fake;
+  EXPECT_EQ(SaveFileAtomically(fake, "d\\KX001.BMP", kBytes, SaveMode::CreateNew),
+            SaveResult::Saved);
+  EXPECT_EQ(fake.files, (std::map<std::string, std::string>{{"d\\KX001.BMP", kContent}}));
+}
+
+TEST(SpanSource, HandsOutItsBytesOnceInPiecesOfAnySize) {
+  for (const std::size_t chunk : {1U, 4U, 6U, 100U}) {
+    SpanSource source(kBytes);
+    EXPECT_EQ(test::ReadAll(source, chunk), kBytes) << chunk;
+    std::uint8_t byte = 0;
+    EXPECT_EQ(source.Read({&byte, 1}), 0U);
+  }
 }
 
 TEST(SaveFileAtomically, CreateNewNeverTouchesAnExistingFile) {
   FakeFiles fake;
   fake.files["d\\KX001.BMP"] = "older";
-  EXPECT_EQ(SaveFileAtomically(fake, "d\\KX001.BMP", kBytes, SaveMode::CreateNew),
-            SaveResult::NameTaken);
+  EXPECT_EQ(Save(fake, "d\\KX001.BMP", SaveMode::CreateNew), SaveResult::NameTaken);
   EXPECT_EQ(fake.files, (std::map<std::string, std::string>{{"d\\KX001.BMP", "older"}}));
 }
 
 TEST(SaveFileAtomically, ReplaceExistingReplaces) {
   FakeFiles fake;
   fake.files["d\\Dammy.bmp"] = "older";
-  EXPECT_EQ(SaveFileAtomically(fake, "d\\Dammy.bmp", kBytes, SaveMode::ReplaceExisting),
-            SaveResult::Saved);
+  EXPECT_EQ(Save(fake, "d\\Dammy.bmp", SaveMode::ReplaceExisting), SaveResult::Saved);
   EXPECT_EQ(fake.files, (std::map<std::string, std::string>{{"d\\Dammy.bmp", kContent}}));
 }
 
@@ -76,19 +97,16 @@ TEST(SaveFileAtomically, EveryFailureLeavesNothingBehind) {
       fake.failWrite = step == 1;
       fake.failMove = step == 2;
       fake.files["d\\other.txt"] = "kept";
-      EXPECT_EQ(SaveFileAtomically(fake, "d\\KX001.BMP", kBytes, mode), SaveResult::Failed)
-          << step;
-      EXPECT_EQ(fake.files, (std::map<std::string, std::string>{{"d\\other.txt", "kept"}}))
-          << step;
+      EXPECT_EQ(Save(fake, "d\\KX001.BMP", mode), SaveResult::Failed) << step;
+      EXPECT_EQ(fake.files, (std::map<std::string, std::string>{{"d\\other.txt", "kept"}})) << step;
     }
   }
 }
 
 TEST(SaveFileAtomically, NamesThatAreNoFileFail) {
   FakeFiles fake;
-  EXPECT_EQ(SaveFileAtomically(fake, "", kBytes, SaveMode::CreateNew), SaveResult::Failed);
-  EXPECT_EQ(SaveFileAtomically(fake, "d\\", kBytes, SaveMode::ReplaceExisting),
-            SaveResult::Failed);
+  EXPECT_EQ(Save(fake, "", SaveMode::CreateNew), SaveResult::Failed);
+  EXPECT_EQ(Save(fake, "d\\", SaveMode::ReplaceExisting), SaveResult::Failed);
   EXPECT_TRUE(fake.files.empty());
   EXPECT_EQ(fake.createdIn, "");
 }

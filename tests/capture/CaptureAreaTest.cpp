@@ -46,5 +46,19 @@ TEST(WindowCaptureArea, SizesBeyond32BitsAreRefused) {
   EXPECT_EQ(empty->width, 0);
 }
 
+TEST(CaptureBandRows, BandsOfAQuarterMegabyteAndAtLeastOneRow) {
+  EXPECT_EQ(CaptureBandRows(1920), 34);  // 1920 * 4 * 34 = 261120 bytes
+  EXPECT_EQ(CaptureBandRows(3840), 17);
+  EXPECT_EQ(CaptureBandRows(1), 65536);
+  EXPECT_EQ(CaptureBandRows(100000), 1);
+  EXPECT_EQ(CaptureBandRows(0), 65536);
+  EXPECT_EQ(CaptureBandRows(-5), 65536);
+  for (const std::int32_t width : {1, 7, 640, 1366, 2560, 65536}) {
+    const std::int64_t rows = CaptureBandRows(width);
+    EXPECT_LE(rows * width * 4, kCaptureBandBytes) << width;
+    EXPECT_GT((rows + 1) * width * 4, kCaptureBandBytes) << width;
+  }
+}
+
 }  // namespace
 }  // namespace kx

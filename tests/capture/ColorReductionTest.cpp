@@ -3,70 +3,161 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
+#include "capture/Dib.h"
 #include "capture/NearestColor.h"
 #include "capture/Palettes.h"
 
 namespace kx {
 namespace {
 
-Rgb32Image ImageOf(std::int32_t width, std::int32_t height, std::vector<std::uint32_t> pixels) {
-  return Rgb32Image{width, height, std::move(pixels)};
+constexpr std::uint8_t kUntouched = 0xEE;
+
+// A reduction into a bottom-up bitmap whose rows are prefilled, as a BMP
+// file keeps them.
+struct Reduced {
+  std::int32_t width;
+  std::int32_t height;
+  int bits;
+  std::size_t stride;
+  std::vector<std::uint8_t> rows;  // bottom row first
+
+  std::uint8_t IndexAt(std::int32_t x, std::int32_t y) const {
+    const std::uint8_t* row = rows.data() + static_cast<std::size_t>(height - 1 - y) * stride;
+    const auto bit = static_cast<std::size_t>(x) * static_cast<std::size_t>(bits);
+    const unsigned shift = 8 - static_cast<unsigned>(bits) - bit % 8;
+    return static_cast<std::uint8_t>((row[bit / 8] >> shift) & ((1U << bits) - 1));
+  }
+};
+
+Reduced Reduce(const std::vector<std::uint32_t>& pixels, std::int32_t width, std::int32_t height,
+               int bits) {
+  const int depth = bits == 1 || bits == 4 ? bits : 8;
+  Reduced reduced{width, height, depth, static_cast<std::size_t>(*DibRowStride(width, depth)), {}};
+  reduced.rows.assign(reduced.stride * static_cast<std::size_t>(height), kUntouched);
+  const auto step = static_cast<std::ptrdiff_t>(reduced.stride);
+  std::uint8_t* top = reduced.rows.data() + (height - 1) * step;
+  ReduceColors({pixels.data(), width}, {top, -step}, width, height, bits);
+  return reduced;
 }
 
-TEST(ReduceColors, EveryPixelGetsItsNearestPaletteIndex) {
-  std::mt19937 random(3);
-  std::vector<std::uint32_t> pixels(37 * 11);
-  for (std::uint32_t& pixel : pixels) pixel = static_cast<std::uint32_t>(random());  // top byte set too
-  const Rgb32Image image = ImageOf(37, 11, pixels);
-  for (const int depth : {1, 4, 8}) {
-    const IndexedImage reduced = ReduceColors(image, depth);
-    EXPECT_EQ(reduced.width, 37);
-    EXPECT_EQ(reduced.height, 11);
-    EXPECT_EQ(reduced.bitsPerPixel, depth);
-    const auto palette = FixedPalette(depth);
-    EXPECT_EQ(reduced.palette, std::vector<std::uint32_t>(palette.begin(), palette.end()));
-    ASSERT_EQ(reduced.indices.size(), pixels.size());
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-      ASSERT_EQ(reduced.indices[i], NearestIndexBruteForce(palette, pixels[i]))
-          << "depth " << depth << " pixel " << i;
+void ExpectNearest(const std::vector<std::uint32_t>& pixels, const Reduced& reduced) {
+  const auto palette = FixedPalette(reduced.bits);
+  for (std::int32_t y = 0; y < reduced.height; ++y) {
+    for (std::int32_t x = 0; x < reduced.width; ++x) {
+      const std::uint32_t pixel = pixels[static_cast<std::size_t>(y * reduced.width + x)];
+      ASSERT_EQ(reduced.IndexAt(x, y), NearestIndexBruteForce(palette, pixel))
+          << "depth " << reduced.bits << " at " << x << "," << y << " colour " << std::hex << pixel;
     }
   }
 }
 
+std::vector<std::uint32_t> Noise(std::size_t count, unsigned seed) {
+  std::mt19937 random(seed);
+  std::vector<std::uint32_t> pixels(count);
+  for (std::uint32_t& pixel : pixels) pixel = static_cast<std::uint32_t>(random());  // top byte too
+  return pixels;
+}
+
+TEST(ReduceColors, EveryPixelGetsItsNearestPaletteIndex) {
+  const auto pixels = Noise(37 * 11, 3);
+  for (const int depth : {1, 4, 8}) ExpectNearest(pixels, Reduce(pixels, 37, 11, depth));
+}
+
 TEST(ReduceColors, AnyOtherDepthMeansEightBits) {
-  const Rgb32Image image = ImageOf(1, 1, {0xFF0000});
   for (const int depth : {0, 2, 16, 24, 32}) {
-    const IndexedImage reduced = ReduceColors(image, depth);
-    EXPECT_EQ(reduced.bitsPerPixel, 8);
-    EXPECT_EQ(reduced.palette.size(), 256U);
-    EXPECT_EQ(reduced.indices, std::vector<std::uint8_t>{9});  // red, in VGA order
+    const Reduced reduced = Reduce({0xFF0000}, 1, 1, depth);
+    EXPECT_EQ(reduced.rows, (std::vector<std::uint8_t>{9, kUntouched, kUntouched, kUntouched}));
+  }
+}
+
+// Indices packed high bits first; the unused low bits of a row's last byte
+// are zero, and the padding after it is left alone.
+TEST(ReduceColors, PacksRowsAndLeavesTheirEndsAlone) {
+  // Black, white, black, white, white, then black to the end of the row.
+  for (const int depth : {1, 4}) {
+    for (std::int32_t width = 1; width <= 40; ++width) {
+      SCOPED_TRACE(testing::Message() << depth << " x " << width);
+      std::vector<std::uint32_t> pixels;
+      for (std::int32_t y = 0; y < 2; ++y) {
+        for (std::int32_t x = 0; x < width; ++x) {
+          pixels.push_back(x == 1 || x == 3 || x == 4 ? 0xFFFFFF : 0x000000);
+        }
+      }
+      const Reduced reduced = Reduce(pixels, width, 2, depth);
+      const std::size_t used = (static_cast<std::size_t>(width * depth) + 7) / 8;
+      for (std::size_t row = 0; row < 2; ++row) {
+        const std::uint8_t* bytes = reduced.rows.data() + row * reduced.stride;
+        for (std::size_t i = used; i < reduced.stride; ++i) EXPECT_EQ(bytes[i], kUntouched);
+        const unsigned white = depth == 1 ? 1 : 15;
+        if (depth == 1) {
+          const auto expected = static_cast<std::uint8_t>(0x58 & (0xFF00 >> std::min(width, 8)));
+          EXPECT_EQ(bytes[0], expected);
+        } else {
+          EXPECT_EQ(bytes[0], width > 1 ? white : 0);
+          if (width > 2) {
+            EXPECT_EQ(bytes[1], width > 3 ? white : 0);
+          }
+          if (width > 4) {
+            EXPECT_EQ(bytes[2], white << 4);
+          }
+        }
+      }
+    }
   }
 }
 
 TEST(ReduceColors, RunsOfOneColourAndTheirEdges) {
-  // Runs of every length around the four-pixel steps, starting with white,
-  // one differing only in the ignored top byte.
+  // Runs of every length around the eight-pixel blocks, some colours
+  // differing only in the ignored top byte, over several rows.
   std::vector<std::uint32_t> pixels;
-  const std::uint32_t colours[] = {0xFFFFFF, 0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
-  for (int length = 1; length <= 9; ++length) {
-    for (int i = 0; i < length; ++i) pixels.push_back(colours[length % 5]);
+  const std::uint32_t colours[] = {0xFFFFFF, 0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0x7F7F7F};
+  for (int length = 1; length <= 20; ++length) {
+    for (int i = 0; i < length; ++i)
+      pixels.push_back(colours[length % 6] | (i % 3 == 0 ? 0xAA000000U : 0));
   }
-  pixels.push_back(0xAA0000FF);
-  pixels.push_back(0x0000FF);
-  const Rgb32Image image = ImageOf(static_cast<std::int32_t>(pixels.size()), 1, pixels);
-  const IndexedImage reduced = ReduceColors(image, 4);
-  const auto palette = FixedPalette(4);
-  ASSERT_EQ(reduced.indices.size(), pixels.size());
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
-    EXPECT_EQ(reduced.indices[i], NearestIndexBruteForce(palette, pixels[i])) << i;
+  pixels.resize(210, 0xFF000000);
+  for (const int depth : {1, 4, 8}) ExpectNearest(pixels, Reduce(pixels, 21, 10, depth));
+}
+
+// Text of a few colours, noise, then text again in every row, and rows of
+// each alone: the colours must come out right whichever way they were
+// looked up.
+TEST(ReduceColors, FewColoursAndManyColoursInTurn) {
+  const std::int32_t width = 300;
+  std::vector<std::uint32_t> pixels;
+  const auto noise = Noise(static_cast<std::size_t>(width) * 6, 7);
+  const std::uint32_t text[] = {0x1E1E1E, 0xAAAAAF, 0xFFFFFF, 0x3C3C3C};
+  for (std::int32_t y = 0; y < 6; ++y) {
+    for (std::int32_t x = 0; x < width; ++x) {
+      const bool noisy = y == 2 || (y != 3 && x >= 100 && x < 200);
+      const auto i = static_cast<std::size_t>(y * width + x);
+      pixels.push_back(noisy ? noise[i] : text[(x * 7 + y) % 5 % 4]);
+    }
+  }
+  for (const int depth : {1, 4, 8}) ExpectNearest(pixels, Reduce(pixels, width, 6, depth));
+}
+
+TEST(ReduceColors, TopDownTargetsGetTheSameIndices) {
+  const auto pixels = Noise(19 * 5, 9);
+  std::vector<std::uint8_t> topDown(20 * 5, kUntouched);
+  ReduceColors({pixels.data(), 19}, {topDown.data(), 20}, 19, 5, 8);
+  const Reduced bottomUp = Reduce(pixels, 19, 5, 8);
+  for (std::int32_t y = 0; y < 5; ++y) {
+    for (std::int32_t x = 0; x < 19; ++x) {
+      EXPECT_EQ(topDown[static_cast<std::size_t>(y * 20 + x)], bottomUp.IndexAt(x, y));
+    }
   }
 }
 
-TEST(ReduceColors, AnEmptyImageStaysEmpty) {
-  const IndexedImage reduced = ReduceColors(Rgb32Image{}, 8);
-  EXPECT_EQ(reduced.width, 0);
-  EXPECT_TRUE(reduced.indices.empty());
+TEST(ReduceColors, NothingToReduceWritesNothing) {
+  std::vector<std::uint8_t> rows(8, kUntouched);
+  const std::uint32_t pixel = 0xFFFFFF;
+  ReduceColors({&pixel, 1}, {rows.data(), 4}, 0, 2, 8);
+  ReduceColors({&pixel, 1}, {rows.data(), 4}, 1, 0, 8);
+  ReduceColors({&pixel, 1}, {rows.data(), 4}, -1, 2, 8);
+  EXPECT_EQ(rows, std::vector<std::uint8_t>(8, kUntouched));
 }
 
 }  // namespace

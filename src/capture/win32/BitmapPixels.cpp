@@ -30,6 +30,10 @@ int FileDepth(int bitsPerPixel) {
   return bitsPerPixel == 32 ? 32 : 24;
 }
 
+std::uint32_t ToRgb(const RGBQUAD& c) {
+  return (std::uint32_t{c.rgbRed} << 16) | (std::uint32_t{c.rgbGreen} << 8) | c.rgbBlue;
+}
+
 // Reads the picture's rows into `buffer` in the form `info` describes,
 // through a memory context with the picture's palette realised.
 bool ReadRows(const Picture& picture, BitmapInfo& info, void* buffer, HDC compatibleWith) {
@@ -40,10 +44,22 @@ bool ReadRows(const Picture& picture, BitmapInfo& info, void* buffer, HDC compat
     palette.emplace(memory.get(), picture.Palette());
     ::RealizePalette(memory.get());
   }
-  const int lines = ::GetDIBits(memory.get(), picture.Bitmap(), 0,
-                                static_cast<UINT>(picture.Height()), buffer,
-                                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  const int lines =
+      ::GetDIBits(memory.get(), picture.Bitmap(), 0, static_cast<UINT>(picture.Height()), buffer,
+                  reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
   return lines == picture.Height();
+}
+
+// The colour table of a section of at most 8 bits per pixel.
+std::vector<std::uint32_t> ColourTable(HBITMAP section, int bitsPerPixel) {
+  const DcHandle memory(::CreateCompatibleDC(nullptr));
+  if (!memory) return {};
+  const ScopedSelectObject selected(memory.get(), section);
+  RGBQUAD colours[256] = {};
+  const UINT count = ::GetDIBColorTable(memory.get(), 0, 1U << bitsPerPixel, colours);
+  std::vector<std::uint32_t> table;
+  for (UINT i = 0; i < count; ++i) table.push_back(ToRgb(colours[i]));
+  return table;
 }
 
 }  // namespace
@@ -74,32 +90,39 @@ std::optional<DibImage> ReadDib(const Picture& picture) {
   if (!ReadRows(picture, info, dib.rows.data(), nullptr)) return std::nullopt;
   if (dib.bitsPerPixel <= 8) {
     const std::size_t entries = std::size_t{1} << dib.bitsPerPixel;
-    for (std::size_t i = 0; i < entries; ++i) {
-      const RGBQUAD& c = info.colours[i];
-      dib.palette.push_back((std::uint32_t{c.rgbRed} << 16) | (std::uint32_t{c.rgbGreen} << 8) |
-                            c.rgbBlue);
-    }
+    for (std::size_t i = 0; i < entries; ++i) dib.palette.push_back(ToRgb(info.colours[i]));
   } else if (dib.bitsPerPixel == 32) {
     for (std::size_t i = 3; i < dib.rows.size(); i += 4) dib.rows[i] = 0;
   }
   return dib;
 }
 
-BitmapHandle BitmapFromDib(const DibImage& dib) {
-  if (!IsConsistent(dib) || dib.width == 0 || dib.height == 0) return {};
-  BitmapInfo info = DescribeDib(dib.width, dib.height, dib.bitsPerPixel);
-  for (std::size_t i = 0; i < dib.palette.size(); ++i) {
-    const std::uint32_t rgb = dib.palette[i];
-    info.colours[i] = RGBQUAD{static_cast<BYTE>(rgb), static_cast<BYTE>(rgb >> 8),
-                              static_cast<BYTE>(rgb >> 16), 0};
+std::optional<DibView> SectionView(const Picture& picture) {
+  const PixelRows<const std::uint8_t> rows = picture.SectionRows();
+  const int depth = picture.BitsPerPixel();
+  if (!picture || rows.top == nullptr || !DibRowStride(picture.Width(), depth)) {
+    return std::nullopt;
   }
-  info.header.biClrUsed = static_cast<DWORD>(dib.palette.size());
-  void* bits = nullptr;
-  BitmapHandle bitmap(::CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&info),
-                                         DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap || !bits) return {};
-  std::memcpy(bits, dib.rows.data(), dib.rows.size());
-  return bitmap;
+  ::GdiFlush();
+  DibView view{picture.Width(), picture.Height(), depth, {}, rows};
+  if (depth <= 8) view.palette = ColourTable(picture.Bitmap(), depth);
+  return view;
+}
+
+DibSection BitmapFromDib(const DibImage& dib) {
+  if (!IsConsistent(dib)) return {};
+  DibSection section = CreateDibSection(dib.width, dib.height, dib.bitsPerPixel, dib.palette);
+  if (!section.bitmap) return {};
+  // Both hold their rows bottom row first.
+  std::memcpy(section.rows.Row(dib.height - 1), dib.rows.data(), dib.rows.size());
+  return section;
+}
+
+DibSection BitmapLike(const Picture& picture, HDC screen) {
+  if (const auto view = SectionView(picture); view && view->bitsPerPixel == 32) {
+    return CreateDibSection(picture.Width(), picture.Height(), 32, {});
+  }
+  return {BitmapHandle(::CreateCompatibleBitmap(screen, picture.Width(), picture.Height())), {}};
 }
 
 }  // namespace kx::win

@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 
 #include "capture/Dib.h"
 #include "capture/Image.h"
+#include "capture/win32/DibSection.h"
 #include "capture/win32/Picture.h"
 #include "win32/ScopedWin.h"
 
@@ -25,8 +27,19 @@ Rgb32Image ReadPixels(const Picture& picture, HDC compatibleWith = nullptr);
 // or its pixels cannot be read.
 std::optional<DibImage> ReadDib(const Picture& picture);
 
-// A device-independent bitmap section holding the pixels and colour table;
-// null when the bitmap is not consistent or cannot be made.
-BitmapHandle BitmapFromDib(const DibImage& dib);
+// The rows of a picture made from a bitmap section (see DibSection), where
+// they lie, with its colour table, after drawing still pending on it is
+// done; nothing for other pictures and depths other than 1, 4, 8, 24 and
+// 32. The view lasts as long as the picture, and shows later drawing only
+// after GdiFlush. The bitmap must not be selected into a drawing context.
+std::optional<DibView> SectionView(const Picture& picture);
+
+// A bitmap section holding the pixels and colour table; no bitmap when the
+// image is not consistent or the section cannot be made.
+DibSection BitmapFromDib(const DibImage& dib);
+
+// A bitmap of the picture's size to draw a copy of it on: a 32-bit section
+// for a picture made from one, else a bitmap compatible with the screen.
+DibSection BitmapLike(const Picture& picture, HDC screen);
 
 }  // namespace kx::win

@@ -2,11 +2,14 @@
 
 #include <dwmapi.h>
 
+#include <algorithm>
 #include <climits>
 #include <optional>
 #include <string>
 
 #include "app/win32/SystemUtilities.h"
+#include "capture/CaptureArea.h"
+#include "capture/win32/BitmapPixels.h"
 #include "win32/ScopedWin.h"
 
 namespace kx::win {
@@ -30,8 +33,17 @@ PaletteHandle SystemPalette(HDC dc) {
   return PaletteHandle(::CreatePalette(&logical.header));
 }
 
-// The block copy into `bitmap` through a memory context; the context is gone
-// and the bitmap and palette are selected out when this returns.
+// A 32-bit true-colour display: captures go into a bitmap section, whose
+// rows are the pixels a BMP file holds.
+bool HasThirtyTwoBits(HDC dc) {
+  return ::GetDeviceCaps(dc, BITSPIXEL) * ::GetDeviceCaps(dc, PLANES) == 32;
+}
+
+// The block copy into `bitmap` through a memory context, in bands of rows:
+// under Wine a copy from the screen passes through a buffer of its size,
+// which for a whole screen is fresh memory every time and costs more than
+// the copy itself. The context is gone and the bitmap and palette are
+// selected out when this returns.
 void CopyInto(HDC source, const BitmapHandle& bitmap, const PaletteHandle& palette,
               std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
   const DcHandle memory(::CreateCompatibleDC(source));
@@ -42,7 +54,10 @@ void CopyInto(HDC source, const BitmapHandle& bitmap, const PaletteHandle& palet
     selectedPalette.emplace(memory.get(), palette.get());
     ::RealizePalette(memory.get());
   }
-  ::BitBlt(memory.get(), 0, 0, width, height, source, left, top, SRCCOPY);
+  const std::int32_t band = CaptureBandRows(width);
+  for (std::int32_t y = 0; y < height; y += band) {
+    ::BitBlt(memory.get(), 0, y, width, std::min(band, height - y), source, left, top + y, SRCCOPY);
+  }
 }
 
 ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
@@ -52,17 +67,22 @@ ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.ri
 Picture CopyWindowArea(HWND window, bool clientArea, std::int32_t left, std::int32_t top,
                        std::int32_t width, std::int32_t height) {
   if (width <= 0 || height <= 0) return {};
-  BitmapHandle bitmap;
+  DibSection bitmap;
   PaletteHandle palette;
   {
     const WindowDc source = clientArea ? WindowDc::Client(window) : WindowDc::Whole(window);
     if (!source) return {};
-    bitmap.reset(::CreateCompatibleBitmap(source.get(), width, height));
-    if (!bitmap) return {};
-    if (HasSystemPalette(source.get())) palette = SystemPalette(source.get());
-    CopyInto(source.get(), bitmap, palette, left, top, width, height);
+    if (HasSystemPalette(source.get())) {
+      palette = SystemPalette(source.get());
+    } else if (HasThirtyTwoBits(source.get())) {
+      bitmap = CreateDibSection(width, height, 32, {});
+    }
+    if (!bitmap.bitmap)
+      bitmap = {BitmapHandle(::CreateCompatibleBitmap(source.get(), width, height)), {}};
+    if (!bitmap.bitmap) return {};
+    CopyInto(source.get(), bitmap.bitmap, palette, left, top, width, height);
   }
-  return PictureFromBitmap(bitmap.release(), palette.release());
+  return Picture(std::move(bitmap), palette.release());
 }
 
 Picture CopyDesktop() {
@@ -75,8 +95,8 @@ std::optional<CaptureArea> WindowCaptureAreaOf(HWND window) {
   if (!window || !::GetWindowRect(window, &windowRect)) return std::nullopt;
   RECT frame{};
   std::optional<ScreenRect> visibleFrame;
-  if (SUCCEEDED(::DwmGetWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &frame,
-                                        sizeof frame))) {
+  if (SUCCEEDED(
+          ::DwmGetWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &frame, sizeof frame))) {
     visibleFrame = ToScreenRect(frame);
   }
   return WindowCaptureArea(ToScreenRect(windowRect), visibleFrame);

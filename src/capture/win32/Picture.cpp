@@ -29,12 +29,18 @@ Picture::Picture(HBITMAP bitmap, HPALETTE palette) : bitmap_(bitmap), palette_(p
   bitsPerPixel_ = description.bmBitsPixel * description.bmPlanes;
 }
 
+Picture::Picture(DibSection section, HPALETTE palette)
+    : Picture(section.bitmap.release(), palette) {
+  if (bitmap_) rows_ = section.rows;
+}
+
 Picture::Picture(Picture&& other) noexcept
     : bitmap_(std::move(other.bitmap_)),
       palette_(std::move(other.palette_)),
       width_(std::exchange(other.width_, 0)),
       height_(std::exchange(other.height_, 0)),
-      bitsPerPixel_(std::exchange(other.bitsPerPixel_, 0)) {}
+      bitsPerPixel_(std::exchange(other.bitsPerPixel_, 0)),
+      rows_(std::exchange(other.rows_, {})) {}
 
 Picture& Picture::operator=(Picture&& other) noexcept {
   if (this != &other) {
@@ -43,6 +49,7 @@ Picture& Picture::operator=(Picture&& other) noexcept {
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
     bitsPerPixel_ = std::exchange(other.bitsPerPixel_, 0);
+    rows_ = std::exchange(other.rows_, {});
   }
   return *this;
 }

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "capture/PixelRows.h"
+#include "capture/win32/DibSection.h"
 #include "win32/ScopedWin.h"
 
 namespace kx::win {
@@ -18,6 +20,8 @@ class Picture {
   // Takes over both handles; a null bitmap makes an empty picture (and the
   // palette is released at once).
   Picture(HBITMAP bitmap, HPALETTE palette);
+  // Takes over the section and the palette, and keeps where the rows are.
+  Picture(DibSection section, HPALETTE palette);
 
   Picture(Picture&& other) noexcept;
   Picture& operator=(Picture&& other) noexcept;
@@ -34,6 +38,8 @@ class Picture {
   int BitsPerPixel() const { return bitsPerPixel_; }
   HBITMAP Bitmap() const { return bitmap_.get(); }
   HPALETTE Palette() const { return palette_.get(); }
+  // The rows of a picture made from a section; none otherwise.
+  PixelRows<const std::uint8_t> SectionRows() const { return {rows_.top, rows_.step}; }
   explicit operator bool() const { return static_cast<bool>(bitmap_); }
 
  private:
@@ -42,6 +48,7 @@ class Picture {
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
   int bitsPerPixel_ = 0;
+  PixelRows<std::uint8_t> rows_;
 };
 
 // A new picture owning the bitmap and the palette (which may be null).

@@ -1,6 +1,9 @@
 #include "capture/win32/PictureSurface.h"
 
 #include <optional>
+#include <utility>
+
+#include "capture/win32/BitmapPixels.h"
 
 namespace kx::win {
 namespace {
@@ -33,12 +36,12 @@ void PictureSurface::SetAutoRedraw(bool on) {
 }
 
 void PictureSurface::AdoptImage() {
-  if (!image_) return;
+  if (!image_.bitmap) return;
   ::SelectObject(imageDc_.get(), imageDcDefault_);
   imageDc_.reset();  // before the old picture's palette goes
-  const HBITMAP drawn = image_.release();
+  DibSection drawn = std::exchange(image_, {});
   PaletteHandle palette = CopyPalette(picture_.Palette());
-  picture_ = Picture(drawn, palette.release());
+  picture_ = Picture(std::move(drawn), palette.release());
   if (autoRedraw_) EnsureImage();
 }
 
@@ -50,13 +53,13 @@ bool PictureSurface::PaintPicture(DWORD rasterOperation) {
 void PictureSurface::Refresh() const { ::GdiFlush(); }
 
 bool PictureSurface::EnsureImage() {
-  if (image_) return true;
+  if (image_.bitmap) return true;
   if (!picture_) return false;
   const WindowDc screen = WindowDc::Client(nullptr);
   DcHandle dc(::CreateCompatibleDC(screen.get()));
-  BitmapHandle image(::CreateCompatibleBitmap(screen.get(), picture_.Width(), picture_.Height()));
-  if (!dc || !image) return false;
-  const HGDIOBJ previous = ::SelectObject(dc.get(), image.get());
+  DibSection image = BitmapLike(picture_, screen.get());
+  if (!dc || !image.bitmap) return false;
+  const HGDIOBJ previous = ::SelectObject(dc.get(), image.bitmap.get());
   if (picture_.Palette()) {
     ::SelectPalette(dc.get(), picture_.Palette(), FALSE);
     ::RealizePalette(dc.get());
@@ -73,7 +76,7 @@ bool PictureSurface::EnsureImage() {
 
 void PictureSurface::DropImage() {
   if (imageDc_) ::SelectObject(imageDc_.get(), imageDcDefault_);
-  image_.reset();
+  image_ = {};
   imageDc_.reset();
 }
 

@@ -51,7 +51,7 @@ class PictureSurface {
   Picture picture_;
   bool autoRedraw_ = false;
   DcHandle imageDc_;
-  BitmapHandle image_;
+  DibSection image_;
   HGDIOBJ imageDcDefault_ = nullptr;  // what imageDc_ held before image_
 };
 

@@ -6,16 +6,23 @@
 
 namespace kx::win {
 
+// A picture held in a bitmap section is written from its own rows; any
+// other is read out first.
 SaveResult SaveSurfaceBmp(const PictureSurface& surface, const std::string& fileName,
                           SaveMode mode) {
   const Picture& picture = surface.GetPicture();
   if (picture.Kind() != Picture::kKindBitmap) return SaveResult::Failed;
-  const auto dib = ReadDib(picture);
-  if (!dib) return SaveResult::Failed;
-  const auto bytes = EncodeBmp(*dib);
-  if (!bytes) return SaveResult::Failed;
+  std::optional<DibImage> read;
+  std::optional<DibView> rows = SectionView(picture);
+  if (!rows) {
+    read = ReadDib(picture);
+    if (read) rows = ViewOf(*read);
+  }
+  if (!rows) return SaveResult::Failed;
+  auto file = BmpFile::Of(*rows);
+  if (!file) return SaveResult::Failed;
   Win32SaveFileSystem files;
-  return SaveFileAtomically(files, fileName, *bytes, mode);
+  return SaveFileAtomically(files, fileName, *file, mode);
 }
 
 }  // namespace kx::win

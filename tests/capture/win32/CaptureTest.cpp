@@ -132,14 +132,35 @@ class CaptureEndToEnd : public ::testing::Test {
   }
 
   // The surface's picture after the pointer was drawn into it.
-  static Rgb32Image WithPointer(PictureSurface& surface, bool foreground, HWND owner,
-                                bool& drawn) {
+  static Rgb32Image WithPointer(PictureSurface& surface, bool foreground, HWND owner, bool& drawn) {
     surface.SetAutoRedraw(true);
     HDC dc = surface.hDC();
     drawn = DrawPointer(dc, foreground, owner);
     surface.SetAutoRedraw(false);
     surface.AdoptImage();
     return ReadPixels(surface.GetPicture());
+  }
+
+  // Every pixel of the client area in a capture whose top-left corner lies
+  // at `corner` on the screen: the copy is made in bands of rows, and no
+  // row may be lost or misplaced between them.
+  static void ExpectClientArea(const Rgb32Image& image, POINT corner) {
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(window_, &origin);
+    std::size_t wrong = 0;
+    for (LONG y = 0; y < client.bottom; ++y) {
+      for (LONG x = 0; x < client.right; ++x) {
+        const int quarter = (x < client.right / 2 ? 0 : 1) + (y < client.bottom / 2 ? 0 : 2);
+        const std::uint32_t pixel =
+            test::PixelAt(image, origin.x - corner.x + x, origin.y - corner.y + y);
+        if (pixel != kQuarterColours[quarter] && ++wrong < 5) {
+          ADD_FAILURE() << "client pixel " << x << "," << y << ": " << std::hex << pixel;
+        }
+      }
+    }
+    EXPECT_EQ(wrong, 0U);
   }
 
   static void ExpectPointerAt(const Rgb32Image& image, std::int32_t x, std::int32_t y) {
@@ -167,8 +188,12 @@ TEST_F(CaptureEndToEnd, TheDesktopShowsTheWindowWhereItIs) {
     const POINT centre = QuarterCentre(i);
     EXPECT_EQ(test::PixelAt(pixels, centre.x, centre.y), kQuarterColours[i]) << i;
   }
+  ExpectClientArea(pixels, POINT{0, 0});
   const RECT outer = WindowRect();
   EXPECT_EQ(test::PixelAt(pixels, outer.left - 5, outer.bottom + 5), 0x000000U);  // the root
+  const auto rows = SectionView(picture);  // a 32-bit display: the rows a BMP file holds
+  ASSERT_TRUE(rows);
+  EXPECT_EQ(rows->bitsPerPixel, 32);
 
   PictureSurface surface;
   CopyDesktopToSurface(surface);
@@ -196,6 +221,7 @@ TEST_F(CaptureEndToEnd, TheForegroundWindowIsCapturedWithItsFrame) {
               kQuarterColours[i])
         << i;
   }
+  ExpectClientArea(pixels, POINT{area->outer.left, area->outer.top});
 
   PictureSurface surface;
   CopyForegroundToSurface(surface);
@@ -271,8 +297,7 @@ TEST_F(CaptureEndToEnd, SavedCapturesForTheIndependentReader) {
     WithPointer(surface, capture.foreground, owner_, drawn);
     if (capture.colors != 0) ReduceSurfaceColors(nullptr, surface, capture.colors, true);
     const std::string base = folder + "\\" + capture.name;
-    ASSERT_EQ(SaveSurfaceBmp(surface, base + ".bmp", SaveMode::ReplaceExisting),
-              SaveResult::Saved);
+    ASSERT_EQ(SaveSurfaceBmp(surface, base + ".bmp", SaveMode::ReplaceExisting), SaveResult::Saved);
     WriteRgb(base + ".rgb", ReadPixels(surface.GetPicture()));
   }
 }

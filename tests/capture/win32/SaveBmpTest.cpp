@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "../ReadSource.h"
 #include "Win32TestSupport.h"
 #include "capture/BmpEncoder.h"
 #include "capture/win32/BitmapPixels.h"
@@ -33,9 +34,12 @@ class SaveSurfaceBmpTest : public ::testing::Test {
     for (std::uint32_t i = 0; i < 21; ++i) image.pixels.push_back(i * 0x0A0B0CU);
     surface_.SetPicture(test::ScreenPicture(image));
   }
+  // The file as the picture's pixels read out make it.
   std::string Expected() const {
-    const auto bytes = EncodeBmp(*ReadDib(surface_.GetPicture()));
-    return {bytes->begin(), bytes->end()};
+    const auto dib = ReadDib(surface_.GetPicture());
+    auto file = BmpFile::Of(*ViewOf(*dib));
+    const auto bytes = kx::test::ReadAll(*file);
+    return {bytes.begin(), bytes.end()};
   }
   kx::test::TempFolder temp_;
   PictureSurface surface_;
@@ -56,6 +60,30 @@ TEST_F(SaveSurfaceBmpTest, WritesThePictureAtItsOwnDepth) {
   EXPECT_EQ(mono, Expected());
   EXPECT_EQ(mono[28], 1);
   EXPECT_EQ(mono.size(), 62U + 4 * 3);
+}
+
+// A capture lies in a 32-bit bitmap section, which is written from its own
+// rows: the same file, without the fourth bytes the section may hold.
+TEST_F(SaveSurfaceBmpTest, ASectionIsWrittenFromItsRows) {
+  DibSection section = CreateDibSection(7, 3, 32, {});
+  ASSERT_TRUE(section.bitmap);
+  std::string rows;  // the file's rows: bottom row first, fourth bytes 0
+  for (std::int32_t y = 0; y < 3; ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(section.rows.Row(y));
+    for (std::uint32_t x = 0; x < 7; ++x)
+      row[x] = 0xFF000000U | (0x0A0B0CU * (7U * std::uint32_t(y) + x));
+  }
+  for (std::int32_t y = 2; y >= 0; --y) {
+    const std::uint8_t* row = section.rows.Row(y);
+    for (std::size_t i = 0; i < 28; ++i) rows += static_cast<char>(i % 4 == 3 ? 0 : row[i]);
+  }
+  surface_.SetPicture(Picture(std::move(section), nullptr));
+  const auto file = temp_ / "KX001.BMP";
+  EXPECT_EQ(SaveSurfaceBmp(surface_, Utf8(file), SaveMode::CreateNew), SaveResult::Saved);
+  const std::string bytes = kx::test::ReadAll(file);
+  EXPECT_EQ(bytes, Expected());
+  ASSERT_EQ(bytes.size(), 54U + rows.size());
+  EXPECT_EQ(bytes.substr(54), rows);
 }
 
 TEST_F(SaveSurfaceBmpTest, CreateNewLeavesAnExistingFileAlone) {

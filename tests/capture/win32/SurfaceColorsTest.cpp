@@ -100,8 +100,38 @@ TEST(ReadDib, TrueColourPicturesKeepThirtyTwoBits) {
   ASSERT_TRUE(dib);
   EXPECT_EQ(dib->bitsPerPixel, 32);
   EXPECT_TRUE(dib->palette.empty());
-  EXPECT_EQ(*dib, ToDib(original, 32));
+  std::vector<std::uint8_t> rows;  // bottom row first; blue, green, red, 0
+  for (std::int32_t y = 2; y >= 0; --y) {
+    for (std::int32_t x = 0; x < 5; ++x) {
+      const std::uint32_t rgb = test::PixelAt(original, x, y);
+      for (const int shift : {0, 8, 16}) rows.push_back(static_cast<std::uint8_t>(rgb >> shift));
+      rows.push_back(0);
+    }
+  }
+  EXPECT_EQ(dib->rows, rows);
   EXPECT_FALSE(ReadDib(Picture()));
+}
+
+// A capture's 32-bit section is reduced from its own rows, a bitmap of the
+// screen's kind after reading its pixels out: the same indices either way.
+TEST(ReducePictureColors, SectionsAndOtherBitmapsGiveTheSamePicture) {
+  const Rgb32Image original = RandomImage(29, 6);
+  DibSection section = CreateDibSection(29, 6, 32, {});
+  ASSERT_TRUE(section.bitmap);
+  for (std::int32_t y = 0; y < 6; ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(section.rows.Row(y));
+    for (std::int32_t x = 0; x < 29; ++x) row[x] = test::PixelAt(original, x, y) | 0x5A000000U;
+  }
+  const Picture fromSection(std::move(section), nullptr);
+  const Picture fromScreen = test::ScreenPicture(original);
+  for (const std::int16_t colors : {std::int16_t{2}, std::int16_t{16}, std::int16_t{256}}) {
+    SCOPED_TRACE(colors);
+    const Picture a = ReducePictureColors(nullptr, fromSection, colors);
+    const Picture b = ReducePictureColors(nullptr, fromScreen, colors);
+    ASSERT_TRUE(a);
+    EXPECT_EQ(ReadDib(a), ReadDib(b));
+    ExpectNearestColours(original, a, DepthForColorCount(colors));
+  }
 }
 
 }  // namespace
