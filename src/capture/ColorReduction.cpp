@@ -6,33 +6,33 @@
 #include <vector>
 
 #include "capture/NearestColor.h"
+#include "capture/PixelBlocks.h"
 
 namespace kx {
 namespace {
 
-constexpr std::size_t kBlock = 8;
+constexpr std::size_t kBlock = kBlockPixels;
 
-// How many of the `count` pixels, whole blocks of them, have the colour,
-// top bytes aside.
-std::size_t RunLength(const std::uint32_t* pixels, std::size_t count, std::uint32_t rgb) {
-  std::size_t length = 0;
-  for (; length + kBlock <= count; length += kBlock) {
-    std::uint32_t differ = 0;
-    for (std::size_t i = 0; i < kBlock; ++i) differ |= pixels[length + i] ^ rgb;
-    if ((differ & 0x00FFFFFFU) != 0) break;
+// Writes the index over whole blocks; most runs are short.
+void Fill(std::uint8_t* out, std::uint8_t index, std::size_t count) {
+  if (count > 8 * kBlock) {
+    std::memset(out, index, count);
+    return;
   }
-  return length;
+  const std::uint64_t eight = 0x0101010101010101ULL * index;
+  for (std::size_t i = 0; i < count; i += kBlock) std::memcpy(out + i, &eight, kBlock);
 }
 
-// One index byte per pixel. Screens are made of runs of one colour, and of
-// areas such as text drawn with a few colours: a block of the last colour
-// seen is filled at once; other blocks look their pixels up in a small
-// cache of recent colours while it keeps answering, and are mapped pixel
-// by pixel without a branch once it stops, until the next row.
+// One index byte per pixel, a block at a time. Screens are made of runs of
+// one colour and of areas, such as text, drawn with a few colours: a run of
+// the last colour seen is filled at once; a block of at most four recent
+// colours is compared with them at once; other blocks look their pixels up
+// in a small cache while it keeps answering, and are mapped pixel by pixel
+// without a branch once it stops, until the next row.
 class RowMapper {
  public:
   explicit RowMapper(int bitsPerPixel) : map_(bitsPerPixel), lastIndex_(map_.IndexOf(last_)) {
-    tags_.fill(kNoColour);
+    tags_.fill(RecentColours::kNone);
   }
 
   void Map(const std::uint32_t* in, std::size_t width, std::uint8_t* out) {
@@ -42,20 +42,27 @@ class RowMapper {
     bool cached = true;
     std::size_t x = 0;
     while (x + kBlock <= width) {
-      const std::size_t run = RunLength(in + x, width - x, last);
-      std::memset(out + x, lastIndex, run);
-      x += run;
-      if (x + kBlock > width) break;
+      if (const std::size_t run = RunLength(in + x, width - x, last); run != 0) {
+        Fill(out + x, lastIndex, run);
+        x += run;
+        if (x + kBlock > width) break;
+      }
       if (cached) {
-        std::size_t misses = 0;
-        for (std::size_t i = x; i < x + kBlock; ++i) out[i] = Cached(in[i], misses);
-        cached = misses < kBlock / 2;
+        if (const int index = IndicesOfRecent(in + x, recent_, out + x); index >= 0) {
+          lastIndex = static_cast<std::uint8_t>(index);
+        } else {
+          std::size_t misses = 0;
+          for (std::size_t i = x; i < x + kBlock; ++i) out[i] = Cached(in[i], misses);
+          cached = misses < kBlock / 2;
+          Remember(in + x, out + x);
+          lastIndex = out[x + kBlock - 1];
+        }
       } else {
         for (std::size_t i = x; i < x + kBlock; ++i) out[i] = map_.IndexOf(in[i]);
+        lastIndex = out[x + kBlock - 1];
       }
       x += kBlock;
       last = in[x - 1];
-      lastIndex = out[x - 1];
     }
     for (; x < width; ++x) out[x] = map_.IndexOf(in[x]);
     last_ = last;
@@ -63,7 +70,6 @@ class RowMapper {
   }
 
  private:
-  static constexpr std::uint32_t kNoColour = 0xFF000000U;  // no pixel's colour once masked
   static constexpr int kCacheBits = 8;
 
   std::uint8_t Cached(std::uint32_t pixel, std::size_t& misses) {
@@ -75,9 +81,23 @@ class RowMapper {
     return indices_[slot] = map_.IndexOf(rgb);
   }
 
+  // The block's colours become the recent ones, replacing the oldest.
+  void Remember(const std::uint32_t* in, const std::uint8_t* indices) {
+    for (std::size_t i = 0; i < kBlock; ++i) {
+      const std::uint32_t rgb = in[i] & 0x00FFFFFFU;
+      const auto& colours = recent_.colours;
+      if (std::find(colours.begin(), colours.end(), rgb) != colours.end()) continue;
+      recent_.colours[nextRecent_] = rgb;
+      recent_.indices[nextRecent_] = indices[i];
+      nextRecent_ = (nextRecent_ + 1) % RecentColours::kCount;
+    }
+  }
+
   NearestColorMap map_;
   std::uint32_t last_ = 0;
   std::uint8_t lastIndex_;
+  RecentColours recent_;
+  std::size_t nextRecent_ = 0;
   std::array<std::uint32_t, std::size_t{1} << kCacheBits> tags_{};
   std::array<std::uint8_t, std::size_t{1} << kCacheBits> indices_{};
 };

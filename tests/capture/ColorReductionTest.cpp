@@ -139,6 +139,20 @@ TEST(ReduceColors, FewColoursAndManyColoursInTurn) {
   for (const int depth : {1, 4, 8}) ExpectNearest(pixels, Reduce(pixels, width, 6, depth));
 }
 
+// Blocks of up to four colours among blocks of five or six, so that the
+// colours kept as recent ones keep changing.
+TEST(ReduceColors, ChangingSetsOfAFewColours) {
+  const std::uint32_t colours[] = {0xFFFFFF, 0x202020, 0xC0C0C0, 0x0078D7, 0xE81123, 0x10893E};
+  std::vector<std::uint32_t> pixels;
+  for (std::int32_t y = 0; y < 12; ++y) {
+    for (std::int32_t x = 0; x < 96; ++x) {
+      const std::int32_t kinds = 2 + (x / 8 + y) % 5;  // 2 to 6 colours in a block
+      pixels.push_back(colours[(x * 5 + y * 3) % kinds] | (x % 7 == 0 ? 0x3C000000U : 0));
+    }
+  }
+  for (const int depth : {1, 4, 8}) ExpectNearest(pixels, Reduce(pixels, 96, 12, depth));
+}
+
 TEST(ReduceColors, TopDownTargetsGetTheSameIndices) {
   const auto pixels = Noise(19 * 5, 9);
   std::vector<std::uint8_t> topDown(20 * 5, kUntouched);
