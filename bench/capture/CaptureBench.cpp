@@ -29,7 +29,7 @@ namespace {
 
 constexpr std::int32_t kWidth = 3840;
 constexpr std::int32_t kHeight = 2160;
-constexpr int kRepeats = 7;
+constexpr int kRepeats = 15;
 
 std::uint32_t Rgb(int r, int g, int b) {
   return (static_cast<std::uint32_t>(std::clamp(r, 0, 255)) << 16) |
@@ -104,7 +104,8 @@ kx::Rgb32Image NoiseFrame() {
   return image;
 }
 
-// The best of several runs: the machine may be busy with other work.
+// The best of several runs: the machine may be busy with other work, at times
+// for longer than a few runs take.
 template <typename Work>
 double TimeMs(Work&& work) {
   double best = 0;
