@@ -21,9 +21,9 @@ constexpr std::array<std::uint32_t, 16> kVga = {
 
 constexpr std::array<std::uint32_t, 6> kCubeLevels = {0, 51, 102, 153, 204, 255};
 
-// Greys i * 255 / 33 for i = 1..32: none is a grey of the cube or of VGA.
+// Greys i * 255 / 33 rounded, for i = 1..32: none is a grey of the cube or of VGA.
 constexpr std::array<std::uint32_t, 32> kGreyRamp = {
-    8,   15,  23,  31,  39,  46,  54,  62,  70,  77,  85,  93,  101, 108, 116, 124,
+    8,   15,  23,  31,  39,  46,  54,  62,  70,  77,  85,  93,  100, 108, 116, 124,
     131, 139, 147, 155, 162, 170, 178, 185, 193, 201, 209, 216, 224, 232, 240, 247};
 
 // VGA first (so the 16-colour palette is its prefix), then every cube colour
