@@ -136,7 +136,8 @@ std::intptr_t clsMessage::CallBackWindow(WindowHandle hWnd, std::uint32_t uMsg,
         Forward(*target, message, booReturn, lngReturn);
       }
     }
-    if (message.uMsg == kWmNotify) {
+    // lParam may come from another process; it is only dereferenced when a child could match.
+    if (message.uMsg == kWmNotify && !mudtChildMessages.empty()) {
       const auto header = services_.ReadNotifyHeader(message.lParam);
       MessageTarget* target = header ? FindChildTarget(header->hwndFrom) : nullptr;
       if (target) Forward(*target, message, booReturn, lngReturn);

@@ -80,6 +80,7 @@ class FakeWindowSystem final : public WindowServices {
     return kDefaultResult;
   }
   std::optional<NotifyHeader> ReadNotifyHeader(std::intptr_t lParam) override {
+    ++notifyHeaderReads;
     const auto found = notifyHeaders.find(lParam);
     if (found == notifyHeaders.end()) return std::nullopt;
     return found->second;
@@ -88,6 +89,7 @@ class FakeWindowSystem final : public WindowServices {
   std::map<WindowHandle, ProcedureAddress> procedures;  // absent: kOwnProcedure
   std::map<std::pair<WindowHandle, std::string>, std::intptr_t> properties;
   std::map<std::intptr_t, NotifyHeader> notifyHeaders;  // by the lParam pointing to them
+  int notifyHeaderReads = 0;
   std::vector<std::string> log;
   std::vector<DeliveredMessage> delivered;  // what reached a window's own procedure
   bool refuseProcedure = false;

@@ -286,6 +286,20 @@ TEST_F(HookTest, ChildNotificationsReachTheChildTargetFirst) {
   EXPECT_TRUE(silentChild.received.empty());
 }
 
+// Another process may send WM_NOTIFY with any lParam; with no child entry it is never read.
+TEST_F(HookTest, NotificationPointerIsReadOnlyWhenAChildHasAnEntry) {
+  Target main;
+  hook->AddMessage(main, kWindow, true);
+  windows.Send(kWindow, kWmNotify, 3, 0x7000);
+  EXPECT_EQ(windows.notifyHeaderReads, 0);
+  EXPECT_EQ(main.received.size(), 1U);
+
+  Target child;
+  hook->AddChildMessage(child, kChild, true);
+  windows.Send(kWindow, kWmNotify, 3, 0x7000);
+  EXPECT_EQ(windows.notifyHeaderReads, 1);
+}
+
 TEST_F(HookTest, WindowKeepsItsHookObjectAliveOnlyWhileHooked) {
   Target a;
   hook->AddMessage(a, kWindow, true);
