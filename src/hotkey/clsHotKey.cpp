@@ -55,7 +55,9 @@ std::intptr_t clsHotKey::CallBackWindow(WindowHandle& /*hWnd*/, std::uint32_t& u
                                         std::uintptr_t& wParam, std::intptr_t& lParam,
                                         bool& /*booReturn*/) {
   if (uMsg != kWmHotKey) return 0;
-  const auto atom = static_cast<Atom>(ToInt16(static_cast<std::intptr_t>(wParam)));
+  // The identifier is a 32-bit value; a 64-bit wParam may carry it sign- or zero-extended.
+  const auto id = static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam));
+  const auto atom = static_cast<Atom>(ToInt16(id));
   std::string key = atoms_.NameOf(atom, kMaxKeyNameLength + 1);
   key = key.substr(0, key.find('\0'));
   if (key.empty()) return 0;

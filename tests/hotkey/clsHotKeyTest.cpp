@@ -143,6 +143,17 @@ TEST_F(HotKeyTest, AnyNamedAtomRaisesTheEventAndNothingElseDoes) {
   EXPECT_EQ(windows.delivered.size(), 3U);
 }
 
+TEST_F(HotKeyTest, IdentifierIsReadFromTheLow32BitsOfWParam) {
+  registry->pTarget(kWindow);
+  registry->mAddHotKey("Kaptorix_11", kPrintScreen, 4);
+  const auto id = static_cast<std::uint32_t>(HotKeyId(atoms.Find("Kaptorix_11")));
+  windows.Send(kWindow, kWmHotKey, std::uintptr_t{id}, 0x002C0004);  // zero-extended
+  windows.Send(kWindow, kWmHotKey, HotKeyWParam(static_cast<std::int32_t>(id)), 0x002C0004);
+  ASSERT_EQ(handler.presses.size(), 2U);
+  EXPECT_EQ(handler.presses[0].key, "Kaptorix_11");
+  EXPECT_EQ(handler.presses[1].key, "Kaptorix_11");
+}
+
 TEST_F(HotKeyTest, IdentifierBeyondSixteenBitsRaisesNothing) {
   registry->pTarget(kWindow);
   registry->mAddHotKey("Kaptorix_11", kPrintScreen, 0);
