@@ -1,5 +1,6 @@
 #include "app/LenientNumber.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -34,6 +35,32 @@ size_t NumberPrefixLength(std::string_view text) {
   return end;
 }
 
+// Whether an unsigned number NumberPrefixLength accepted is below 1 in magnitude: the power of
+// ten of its first significant digit plus its exponent is negative.
+bool BelowOne(std::string_view number) {
+  const size_t e = std::min(number.find_first_of("eE"), number.size());
+  const std::string_view mantissa = number.substr(0, e);
+  const size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const size_t first = mantissa.find_first_not_of("0.");
+  if (first == std::string_view::npos) return true;
+  const auto position = [](size_t at) { return static_cast<long long>(at); };
+  long long order = first < point ? position(point) - position(first) - 1
+                                  : position(point) - position(first);
+  if (e < number.size()) {
+    std::string_view exponent = number.substr(e + 1);
+    const bool negative = !exponent.empty() && exponent.front() == '-';
+    if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) {
+      exponent.remove_prefix(1);
+    }
+    long long value = 0;
+    for (const char digit : exponent) {
+      value = std::min(value * 10 + (digit - '0'), 1'000'000'000LL);  // far beyond any double
+    }
+    order += negative ? -value : value;
+  }
+  return order < 0;
+}
+
 // Converts a text that NumberPrefixLength accepted whole.
 double ConvertNumber(std::string_view number) {
   bool negative = false;
@@ -44,10 +71,7 @@ double ConvertNumber(std::string_view number) {
   double value = 0;
   const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
-    // Only exponents far beyond the double range get here; tiny ones read as 0.
-    const auto e = number.find_first_of("eE");
-    const bool tiny = e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
-    value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    value = BelowOne(number) ? 0.0 : std::numeric_limits<double>::infinity();
   }
   return negative ? -value : value;
 }

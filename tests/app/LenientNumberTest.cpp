@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 namespace kx {
 namespace {
 
@@ -45,7 +48,17 @@ TEST(ReadLenientNumber, TextWithoutANumberIsZero) {
 TEST(ReadLenientNumber, HugeNumbersStayOutOfEveryIntegerRange) {
   EXPECT_FALSE(RoundToInt16(ReadLenientNumber("1e999")));
   EXPECT_FALSE(RoundToInt32(ReadLenientNumber(std::string(400, '9'))));
+  EXPECT_FALSE(RoundToInt16(ReadLenientNumber("0." + std::string(400, '0') + "1e800")));
+  EXPECT_EQ(ReadLenientNumber("-1e999"), -std::numeric_limits<double>::infinity());
+}
+
+TEST(ReadLenientNumber, TinyNumbersReadAsZero) {
+  const std::string zeros(400, '0');
   EXPECT_EQ(ReadLenientNumber("1e-999"), 0);
+  EXPECT_EQ(ReadLenientNumber("0." + zeros + "1"), 0);
+  EXPECT_EQ(ReadLenientNumber("." + zeros + "7e+5"), 0);
+  EXPECT_EQ(ReadLenientNumber("1" + zeros + "e-999"), 0);
+  EXPECT_EQ(ReadLenientNumber("-0." + zeros + "3"), 0);
 }
 
 TEST(ReadStrictNumber, AcceptsOnlyAWholeNumber) {
