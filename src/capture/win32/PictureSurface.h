@@ -13,6 +13,7 @@ namespace kx::win {
 class PictureSurface {
  public:
   PictureSurface() = default;
+  ~PictureSurface() { DropImage(); }  // the image must leave its DC before either goes
   PictureSurface(const PictureSurface&) = delete;
   PictureSurface& operator=(const PictureSurface&) = delete;
 
