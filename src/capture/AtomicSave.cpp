@@ -1,9 +1,20 @@
 #include "capture/AtomicSave.h"
 
+#include <new>
+
 namespace kx {
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// A write that runs out of memory has failed like any other.
+bool Write(SaveFileSystem& files, const std::string& path, ByteSource& content) {
+  try {
+    return files.WriteDurably(path, content);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
 
 }  // namespace
 
@@ -23,7 +34,7 @@ SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName
   if (fileName.empty() || IsSeparator(fileName.back())) return SaveResult::Failed;
   const auto temporary = files.CreateUniqueFile(FolderOf(fileName));
   if (!temporary) return SaveResult::Failed;
-  if (!files.WriteDurably(*temporary, content)) {
+  if (!Write(files, *temporary, content)) {
     files.Remove(*temporary);
     return SaveResult::Failed;
   }

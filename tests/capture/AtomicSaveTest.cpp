@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <new>
 
 #include "ReadSource.h"
 
@@ -15,6 +16,7 @@ class FakeFiles : public SaveFileSystem {
   std::map<std::string, std::string> files;
   bool failCreate = false;
   bool failWrite = false;  // after writing half the content, like a full disk
+  bool outOfMemory = false;  // the write's buffer cannot be had
   bool failMove = false;
   std::string createdIn;
 
@@ -26,6 +28,7 @@ class FakeFiles : public SaveFileSystem {
     return name;
   }
   bool WriteDurably(const std::string& path, ByteSource& content) override {
+    if (outOfMemory) throw std::bad_alloc();
     const std::vector<std::uint8_t> bytes = test::ReadAll(content, 3);
     const std::size_t written = failWrite ? bytes.size() / 2 : bytes.size();
     files[path] = std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(written));
@@ -90,12 +93,13 @@ TEST(SaveFileAtomically, ReplaceExistingReplaces) {
 }
 
 TEST(SaveFileAtomically, EveryFailureLeavesNothingBehind) {
-  for (int step = 0; step < 3; ++step) {
+  for (int step = 0; step < 4; ++step) {
     for (const SaveMode mode : {SaveMode::CreateNew, SaveMode::ReplaceExisting}) {
       FakeFiles fake;
       fake.failCreate = step == 0;
       fake.failWrite = step == 1;
       fake.failMove = step == 2;
+      fake.outOfMemory = step == 3;
       fake.files["d\\other.txt"] = "kept";
       EXPECT_EQ(Save(fake, "d\\KX001.BMP", mode), SaveResult::Failed) << step;
       EXPECT_EQ(fake.files, (std::map<std::string, std::string>{{"d\\other.txt", "kept"}})) << step;

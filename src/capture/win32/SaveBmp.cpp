@@ -1,5 +1,7 @@
 #include "capture/win32/SaveBmp.h"
 
+#include <new>
+
 #include "capture/BmpEncoder.h"
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/Win32SaveFileSystem.h"
@@ -15,7 +17,11 @@ SaveResult SaveSurfaceBmp(const PictureSurface& surface, const std::string& file
   std::optional<DibImage> read;
   std::optional<DibView> rows = SectionView(picture);
   if (!rows) {
-    read = ReadDib(picture);
+    try {
+      read = ReadDib(picture);
+    } catch (const std::bad_alloc&) {
+      return SaveResult::Failed;
+    }
     if (read) rows = ViewOf(*read);
   }
   if (!rows) return SaveResult::Failed;
