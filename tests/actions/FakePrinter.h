@@ -55,12 +55,16 @@ class FakePrinter final : public PrinterBackend {
     Call("ScaleWidth");
     return width;
   }
-  double ScaleHeight() override { return height; }
+  double ScaleHeight() override {
+    Call("ScaleHeight");
+    return height;
+  }
   float ScaleX(float value, ScaleUnit from, ScaleUnit to) override {
     Call("ScaleX");
     return ConvertLength(value, from, to);
   }
   float ScaleY(float value, ScaleUnit from, ScaleUnit to) override {
+    Call("ScaleY");
     return ConvertLength(value, from, to);
   }
   void PaintPicture(const PrintPicture&, float x, float y, double w, double h) override {

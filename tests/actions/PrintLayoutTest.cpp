@@ -260,7 +260,10 @@ TEST(PrintLayout, EachFailingStepIsLoggedWithItsNumber) {
   for (const Case& c : {
            Case{0, 0, "SetOrientation", 1, "TrapNo=2"},
            Case{0, 0, "ScaleX", 1, "TrapNo=3"},
+           Case{0, 0, "ScaleY", 2, "TrapNo=3"},
            Case{0, 0, "ScaleWidth", 1, "TrapNo=5"},
+           Case{0, 0, "ScaleHeight", 1, "TrapNo=5"},
+           Case{0, 0, "ScaleY", 3, "TrapNo=5"},
            Case{0, 0, "ScaleX", 5, "TrapNo=7"},
            Case{0, 0, "PaintPicture", 1, "TrapNo=9"},
            Case{0, 0, "SetFontSize", 1, "TrapNo=10"},
