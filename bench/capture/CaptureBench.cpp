@@ -196,8 +196,10 @@ int main() {
   std::printf("%-8s %-22s %10s %12s %11s\n", "input", "step", "ms", "x memcpy", "mismatches");
 
   bool exact = true;
-  for (const auto& [name, image] :
+  for (const auto& input :
        {std::pair<const char*, const kx::Rgb32Image*>{"desktop", &desktop}, {"noise", &noise}}) {
+    const char* const name = input.first;
+    const kx::Rgb32Image* const image = input.second;
     for (const int depth : {8, 4, 1}) {
       kx::DibImage reduced;
       const double reduceMs = TimeMs([&] { reduced = Reduce(*image, depth); });
