@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh linux win64 win32
+scripts/build.sh linux win64 win32 fuzz
 ctest --preset linux
 tests/tooling/wine-session.sh ctest --preset win64
