@@ -1,24 +1,28 @@
 #!/usr/bin/env bash
 # wine-session.sh COMMAND...
 # Runs COMMAND inside a fresh test session: an Xvfb display with openbox, a
-# fresh 64-bit Wine prefix with a persistent wineserver, Japanese locale (code
-# page 932), and a private CUPS server whose default queue "PDF" turns every
-# print job into a PDF file under $KX_PDF_DIR. Everything started here is
-# stopped on exit, also when COMMAND fails, hangs (bounded by
-# KX_SESSION_TIMEOUT seconds) or is interrupted. KX_SCREEN sets the virtual
-# display's size (1280x1024x24); KX_USE_DISPLAY=1 uses $DISPLAY instead where
-# it is reachable.
+# fresh Wine prefix that runs both x86_64 and i686 programs, with a persistent
+# wineserver, Japanese locale (code page 932), and a private CUPS server whose
+# default queue "PDF" turns every print job into a PDF file under $KX_PDF_DIR.
+# Before COMMAND runs, wine32-guard.sh checks the prefix's 32-bit half with
+# wine32_probe.exe from the win32 build (KX_WINE32_PROBE names another; empty,
+# no check); without a sound 32-bit Wine, wine-run.sh refuses every i686
+# program in the session. Everything started here is stopped on exit, also
+# when COMMAND fails, hangs (bounded by KX_SESSION_TIMEOUT seconds) or is
+# interrupted. KX_SCREEN sets the virtual display's size (1280x1024x24);
+# KX_USE_DISPLAY=1 uses $DISPLAY instead where it is reachable.
 set -euo pipefail
 
+tooling=$(cd "$(dirname "$0")" && pwd)
+. "$tooling/wine-common.sh"
 session=$(mktemp -d /tmp/kx-session.XXXXXX)
 xvfb_pid="" openbox_pid="" cupsd_pid="" cups_pdf_conf=""
-WINESERVER=/usr/lib/wine/wineserver
 
 cleanup() {
   local status=$?
   set +e
   if [ -d "${WINEPREFIX:-/nonexistent}" ]; then
-    timeout 30 "$WINESERVER" -k >/dev/null 2>&1
+    timeout 30 "$KX_WINESERVER" -k >/dev/null 2>&1
   fi
   [ -n "$cupsd_pid" ] && kill "$cupsd_pid" 2>/dev/null
   [ -n "$cups_pdf_conf" ] && rm -f "$cups_pdf_conf"
@@ -122,9 +126,20 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 export KX_SESSION="$session"
 
 echo "wine-session: display $DISPLAY, preparing a fresh Wine prefix"
-timeout 180 /usr/lib/wine/wine64 wineboot -i >"$session/wineboot.log" 2>&1 </dev/null
-timeout 120 "$WINESERVER" -w
+timeout 180 "$KX_WINE64" wineboot -i >"$session/wineboot.log" 2>&1 </dev/null
+timeout 120 "$KX_WINESERVER" -w
 # A persistent server, detached from every pipe (else the caller waits for it).
-"$WINESERVER" -p >/dev/null 2>&1 </dev/null
+"$KX_WINESERVER" -p >/dev/null 2>&1 </dev/null
+
+probe=${KX_WINE32_PROBE-$tooling/../../build/win32/bin/wine32_probe.exe}
+if [ -z "$probe" ]; then
+  echo "32-bit programs are not used in this session" >"$session/wine32"
+elif [ -f "$probe" ]; then
+  if ! "$tooling/wine32-guard.sh" "$probe"; then
+    echo "wine-session: 32-bit programs will be refused in this session" >&2
+  fi
+else
+  echo "no 32-bit probe at $probe (build the win32 preset)" >"$session/wine32"
+fi
 
 timeout --kill-after=10 "${KX_SESSION_TIMEOUT:-2400}" "$@"
