@@ -1,4 +1,4 @@
-# x86_64 Windows with mingw-w64 (the build that runs the tests under Wine).
+# x86_64 Windows with mingw-w64. Its tests run under 64-bit Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(KX_MINGW_TRIPLE x86_64-w64-mingw32)
