@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build and the tests need, and the Japanese
-# locale Wine takes its code page from. Idempotent: quick when all is present.
+# Installs every Debian package the build and the tests need, the 32-bit half
+# of Wine (the i386 architecture, for the shipped i686 programs' tests) and
+# the Japanese locale Wine takes its code page from. Idempotent: quick when
+# all is present.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest
+  cmake ninja-build g++ binutils clang libclang-rt-14-dev libgtest-dev googletest
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine64 xvfb openbox x11-utils libcups2 fonts-vlgothic locales
+  wine wine32:i386 libcups2:i386
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   imagemagick procps
 )
@@ -14,6 +17,13 @@ packages=(
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
+
+# 32-bit Wine (wine32:i386) comes from the i386 architecture; printing from it
+# needs libcups2:i386, which --no-install-recommends would leave out.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "setup: adding the i386 architecture"
+  as_root dpkg --add-architecture i386
+fi
 
 missing=()
 for p in "${packages[@]}"; do
