@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # run-suites.sh PRESET...
 # Runs ctest for each preset, one after the other, and prints one line per
-# suite: its tests, how many failed, and its wall time (also appended to
-# $KX_SUITE_SUMMARY when that is set). Inside a test session the suites share
+# suite: its tests, how many failed, the GoogleTest cases the test programs
+# passed and skipped, and its wall time (also appended to $KX_SUITE_SUMMARY
+# when that is set). Inside a test session the suites share
 # the desktop and the prefix: the wineserver is restarted between suites, so
 # no program, global atom or hot key of one suite reaches the next. The win32
 # suite runs only when the session's 32-bit Wine passed wine32-guard.sh and
@@ -37,14 +38,18 @@ for preset in "$@"; do
   fi
   echo "== suite $preset"
   log=$(mktemp)
+  junit=$(mktemp)  # every test's whole output, for the GoogleTest totals
   start=$(date +%s)
-  ctest --preset "$preset" 2>&1 | tee "$log"
+  ctest --preset "$preset" --output-junit "$junit" --test-output-size-passed 10000000 \
+    --test-output-size-failed 10000000 2>&1 | tee "$log"
   result=${PIPESTATUS[0]}
   seconds=$(($(date +%s) - start))
   counts=$(sed -n 's/^[0-9]*% tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\)$/\2 tests, \1 failed/p' "$log")
-  rm -f "$log"
   [ -n "$counts" ] || counts="no test count"
+  cases=$(awk '/^\[  PASSED  \] [0-9]/ {passed += $4} /^\[  SKIPPED \] [0-9]/ {skipped += $4}
+               END {printf "%d passed, %d skipped", passed, skipped}' "$junit")
+  rm -f "$log" "$junit"
   if [ "$result" -eq 0 ]; then verdict=passed; else verdict=FAILED; status=1; fi
-  report "suite $preset: $verdict, $counts, wall $((seconds / 60))m$(printf '%02d' $((seconds % 60)))s"
+  report "suite $preset: $verdict, $counts (GoogleTest cases: $cases), wall $((seconds / 60))m$(printf '%02d' $((seconds % 60)))s"
 done
 exit "$status"
