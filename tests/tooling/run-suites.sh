@@ -3,12 +3,13 @@
 # Runs ctest for each preset, one after the other, and prints one line per
 # suite: its tests, how many failed, the GoogleTest cases the test programs
 # passed and skipped, and its wall time (also appended to $KX_SUITE_SUMMARY
-# when that is set). Inside a test session the suites share
-# the desktop and the prefix: the wineserver is restarted between suites, so
-# no program, global atom or hot key of one suite reaches the next. The win32
-# suite runs only when the session's 32-bit Wine passed wine32-guard.sh and
-# fails at once otherwise. Exits 1 when any suite failed.
+# when that is set). Inside a test session the suites share the desktop and
+# the prefix: the wineserver is restarted between suites, so no program,
+# global atom or hot key of one suite reaches the next. The win32 suite runs
+# only when the session's 32-bit Wine passed wine32-guard.sh and fails at once
+# otherwise. Exits 1 when any suite failed.
 set -uo pipefail
+# shellcheck source=tests/tooling/wine-common.sh
 . "$(dirname "$0")/wine-common.sh"
 
 status=0
@@ -40,8 +41,8 @@ for preset in "$@"; do
   log=$(mktemp)
   junit=$(mktemp)  # every test's whole output, for the GoogleTest totals
   start=$(date +%s)
-  ctest --preset "$preset" --output-junit "$junit" --test-output-size-passed 10000000 \
-    --test-output-size-failed 10000000 2>&1 | tee "$log"
+  ctest --preset "$preset" --output-junit "$junit" --test-output-size-passed 10000000 2>&1 |
+    tee "$log"
   result=${PIPESTATUS[0]}
   seconds=$(($(date +%s) - start))
   counts=$(sed -n 's/^[0-9]*% tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\)$/\2 tests, \1 failed/p' "$log")

@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034  # sourced; the variables are used by its callers
 # Sourced by the Wine tooling: the loaders and server of Debian's Wine, and
 # the machine type of a Windows program.
 KX_WINE64=/usr/lib/wine/wine64   # x86_64 programs

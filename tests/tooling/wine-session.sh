@@ -14,6 +14,7 @@
 set -euo pipefail
 
 tooling=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/tooling/wine-common.sh
 . "$tooling/wine-common.sh"
 session=$(mktemp -d /tmp/kx-session.XXXXXX)
 xvfb_pid="" openbox_pid="" cupsd_pid="" cups_pdf_conf=""
