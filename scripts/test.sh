@@ -38,5 +38,11 @@ cat "$summary"
 if [ ${#windows[@]} -eq 1 ]; then
   echo "!!!!! suite win32: LEFT OUT: THIS KERNEL REFUSES 32-BIT PROCESSES, so the shipped i686 programs were NOT tested on this host !!!!!"
 fi
-[ "$status" -eq 0 ] && echo "test: every suite passed" || echo "test: FAILED"
+if [ "$status" -ne 0 ]; then
+  echo "test: FAILED"
+elif [ ${#windows[@]} -eq 1 ]; then
+  echo "test: every suite that ran passed (win32 left out)"
+else
+  echo "test: every suite passed"
+fi
 exit "$status"
