@@ -1,6 +1,6 @@
 #include "launcher/Launcher.h"
 
-#include "app/SettingsReader.h"
+#include "settings/SettingsReader.h"
 
 namespace kx {
 namespace {

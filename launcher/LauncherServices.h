@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/CaptureSettings.h"
-#include "app/MessageText.h"
+#include "settings/CaptureSettings.h"
+#include "base/MessageText.h"
 
 namespace kx {
 

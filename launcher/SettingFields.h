@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/CaptureSettings.h"
+#include "settings/CaptureSettings.h"
 
 namespace kx {
 

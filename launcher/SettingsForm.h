@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/CaptureSettings.h"
+#include "settings/CaptureSettings.h"
 #include "launcher/SettingFields.h"
 
 namespace kx {

@@ -12,8 +12,8 @@
 #include "actions/CaptureAction.h"
 #include "actions/win32/Win32ActionServices.h"
 #include "capture/win32/PictureSurface.h"
-#include "win32/ScopedWin.h"
-#include "win32/Strconv.h"
+#include "base/win32/ScopedWin.h"
+#include "base/win32/Strconv.h"
 
 namespace {
 

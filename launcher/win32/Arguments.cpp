@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

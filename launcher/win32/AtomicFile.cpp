@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <span>
 
-#include "capture/AtomicSave.h"
-#include "capture/win32/Win32SaveFileSystem.h"
+#include "base/AtomicSave.h"
+#include "base/win32/Win32SaveFileSystem.h"
 
 namespace kx::win {
 

@@ -1,7 +1,7 @@
 #include "launcher/win32/DialogFont.h"
 
 #include "launcher/DialogLayout.h"
-#include "win32/FontFaces.h"
+#include "base/win32/FontFaces.h"
 
 namespace kx::win {
 

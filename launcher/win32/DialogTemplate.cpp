@@ -1,6 +1,6 @@
 #include "launcher/win32/DialogTemplate.h"
 
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -3,7 +3,7 @@
 #include <shobjidl.h>
 
 #include "launcher/win32/ComPtr.h"
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 

@@ -1,10 +1,11 @@
 #include "launcher/win32/KeyProgramControl.h"
 
 #include "app/Startup.h"
+#include "base/Paths.h"
 #include "app/win32/MainWindow.h"
-#include "win32/Files.h"
-#include "win32/ScopedWin.h"
-#include "win32/Strconv.h"
+#include "base/win32/Files.h"
+#include "base/win32/ScopedWin.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -1,7 +1,7 @@
 #include "launcher/win32/LauncherOutputs.h"
 
-#include "win32/MessageBox.h"
-#include "win32/Strconv.h"
+#include "base/win32/MessageBox.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

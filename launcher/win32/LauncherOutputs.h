@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "launcher/LauncherServices.h"
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

@@ -7,8 +7,8 @@
 #include "launcher/win32/DialogFont.h"
 #include "launcher/win32/DialogTemplate.h"
 #include "launcher/win32/FolderPicker.h"
-#include "actions/win32/PrinterList.h"
-#include "win32/Strconv.h"
+#include "base/win32/PrinterList.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

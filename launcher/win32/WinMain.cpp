@@ -1,7 +1,8 @@
 #include <windows.h>
 
 #include "app/Startup.h"
-#include "app/win32/ProcessInfo.h"
+#include "base/Paths.h"
+#include "base/win32/ProcessInfo.h"
 #include "launcher/Launcher.h"
 #include "launcher/win32/Arguments.h"
 #include "launcher/win32/KeyProgramControl.h"

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/CaptureSettings.h"
-#include "capture/AtomicSave.h"
+#include "settings/CaptureSettings.h"
+#include "base/AtomicSave.h"
 
 namespace kx {
 

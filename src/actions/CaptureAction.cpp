@@ -1,7 +1,7 @@
 #include "actions/CaptureAction.h"
 
 #include "actions/SerialNumbers.h"
-#include "app/Startup.h"
+#include "base/Paths.h"
 #include "hotkey/KeyBusy.h"
 
 namespace kx {

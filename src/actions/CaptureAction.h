@@ -5,7 +5,7 @@
 #include <string>
 
 #include "actions/ActionServices.h"
-#include "app/CaptureSettings.h"
+#include "settings/CaptureSettings.h"
 #include "hotkey/HotKeyService.h"
 
 namespace kx {

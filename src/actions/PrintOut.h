@@ -8,7 +8,7 @@
 #include "actions/PrintErrorReporter.h"
 #include "actions/PrintParameters.h"
 #include "actions/PrinterBackend.h"
-#include "app/MessageText.h"
+#include "base/MessageText.h"
 
 namespace kx {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/MessageText.h"
+#include "base/MessageText.h"
 
 namespace kx {
 

@@ -1,7 +1,7 @@
 #include "app/OneShotRuns.h"
 
 #include "app/CommandGet.h"
-#include "app/LenientNumber.h"
+#include "base/LenientNumber.h"
 #include "hotkey/HotKeyService.h"
 
 namespace kx {

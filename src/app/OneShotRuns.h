@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/CaptureSettings.h"
+#include "settings/CaptureSettings.h"
 
 namespace kx {
 

@@ -1,7 +1,8 @@
 #include "app/Startup.h"
 
 #include "app/CommandGet.h"
-#include "app/SettingsReader.h"
+#include "base/Paths.h"
+#include "settings/SettingsReader.h"
 
 namespace kx {
 namespace {
@@ -23,13 +24,6 @@ Course ChooseCourse(std::string_view commandLine, std::string& kindValue) {
   if (commandLine.find(kStoreMarker) != std::string_view::npos) return Course::StoreRun;
   kindValue = CommandGet(commandLine, "/KIND=");
   return kindValue.empty() ? Course::Resident : Course::OptionRun;
-}
-
-std::string JoinPath(const std::string& folder, std::string_view name) {
-  std::string path = folder;
-  if (path.empty() || path.back() != '\\') path += '\\';
-  path += name;
-  return path;
 }
 
 std::optional<StartupPlan> PlanStartup(std::string_view commandLine, const std::string& programDir,

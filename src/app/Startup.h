@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/CaptureSettings.h"
-#include "app/MessageText.h"
+#include "settings/CaptureSettings.h"
+#include "base/MessageText.h"
 
 namespace kx {
 
@@ -36,9 +36,6 @@ inline constexpr std::string_view kSettingsFileName = "Kaptorix.ini";
 
 bool StartedByLauncher(std::string_view commandLine);
 Course ChooseCourse(std::string_view commandLine, std::string& kindValue);
-
-// The path of a file in a folder, as the system writes it.
-std::string JoinPath(const std::string& folder, std::string_view name);
 
 // Runs the checks and reads the settings. Nothing when start-up failed: the
 // error box has been shown through `services` and the process is to end.

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "capture/ByteSource.h"
+#include "base/ByteSource.h"
 #include "capture/Dib.h"
 
 namespace kx {

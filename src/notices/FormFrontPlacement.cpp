@@ -1,6 +1,6 @@
 #include "notices/FormFrontPlacement.h"
 
-#include "app/Twips.h"
+#include "base/Twips.h"
 
 namespace kx {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Twips.h"
+#include "base/Twips.h"
 
 namespace kx {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/LenientNumber.h"
+#include "base/LenientNumber.h"
 
 namespace kx {
 namespace {

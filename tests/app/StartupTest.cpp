@@ -103,10 +103,5 @@ TEST(Startup, ChoosesTheCourse) {
   }
 }
 
-TEST(Startup, JoinsPathsWithOneBackslash) {
-  EXPECT_EQ(JoinPath("C:\\Kx", "Kaptorix.ini"), "C:\\Kx\\Kaptorix.ini");
-  EXPECT_EQ(JoinPath("C:\\", "Kaptorix.ini"), "C:\\Kaptorix.ini");
-}
-
 }  // namespace
 }  // namespace kx

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "ReadSource.h"
+#include "support/ReadSource.h"
 #include "capture/BmpEncoder.h"
 #include "capture/ColorReduction.h"
 #include "capture/NearestColor.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ReadSource.h"
+#include "support/ReadSource.h"
 
 namespace kx {
 namespace {

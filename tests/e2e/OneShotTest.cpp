@@ -15,7 +15,7 @@
 #include "support/MessagePump.h"
 #include "support/TempFolder.h"
 #include "support/WindowsPath.h"
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::e2e {
 namespace {

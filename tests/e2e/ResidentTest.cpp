@@ -16,7 +16,7 @@
 #include "e2e/harness/TestWindow.h"
 #include "e2e/harness/WindowProbe.h"
 #include "support/WindowsPath.h"
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::e2e {
 namespace {

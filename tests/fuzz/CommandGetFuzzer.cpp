@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/CommandGet.h"
-#include "app/LenientNumber.h"
+#include "base/LenientNumber.h"
 #include "app/Startup.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

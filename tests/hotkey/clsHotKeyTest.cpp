@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "FakeHotKeySystem.h"
-#include "FakeWindowSystem.h"
+#include "hotkey/FakeHotKeySystem.h"
+#include "hotkey/FakeWindowSystem.h"
 #include "hotkey/OverflowError.h"
 
 namespace kx {

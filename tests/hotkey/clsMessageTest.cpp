@@ -5,7 +5,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "FakeWindowSystem.h"
+#include "hotkey/FakeWindowSystem.h"
 #include "hotkey/KeyBusy.h"
 
 namespace kx {

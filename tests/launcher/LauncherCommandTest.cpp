@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "app/CommandGet.h"
-#include "app/LenientNumber.h"
+#include "base/LenientNumber.h"
 #include "app/Startup.h"
 
 namespace kx {

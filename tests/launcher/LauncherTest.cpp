@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "FakeSettingsProbe.h"
-#include "app/SettingsReader.h"
-#include "app/SettingsWriter.h"
+#include "settings/SettingsReader.h"
+#include "settings/SettingsWriter.h"
 
 namespace kx {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <climits>
 
-#include "app/Startup.h"
-#include "app/win32/ProcessInfo.h"
-#include "win32/ScopedWin.h"
-#include "win32/Strconv.h"
+#include "base/Paths.h"
+#include "base/win32/ProcessInfo.h"
+#include "base/win32/ScopedWin.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 

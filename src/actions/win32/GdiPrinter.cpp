@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "actions/PrintError.h"
-#include "actions/win32/PrinterList.h"
-#include "win32/Strconv.h"
+#include "base/win32/PrinterList.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "actions/PrinterBackend.h"
 #include "actions/win32/PrinterDevMode.h"
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

@@ -4,7 +4,7 @@
 
 #include "actions/PrintError.h"
 #include "actions/win32/PrinterHandle.h"
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <winspool.h>
 
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

@@ -1,15 +1,15 @@
 #include "actions/win32/Win32ActionServices.h"
 
 #include "actions/win32/Printing.h"
-#include "app/win32/SystemUtilities.h"
+#include "base/win32/SystemUtilities.h"
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/Capture.h"
 #include "capture/win32/SaveBmp.h"
 #include "capture/win32/SurfaceColors.h"
 #include "notices/win32/Notices.h"
-#include "win32/Files.h"
-#include "win32/MessageBox.h"
-#include "win32/ScopedWin.h"
+#include "base/win32/Files.h"
+#include "base/win32/MessageBox.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

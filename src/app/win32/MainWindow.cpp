@@ -3,13 +3,13 @@
 #include "actions/CaptureAction.h"
 #include "actions/win32/Win32ActionServices.h"
 #include "app/OneShotRuns.h"
-#include "app/Twips.h"
-#include "app/win32/ProcessInfo.h"
-#include "app/win32/SystemUtilities.h"
+#include "base/Twips.h"
+#include "base/win32/ProcessInfo.h"
+#include "base/win32/SystemUtilities.h"
 #include "app/win32/Win32StartupServices.h"
 #include "hotkey/KeyBusy.h"
 #include "notices/win32/Notices.h"
-#include "win32/MessageBox.h"
+#include "base/win32/MessageBox.h"
 
 namespace kx::win {
 namespace {

@@ -13,7 +13,7 @@
 #include "app/Startup.h"
 #include "capture/win32/PictureSurface.h"
 #include "hotkey/HotKeyHandler.h"
-#include "hotkey/PrintKeys.h"
+#include "app/PrintKeys.h"
 #include "hotkey/clsHotKey.h"
 #include "hotkey/win32/Win32AtomTable.h"
 #include "hotkey/win32/Win32HotKeyService.h"

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "win32/Files.h"
-#include "win32/MessageBox.h"
-#include "win32/Strconv.h"
+#include "base/win32/Files.h"
+#include "base/win32/MessageBox.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 

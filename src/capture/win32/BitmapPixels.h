@@ -11,7 +11,7 @@
 #include "capture/Image.h"
 #include "capture/win32/DibSection.h"
 #include "capture/win32/Picture.h"
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

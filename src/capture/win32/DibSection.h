@@ -8,7 +8,7 @@
 #include <span>
 
 #include "capture/PixelRows.h"
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

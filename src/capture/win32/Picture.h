@@ -7,7 +7,7 @@
 
 #include "capture/PixelRows.h"
 #include "capture/win32/DibSection.h"
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

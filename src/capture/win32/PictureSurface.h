@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "capture/win32/Picture.h"
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

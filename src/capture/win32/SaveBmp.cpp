@@ -4,7 +4,7 @@
 
 #include "capture/BmpEncoder.h"
 #include "capture/win32/BitmapPixels.h"
-#include "capture/win32/Win32SaveFileSystem.h"
+#include "base/win32/Win32SaveFileSystem.h"
 
 namespace kx::win {
 

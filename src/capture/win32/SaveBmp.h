@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "capture/AtomicSave.h"
+#include "base/AtomicSave.h"
 #include "capture/win32/PictureSurface.h"
 
 namespace kx::win {

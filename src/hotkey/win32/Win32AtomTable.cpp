@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 

@@ -1,4 +1,4 @@
-#include "app/Twips.h"
+#include "base/Twips.h"
 #include "notices/FormFrontPlacement.h"
 #include "notices/win32/Notices.h"
 #include "notices/win32/Screen.h"

@@ -3,8 +3,8 @@
 #include <cwchar>
 
 #include "notices/FontChoice.h"
-#include "win32/FontFaces.h"
-#include "win32/Strconv.h"
+#include "base/win32/FontFaces.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

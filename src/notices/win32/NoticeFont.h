@@ -5,7 +5,7 @@
 
 #include "notices/NoticeDesigns.h"
 #include "notices/NoticeLayout.h"
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

@@ -7,7 +7,7 @@
 #include "notices/win32/NoticeFont.h"
 #include "notices/win32/Notices.h"
 #include "notices/win32/Screen.h"
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -2,9 +2,9 @@
 #include <windows.h>
 
 #include "actions/win32/ErrorLog.h"
-#include "app/win32/ProcessInfo.h"
+#include "base/win32/ProcessInfo.h"
 #include "support/TempFolder.h"
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -27,7 +27,7 @@
 #include "actions/win32/GdiPrinter.h"
 #include "actions/win32/Printing.h"
 #include "notices/win32/Notices.h"
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace {
 

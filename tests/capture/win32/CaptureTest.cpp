@@ -14,8 +14,8 @@
 #include "capture/win32/SurfaceColors.h"
 #include "support/MessagePump.h"
 #include "support/WindowsPath.h"
-#include "win32/ScopedWin.h"
-#include "win32/Strconv.h"
+#include "base/win32/ScopedWin.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win::test {
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::e2e {
 

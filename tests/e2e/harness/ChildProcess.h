@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::e2e {
 

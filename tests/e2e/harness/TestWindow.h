@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::e2e {
 

@@ -1,6 +1,6 @@
 #include "e2e/harness/WindowProbe.h"
 
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::e2e {
 namespace {

@@ -5,11 +5,11 @@
 #include <functional>
 #include <string>
 
-#include "TestWindow.h"
+#include "support/TestWindow.h"
 #include "hotkey/KeyBusy.h"
 #include "hotkey/clsMessage.h"
 #include "hotkey/win32/Win32WindowServices.h"
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -8,7 +8,7 @@
 #include "launcher/DialogLayout.h"
 #include "launcher/win32/Arguments.h"
 #include "launcher/win32/DialogTemplate.h"
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

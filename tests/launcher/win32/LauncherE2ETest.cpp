@@ -9,10 +9,10 @@
 #include <algorithm>
 
 #include "LauncherRun.h"
-#include "app/SettingsWriter.h"
+#include "settings/SettingsWriter.h"
 #include "e2e/harness/WindowProbe.h"
 #include "launcher/DialogLayout.h"
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::e2e {
 namespace {

@@ -10,7 +10,7 @@
 #include "e2e/harness/ChildProcess.h"
 #include "e2e/harness/KaptorixRun.h"
 #include "support/TempFolder.h"
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::e2e {
 

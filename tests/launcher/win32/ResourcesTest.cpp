@@ -10,7 +10,7 @@
 #include <string>
 #include <type_traits>
 
-#include "win32/Strconv.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::e2e {
 namespace {

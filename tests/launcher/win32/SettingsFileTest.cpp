@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/SettingsReader.h"
+#include "settings/SettingsReader.h"
 #include "launcher/win32/AnsiText.h"
 #include "launcher/win32/AtomicFile.h"
 #include "launcher/win32/Win32SettingsFile.h"
 #include "support/TempFolder.h"
-#include "win32/ScopedWin.h"
-#include "win32/Strconv.h"
+#include "base/win32/ScopedWin.h"
+#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "notices/win32/NoticeProbe.h"
 #include "notices/win32/Notices.h"
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 namespace {

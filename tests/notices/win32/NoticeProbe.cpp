@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "win32/ScopedWin.h"
+#include "base/win32/ScopedWin.h"
 
 namespace kx::win::test {
 namespace {

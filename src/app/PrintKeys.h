@@ -1,0 +1,32 @@
+#pragma once
+// The resident mode's four hot keys: the configured key alone, with Shift,
+// with Alt, and with Shift and Alt, each under an atom named "Kaptorix_" and a
+// number that grows by 11 per registration.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "base/MessageText.h"
+#include "hotkey/clsHotKey.h"
+
+namespace kx {
+
+// "Kaptorix_" and the counter with at least two digits.
+std::string PrintKeyAtomName(std::int32_t counter);
+
+class PrintKeyRegistrar {
+ public:
+  // Registers one combination of the key: index 1 Shift, 2 Alt, 3 Shift and
+  // Alt, any other the key alone.
+  bool AddPrintKey(clsHotKey& registry, std::int32_t lngKey, std::int16_t index);
+
+  // Registers the four combinations in order. Nothing when all four are in
+  // force, else the warning box (exclamation icon) that lists the failures.
+  std::optional<MessageText> RegisterPrintKeys(clsHotKey& registry, std::int32_t lngKey);
+
+ private:
+  std::int32_t atomCounter_ = 0;
+};
+
+}  // namespace kx

@@ -1,0 +1,11 @@
+#include "settings/CaptureSettings.h"
+
+namespace kx {
+
+CaptureSettings DefaultCaptureSettings(const std::string& programDir) {
+  CaptureSettings settings;
+  settings.strSaveDir = programDir;
+  return settings;
+}
+
+}  // namespace kx

@@ -1,0 +1,51 @@
+#pragma once
+// The tags of "Kaptorix.ini" and the record field each one sets, in the order
+// in which a line is tested. Shared by the reader and the settings program.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+
+#include "settings/CaptureSettings.h"
+
+namespace kx {
+
+struct MarginsField {};    // four 2-character numbers: left, right, top, bottom
+struct ExtensionField {};  // 1 gives ".bmp", anything else ".BMP"
+
+using SettingsField =
+    std::variant<std::int32_t CaptureSettings::*,  // strict number
+                 std::int16_t CaptureSettings::*,  // lenient number
+                 std::string CaptureSettings::*,   // text, unchanged
+                 MarginsField, ExtensionField>;
+
+inline constexpr std::size_t kTagLength = 6;
+
+inline const std::array<std::pair<std::string_view, SettingsField>, 17> kSettingsTags{{
+    {"[KEY ]", &CaptureSettings::lngKey},
+    {"[FILE]", &CaptureSettings::strSaveDir},
+    {"[I256]", &CaptureSettings::intColors},
+    {"[PAR ]", &CaptureSettings::intPrintPercent},
+    {"[HTXT]", &CaptureSettings::strHeaderText},
+    {"[HITI]", &CaptureSettings::intHeaderLayout},
+    {"[HEAD]", MarginsField{}},
+    {"[QUAL]", &CaptureSettings::intQuality},
+    {"[TIME]", &CaptureSettings::intPrintDate},
+    {"[HANT]", &CaptureSettings::intInvert},
+    {"[BSAV]", &CaptureSettings::intAlwaysSave},
+    {"[MUKI]", &CaptureSettings::intOrientation},
+    {"[SVHD]", &CaptureSettings::strFilePrefix},
+    {"[SVNO]", &CaptureSettings::intSerialDigits},
+    {"[SVKK]", ExtensionField{}},
+    {"[MOUS]", &CaptureSettings::intCursor},
+    {"[PRNT]", &CaptureSettings::strPrinter},
+}};
+
+// Character offsets (from 0) of the four margin fields of a "[HEAD]" line.
+inline constexpr std::array<std::size_t, 4> kMarginOffsets{6, 9, 12, 15};
+inline constexpr std::size_t kMarginWidth = 2;
+
+}  // namespace kx

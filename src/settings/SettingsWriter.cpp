@@ -1,0 +1,98 @@
+#include "settings/SettingsWriter.h"
+
+#include <algorithm>
+#include <optional>
+#include <type_traits>
+
+#include "settings/SettingsReader.h"
+#include "settings/SettingsTags.h"
+
+namespace kx {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string MarginText(std::int16_t millimetres) {
+  std::string text = std::to_string(millimetres);
+  if (text.size() < kMarginWidth) text.insert(0, kMarginWidth - text.size(), '0');
+  return text;
+}
+
+std::string MarginsValue(const CaptureSettings& settings) {
+  return MarginText(settings.intMarginLeft) + "," + MarginText(settings.intMarginRight) + "," +
+         MarginText(settings.intMarginTop) + "," + MarginText(settings.intMarginBottom);
+}
+
+std::string ValueOf(const SettingsField& field, const CaptureSettings& settings) {
+  return std::visit(
+      [&](const auto& source) -> std::string {
+        using Source = std::decay_t<decltype(source)>;
+        if constexpr (std::is_same_v<Source, std::string CaptureSettings::*>) {
+          return settings.*source;
+        } else if constexpr (std::is_same_v<Source, MarginsField>) {
+          return MarginsValue(settings);
+        } else if constexpr (std::is_same_v<Source, ExtensionField>) {
+          return settings.strExtension == ".bmp" ? "1" : "0";
+        } else {
+          return std::to_string(settings.*source);
+        }
+      },
+      field);
+}
+
+std::optional<std::string_view> TagOf(std::string_view line) {
+  if (line.size() < kTagLength) return std::nullopt;
+  const std::string_view head = line.substr(0, kTagLength);
+  const auto known = std::find_if(kSettingsTags.begin(), kSettingsTags.end(),
+                                  [&](const auto& entry) { return entry.first == head; });
+  if (known == kSettingsTags.end()) return std::nullopt;
+  return known->first;
+}
+
+}  // namespace
+
+std::vector<SettingsLine> SettingsLines(const CaptureSettings& settings) {
+  std::vector<SettingsLine> lines;
+  lines.reserve(kSettingsTags.size());
+  for (const auto& [tag, field] : kSettingsTags) lines.push_back({tag, ValueOf(field, settings)});
+  return lines;
+}
+
+std::string MergeSettingsLines(std::string_view existing, const std::vector<SettingsLine>& lines) {
+  const std::vector<std::string_view> oldLines = SplitLines(existing);
+
+  // The index of the line the reader takes for each tag.
+  std::vector<std::optional<std::size_t>> lastLineOf(lines.size());
+  for (std::size_t i = 0; i < oldLines.size(); ++i) {
+    const std::optional<std::string_view> tag = TagOf(oldLines[i]);
+    if (!tag) continue;
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+      if (lines[n].tag == *tag) lastLineOf[n] = i;
+    }
+  }
+
+  std::string text;
+  const auto append = [&](std::string_view tag, std::string_view value) {
+    text.append(tag).append(value).append(kLineEnd);
+  };
+  for (std::size_t i = 0; i < oldLines.size(); ++i) {
+    const std::optional<std::string_view> tag = TagOf(oldLines[i]);
+    const auto replacing = std::find_if(lines.begin(), lines.end(),
+                                        [&](const SettingsLine& line) { return tag == line.tag; });
+    if (replacing == lines.end()) {
+      append(oldLines[i], {});
+    } else if (lastLineOf[static_cast<std::size_t>(replacing - lines.begin())] == i) {
+      append(replacing->tag, replacing->value);
+    }
+  }
+  for (std::size_t n = 0; n < lines.size(); ++n) {
+    if (!lastLineOf[n]) append(lines[n].tag, lines[n].value);
+  }
+  return text;
+}
+
+std::string WriteSettings(std::string_view existing, const CaptureSettings& settings) {
+  return MergeSettingsLines(existing, SettingsLines(settings));
+}
+
+}  // namespace kx

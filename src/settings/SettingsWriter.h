@@ -1,0 +1,33 @@
+#pragma once
+// Writes the settings record into the text of "Kaptorix.ini", keeping every
+// line that holds no setting.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/CaptureSettings.h"
+
+namespace kx {
+
+// One line of the file: a tag and the value that the reader takes back.
+struct SettingsLine {
+  std::string_view tag;
+  std::string value;
+};
+
+// The 17 lines that hold `settings`, in tag order ("booStore" is not kept in
+// the file). Margins are written as two-character fields, zero-padded.
+std::vector<SettingsLine> SettingsLines(const CaptureSettings& settings);
+
+// `existing` with the given lines put in: the last line of a tag (the one the
+// reader takes) is replaced in place and its earlier lines are dropped; a tag
+// that does not occur is appended. Lines without a tag are kept unchanged.
+// Every line ends with CR LF. Works on bytes: the values must already be in
+// the file's code page.
+std::string MergeSettingsLines(std::string_view existing, const std::vector<SettingsLine>& lines);
+
+// The two steps in one, for text in a single encoding.
+std::string WriteSettings(std::string_view existing, const CaptureSettings& settings);
+
+}  // namespace kx

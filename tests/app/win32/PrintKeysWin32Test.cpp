@@ -1,0 +1,194 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "hotkey/FakeHotKeySystem.h"
+#include "support/TestWindow.h"
+#include "hotkey/KeyBusy.h"
+#include "app/PrintKeys.h"
+#include "hotkey/win32/Win32AtomTable.h"
+#include "hotkey/win32/Win32HotKeyService.h"
+#include "hotkey/win32/Win32WindowServices.h"
+
+namespace kx::win {
+namespace {
+
+using kx::test::Press;
+using test::PumpUntil;
+using test::TestWindow;
+
+constexpr DWORD kPressTimeout = 3000;
+constexpr DWORD kQuietTime = 500;
+const wchar_t* const kAtomNames[] = {L"Kaptorix_11", L"Kaptorix_22", L"Kaptorix_33",
+                                     L"Kaptorix_44"};
+
+INPUT KeyInput(WORD virtualKey, bool up, bool extended) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0U) | (extended ? KEYEVENTF_EXTENDEDKEY : 0U);
+  return input;
+}
+
+// Presses a key with the modifiers held as real keys.
+void PressKey(WORD virtualKey, bool extended, std::int32_t mask) {
+  std::vector<INPUT> inputs;
+  if (mask & kModShift) inputs.push_back(KeyInput(VK_SHIFT, false, false));
+  if (mask & kModAlt) inputs.push_back(KeyInput(VK_MENU, false, false));
+  inputs.push_back(KeyInput(virtualKey, false, extended));
+  inputs.push_back(KeyInput(virtualKey, true, extended));
+  if (mask & kModAlt) inputs.push_back(KeyInput(VK_MENU, true, false));
+  if (mask & kModShift) inputs.push_back(KeyInput(VK_SHIFT, true, false));
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Print Screen is an extended key.
+void PressPrintScreen(std::int32_t mask) { PressKey(VK_SNAPSHOT, true, mask); }
+
+// One copy of the resident program: its main window, registry and registrar.
+struct ResidentCopy {
+  ResidentCopy() {
+    registry = std::make_unique<clsHotKey>(windows, atoms, hotKeys, handler);
+    registry->pTarget(ToWindowHandle(window.get()));
+  }
+  ~ResidentCopy() { registry.reset(); }
+  ResidentCopy(const ResidentCopy&) = delete;
+  ResidentCopy& operator=(const ResidentCopy&) = delete;
+
+  std::optional<MessageText> Register(std::int32_t key = VK_SNAPSHOT) {
+    return registrar.RegisterPrintKeys(*registry, key);
+  }
+
+  TestWindow window;
+  Win32WindowServices windows;
+  Win32AtomTable atoms;
+  Win32HotKeyService hotKeys;
+  kx::test::RecordingHandler handler;
+  PrintKeyRegistrar registrar;
+  std::unique_ptr<clsHotKey> registry;
+};
+
+bool AnyAtomLeft() {
+  for (const wchar_t* name : kAtomNames) {
+    if (::GlobalFindAtomW(name) != 0) return true;
+  }
+  return false;
+}
+
+class Win32HotKeyTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_FALSE(AnyAtomLeft()) << "atoms left by an earlier test"; }
+  void TearDown() override { intKeyBusy = 0; }
+};
+
+TEST_F(Win32HotKeyTest, EveryCombinationArrivesAsAnEvent) {
+  ResidentCopy copy;
+  ASSERT_EQ(copy.Register(), std::nullopt);
+  const struct {
+    std::int32_t mask;
+    const char* key;
+  } combinations[] = {
+      {0, "Kaptorix_11"}, {4, "Kaptorix_22"}, {1, "Kaptorix_33"}, {5, "Kaptorix_44"}};
+  for (const auto& combination : combinations) {
+    copy.handler.presses.clear();
+    PressPrintScreen(combination.mask);
+    ASSERT_TRUE(PumpUntil([&] { return !copy.handler.presses.empty(); }, kPressTimeout))
+        << "no event for mask " << combination.mask;
+    EXPECT_EQ(copy.handler.presses, (std::vector<Press>{{combination.key, combination.mask, 44}}));
+  }
+  const auto reached = copy.window.Seen(WM_HOTKEY);
+  ASSERT_EQ(reached.size(), 4U);  // each press also reached the previous procedure
+  EXPECT_EQ(reached[3].lParam, 0x002C0005);
+  // The identifier comes back sign-extended, so it reads as the atom again.
+  EXPECT_EQ(static_cast<std::intptr_t>(reached[3].wParam),
+            HotKeyId(::GlobalFindAtomW(L"Kaptorix_44")));
+}
+
+TEST_F(Win32HotKeyTest, PressesVanishWhileBusy) {
+  ResidentCopy copy;
+  ASSERT_EQ(copy.Register(), std::nullopt);
+  intKeyBusy = 1;
+  PressPrintScreen(kModShift);
+  PumpUntil([] { return false; }, kQuietTime);
+  EXPECT_TRUE(copy.handler.presses.empty());
+  EXPECT_TRUE(copy.window.Seen(WM_HOTKEY).empty());
+
+  intKeyBusy = 0;
+  PressPrintScreen(kModShift);
+  EXPECT_TRUE(PumpUntil([&] { return !copy.handler.presses.empty(); }, kPressTimeout));
+}
+
+TEST_F(Win32HotKeyTest, ConfiguredKeyIsRegisteredInstead) {
+  ResidentCopy copy;
+  ASSERT_EQ(copy.Register(VK_F9), std::nullopt);
+  EXPECT_TRUE(::RegisterHotKey(nullptr, 1, 0, VK_SNAPSHOT));  // Print Screen stays free
+  ::UnregisterHotKey(nullptr, 1);
+  EXPECT_FALSE(::RegisterHotKey(nullptr, 1, MOD_SHIFT, VK_F9));
+  PressKey(VK_F9, false, kModShift);
+  ASSERT_TRUE(PumpUntil([&] { return !copy.handler.presses.empty(); }, kPressTimeout));
+  EXPECT_EQ(copy.handler.presses, (std::vector<Press>{{"Kaptorix_22", kModShift, VK_F9}}));
+}
+
+TEST_F(Win32HotKeyTest, SecondCopyFailsAllFourAndLeavesTheFirstWorking) {
+  ResidentCopy first;
+  ASSERT_EQ(first.Register(), std::nullopt);
+  {
+    ResidentCopy second;
+    const auto box = second.Register();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, "キー登録エラー");
+    EXPECT_EQ(box->text,
+              "以下のキーを登録できませんでした\r\n"
+              "\u3000登録エラー [Print]\r\n"
+              "\u3000登録エラー [Print+Shift]\r\n"
+              "\u3000登録エラー [Print+Alt]\r\n"
+              "\u3000登録エラー [Print+Shift+Alt]\r\n"
+              "\r\n"
+              "設定画面を開いて、キーを変更して下さい");
+  }
+  for (const wchar_t* name : kAtomNames) EXPECT_NE(::GlobalFindAtomW(name), 0);
+  PressPrintScreen(kModAlt);
+  ASSERT_TRUE(PumpUntil([&] { return !first.handler.presses.empty(); }, kPressTimeout));
+  EXPECT_EQ(first.handler.presses[0].key, "Kaptorix_33");
+}
+
+TEST_F(Win32HotKeyTest, CombinationHeldElsewhereFailsAlone) {
+  TestWindow other;
+  ASSERT_TRUE(::RegisterHotKey(other.get(), 1, MOD_ALT, VK_SNAPSHOT));
+  {
+    ResidentCopy copy;
+    const auto box = copy.Register();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text,
+              "以下のキーを登録できませんでした\r\n"
+              "\u3000登録エラー [Print+Alt]\r\n"
+              "\r\n"
+              "設定画面を開いて、キーを変更して下さい");
+    EXPECT_EQ(::GlobalFindAtomW(L"Kaptorix_33"), 0);
+  }
+  ::UnregisterHotKey(other.get(), 1);
+}
+
+TEST_F(Win32HotKeyTest, ReleaseLeavesNoHookNoAtomAndNoHotKey) {
+  TestWindow other;
+  {
+    ResidentCopy copy;
+    ASSERT_EQ(copy.Register(), std::nullopt);
+    ASSERT_NE(copy.window.CurrentProcedure(), TestWindow::OwnProcedure());
+    copy.registry.reset();
+    EXPECT_EQ(copy.window.CurrentProcedure(), TestWindow::OwnProcedure());
+  }
+  EXPECT_FALSE(AnyAtomLeft());
+  int id = 1;
+  for (const UINT modifiers : {0U, UINT{MOD_SHIFT}, UINT{MOD_ALT}, UINT{MOD_SHIFT | MOD_ALT}}) {
+    EXPECT_TRUE(::RegisterHotKey(other.get(), id, modifiers, VK_SNAPSHOT)) << modifiers;
+    ::UnregisterHotKey(other.get(), id++);
+  }
+}
+
+}  // namespace
+}  // namespace kx::win

@@ -1,0 +1,150 @@
+#include "settings/SettingsWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "settings/SettingsReader.h"
+#include "settings/SettingsTags.h"
+
+namespace kx {
+namespace {
+
+const std::string kProgramDir = "C:\\Tools\\Kaptorix";
+
+CaptureSettings Defaults() { return DefaultCaptureSettings(kProgramDir); }
+
+CaptureSettings ReadBack(std::string_view text) {
+  CaptureSettings settings = Defaults();
+  ReadSettings(text, settings);
+  return settings;
+}
+
+struct TagChange {
+  std::string_view tag;
+  std::function<void(CaptureSettings&)> change;
+};
+
+// One change away from the defaults per tag, with values the reader could
+// misread if they were written carelessly.
+const std::vector<TagChange> kChangePerTag = {
+    {"[KEY ]", [](CaptureSettings& s) { s.lngKey = 145; }},
+    {"[FILE]", [](CaptureSettings& s) { s.strSaveDir = "D:\\画像 置き場 "; }},
+    {"[I256]", [](CaptureSettings& s) { s.intColors = 16; }},
+    {"[PAR ]", [](CaptureSettings& s) { s.intPrintPercent = 7; }},
+    {"[HTXT]", [](CaptureSettings& s) { s.strHeaderText = " 見出し [HTXT] /x "; }},
+    {"[HITI]", [](CaptureSettings& s) { s.intHeaderLayout = 1; }},
+    {"[HEAD]", [](CaptureSettings& s) {
+       s.intMarginLeft = 5;
+       s.intMarginRight = 99;
+       s.intMarginTop = 0;
+       s.intMarginBottom = 10;
+     }},
+    {"[QUAL]", [](CaptureSettings& s) { s.intQuality = 2; }},
+    {"[TIME]", [](CaptureSettings& s) { s.intPrintDate = 1; }},
+    {"[HANT]", [](CaptureSettings& s) { s.intInvert = 1; }},
+    {"[BSAV]", [](CaptureSettings& s) { s.intAlwaysSave = 1; }},
+    {"[MUKI]", [](CaptureSettings& s) { s.intOrientation = 1; }},
+    {"[SVHD]", [](CaptureSettings& s) { s.strFilePrefix = ""; }},
+    {"[SVNO]", [](CaptureSettings& s) { s.intSerialDigits = 9; }},
+    {"[SVKK]", [](CaptureSettings& s) { s.strExtension = ".bmp"; }},
+    {"[MOUS]", [](CaptureSettings& s) { s.intCursor = 1; }},
+    {"[PRNT]", [](CaptureSettings& s) { s.strPrinter = "Canon LBP/共有"; }},
+};
+
+std::string LineOf(std::string_view text, std::string_view tag) {
+  for (const std::string_view line : SplitLines(text)) {
+    if (line.substr(0, kTagLength) == tag) return std::string(line);
+  }
+  return {};
+}
+
+TEST(SettingsWriter, EveryTagRoundTripsThroughTheReader) {
+  ASSERT_EQ(kChangePerTag.size(), kSettingsTags.size());
+  const std::string defaultText = WriteSettings("", Defaults());
+  CaptureSettings everything = Defaults();
+  for (std::size_t i = 0; i < kChangePerTag.size(); ++i) {
+    const TagChange& entry = kChangePerTag[i];
+    SCOPED_TRACE(entry.tag);
+    EXPECT_EQ(entry.tag, kSettingsTags[i].first);
+    CaptureSettings changed = Defaults();
+    entry.change(changed);
+    ASSERT_NE(changed, Defaults());
+    const std::string text = WriteSettings("", changed);
+    EXPECT_EQ(ReadBack(text), changed);
+    // Only the tag's own line differs from the defaults' file.
+    for (const auto& [tag, field] : kSettingsTags) {
+      if (tag == entry.tag) {
+        EXPECT_NE(LineOf(text, tag), LineOf(defaultText, tag));
+      } else {
+        EXPECT_EQ(LineOf(text, tag), LineOf(defaultText, tag)) << tag;
+      }
+    }
+    entry.change(everything);
+  }
+  EXPECT_EQ(ReadBack(WriteSettings("", everything)), everything);
+}
+
+TEST(SettingsWriter, WritesTheDefaultsAsSeventeenCrLfLines) {
+  EXPECT_EQ(WriteSettings("", Defaults()),
+            "[KEY ]44\r\n[FILE]C:\\Tools\\Kaptorix\r\n[I256]0\r\n[PAR ]100\r\n[HTXT]\r\n"
+            "[HITI]0\r\n[HEAD]20,20,00,00\r\n[QUAL]1\r\n[TIME]0\r\n[HANT]0\r\n[BSAV]0\r\n"
+            "[MUKI]2\r\n[SVHD]KX\r\n[SVNO]3\r\n[SVKK]0\r\n[MOUS]0\r\n[PRNT]\r\n");
+}
+
+TEST(SettingsWriter, KeepsOtherLinesAndReplacesTagsInPlace) {
+  const std::string existing =
+      "; my settings\r\n[PAR ] 80 %\r\n\r\nfree text\n[key ]55\r[SVNO]4\r\n";
+  CaptureSettings settings = Defaults();
+  settings.intPrintPercent = 50;
+  settings.intSerialDigits = 6;
+  const std::string text = WriteSettings(existing, settings);
+  const std::string expectedStart =
+      "; my settings\r\n[PAR ]50\r\n\r\nfree text\r\n[key ]55\r\n[SVNO]6\r\n"
+      "[KEY ]44\r\n[FILE]";
+  EXPECT_EQ(text.substr(0, expectedStart.size()), expectedStart);
+  EXPECT_EQ(ReadBack(text), settings);
+  EXPECT_EQ(SplitLines(text).size(), 6 + kSettingsTags.size() - 2);
+}
+
+TEST(SettingsWriter, WritesWhereTheReaderLooksAndDropsOlderDuplicates) {
+  CaptureSettings settings = Defaults();
+  settings.strPrinter = std::string(1, 'C');
+  const std::string text =
+      WriteSettings("[PRNT]A\r\nmiddle\r\n[PRNT]B\r\n[PRNT]Z\r\nend\r\n", settings);
+  EXPECT_EQ(text.substr(0, 22), "middle\r\n[PRNT]C\r\nend\r\n");
+  EXPECT_EQ(text.find("[PRNT]", 22), std::string::npos);
+  EXPECT_EQ(ReadBack(text).strPrinter, "C");
+}
+
+TEST(SettingsWriter, PadsMarginsToTheirFixedColumns) {
+  CaptureSettings settings = Defaults();
+  for (const std::int16_t margin : {std::int16_t{0}, std::int16_t{1}, std::int16_t{9},
+                                    std::int16_t{10}, std::int16_t{99}}) {
+    SCOPED_TRACE(margin);
+    settings.intMarginLeft = settings.intMarginTop = margin;
+    settings.intMarginRight = settings.intMarginBottom = static_cast<std::int16_t>(99 - margin);
+    const std::string text = WriteSettings("", settings);
+    EXPECT_EQ(LineOf(text, "[HEAD]").size(), 17U);
+    EXPECT_EQ(ReadBack(text), settings);
+  }
+}
+
+TEST(SettingsWriter, MergesBytesOfAnyCodePageUnchanged) {
+  // Shift-JIS text in an unknown line and in a value that is not replaced.
+  const std::string shiftJis = "\x8c\xa9\x8f\x6f\x82\xb5";
+  const std::string existing = "#" + shiftJis + "\r\n[HTXT]" + shiftJis + "\r\n";
+  const std::vector<SettingsLine> lines = {{"[PRNT]", "\x83\x76\x83\x8a"}};
+  EXPECT_EQ(MergeSettingsLines(existing, lines),
+            "#" + shiftJis + "\r\n[HTXT]" + shiftJis + "\r\n[PRNT]\x83\x76\x83\x8a\r\n");
+}
+
+TEST(SettingsWriter, SavingTwiceChangesNothing) {
+  CaptureSettings settings = Defaults();
+  settings.strHeaderText = "見出し";
+  const std::string once = WriteSettings("x\r\n[HTXT]old\r\n", settings);
+  EXPECT_EQ(WriteSettings(once, settings), once);
+}
+
+}  // namespace
+}  // namespace kx
