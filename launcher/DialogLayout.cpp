@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/ProductNames.h"
 #include "launcher/SettingsForm.h"
 
 namespace kx {

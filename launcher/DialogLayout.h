@@ -1,7 +1,6 @@
 #pragma once
 // The settings dialog's controls and where they stand, in dialog units.
 
-#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -42,11 +41,9 @@ int ControlId(SettingField field);
 
 DialogLayout SettingsDialogLayout();
 
-// Faces for the dialog's Japanese text, best first; the last is always there.
-inline constexpr std::array<std::string_view, 6> kDialogFaces{
-    "Meiryo UI", "Yu Gothic UI", "MS UI Gothic", "VL PGothic", "VL Gothic", "MS Shell Dlg"};
 inline constexpr int kDialogPointSize = 9;
 
+// The first of kDialogFaces that is installed; the last one when none is.
 std::string_view ChooseDialogFace(const std::function<bool(std::string_view)>& installed);
 
 }  // namespace kx

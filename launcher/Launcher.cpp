@@ -1,13 +1,9 @@
 #include "launcher/Launcher.h"
 
+#include "base/ProductNames.h"
 #include "settings/SettingsReader.h"
 
 namespace kx {
-namespace {
-
-constexpr std::string_view kErrorTitle = "エラー";
-
-}  // namespace
 
 Launcher::Launcher(std::string programDir, SettingsFile& file, KeyProgram& key,
                    SettingsProbe& probe, LauncherOutput& output)

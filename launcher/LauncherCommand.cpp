@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Startup.h"
+#include "base/ProductNames.h"
+
 
 namespace kx {
 namespace {
@@ -85,10 +86,10 @@ Parsed ParseCapture(std::span<const std::string> rest) {
   std::optional<std::string> kind;
   CaptureOptions& options = command.capture;
   const std::pair<std::string_view, std::optional<std::string>*> keys[] = {
-      {"/KIND=", &kind},
-      {"/TIME=", &options.time},
-      {"/ACTIVE=", &options.active},
-      {"/PRNT=", &options.printer}};
+      {kKindOption, &kind},
+      {kTimeOption, &options.time},
+      {kActiveOption, &options.active},
+      {kPrinterOption, &options.printer}};
   for (const std::string& argument : rest) {
     if (SameIgnoringCase(argument, kTestSwitch)) {
       command.showKeyWindow = true;
@@ -175,10 +176,10 @@ std::string KeyArguments(const LauncherCommand& command) {
   } else if (command.action == LauncherAction::Capture) {
     const CaptureOptions& options = command.capture;
     // Each value runs up to the next "/", so the printer name comes last.
-    text.append(" /KIND=").append(options.kind);
-    if (options.time) text.append(" /TIME=").append(*options.time);
-    if (options.active) text.append(" /ACTIVE=").append(*options.active);
-    if (options.printer) text.append(" /PRNT=").append(*options.printer);
+    text.append(" ").append(kKindOption).append(options.kind);
+    if (options.time) text.append(" ").append(kTimeOption).append(*options.time);
+    if (options.active) text.append(" ").append(kActiveOption).append(*options.active);
+    if (options.printer) text.append(" ").append(kPrinterOption).append(*options.printer);
   }
   return text;
 }

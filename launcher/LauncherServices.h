@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/CaptureSettings.h"
 #include "base/MessageText.h"
+#include "settings/CaptureSettings.h"
 
 namespace kx {
 

@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "settings/CaptureSettings.h"
 #include "launcher/SettingFields.h"
+#include "settings/CaptureSettings.h"
 
 namespace kx {
 

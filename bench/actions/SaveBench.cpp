@@ -11,9 +11,9 @@
 
 #include "actions/CaptureAction.h"
 #include "actions/win32/Win32ActionServices.h"
-#include "capture/win32/PictureSurface.h"
 #include "base/win32/ScopedWin.h"
 #include "base/win32/Strconv.h"
+#include "capture/win32/PictureSurface.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "launcher/win32/DialogFont.h"
 
-#include "launcher/DialogLayout.h"
 #include "base/win32/FontFaces.h"
+#include "launcher/DialogLayout.h"
 
 namespace kx::win {
 

@@ -1,8 +1,7 @@
 #include "launcher/win32/KeyProgramControl.h"
 
-#include "app/Startup.h"
 #include "base/Paths.h"
-#include "app/win32/MainWindow.h"
+#include "base/ProductNames.h"
 #include "base/win32/Files.h"
 #include "base/win32/ScopedWin.h"
 #include "base/win32/Strconv.h"
@@ -32,7 +31,7 @@ KernelHandle StartProcess(const std::wstring& exe, const std::wstring& folder,
 }  // namespace
 
 KeyProgramControl::KeyProgramControl(const std::string& programDir)
-    : exe_(Utf8ToWide(JoinPath(programDir, "Kaptorix_Key.exe"))), folder_(Utf8ToWide(programDir)) {}
+    : exe_(Utf8ToWide(JoinPath(programDir, kKeyProgramExe))), folder_(Utf8ToWide(programDir)) {}
 
 bool KeyProgramControl::Installed() { return PlainFileExists(WideToUtf8(exe_)); }
 
@@ -86,10 +85,12 @@ std::size_t KeyProgramControl::CloseResidents(std::uint32_t timeoutMs) {
 }
 
 std::vector<HWND> KeyMainWindows() {
+  const std::wstring className = Utf8ToWide(kMainWindowClass);
+  const std::wstring caption = Utf8ToWide(kMainWindowCaption);
   std::vector<HWND> windows;
   HWND window = nullptr;
-  while ((window = ::FindWindowExW(nullptr, window, MainWindow::kClassName,
-                                   MainWindow::kCaption)) != nullptr) {
+  while ((window = ::FindWindowExW(nullptr, window, className.c_str(), caption.c_str())) !=
+         nullptr) {
     windows.push_back(window);
   }
   return windows;

@@ -10,7 +10,7 @@
 namespace kx::win {
 
 // Kaptorix_Key.exe in the launcher's folder, and the main windows
-// ("frmKaptorix", "Kaptorix_Key") of its running copies.
+// (kMainWindowClass, kMainWindowCaption) of its running copies.
 class KeyProgramControl final : public KeyProgram {
  public:
   explicit KeyProgramControl(const std::string& programDir);

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "launcher/LauncherServices.h"
 #include "base/win32/ScopedWin.h"
+#include "launcher/LauncherServices.h"
 
 namespace kx::win {
 

@@ -2,13 +2,13 @@
 
 #include <commctrl.h>
 
+#include "base/win32/PrinterList.h"
+#include "base/win32/Strconv.h"
 #include "launcher/DialogLayout.h"
 #include "launcher/win32/ComPtr.h"
 #include "launcher/win32/DialogFont.h"
 #include "launcher/win32/DialogTemplate.h"
 #include "launcher/win32/FolderPicker.h"
-#include "base/win32/PrinterList.h"
-#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -1,11 +1,11 @@
 #include "launcher/win32/Win32SettingsFile.h"
 
-#include "settings/SettingsWriter.h"
+#include "base/win32/Files.h"
+#include "base/win32/Strconv.h"
 #include "base/win32/SystemUtilities.h"
 #include "launcher/win32/AnsiText.h"
 #include "launcher/win32/AtomicFile.h"
-#include "base/win32/Files.h"
-#include "base/win32/Strconv.h"
+#include "settings/SettingsWriter.h"
 
 namespace kx::win {
 

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "app/Startup.h"
 #include "base/Paths.h"
+#include "base/ProductNames.h"
 #include "base/win32/ProcessInfo.h"
 #include "launcher/Launcher.h"
 #include "launcher/win32/Arguments.h"

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "settings/CaptureSettings.h"
 #include "base/AtomicSave.h"
+#include "settings/CaptureSettings.h"
 
 namespace kx {
 
@@ -36,7 +36,7 @@ class ActionServices {
   virtual bool PlainFileExists(const std::string& path) = 0;
 
   // The user: the modal result notice, the modeless save-aborted notice, and
-  // a modal error box titled "エラー".
+  // a modal error box titled kErrorTitle.
   virtual void ShowResultNotice(const std::string& text) = 0;
   virtual void ShowSaveAbortedNotice() = 0;
   virtual void ShowErrorBox(const std::string& text) = 0;

@@ -2,19 +2,11 @@
 
 #include "actions/SerialNumbers.h"
 #include "base/Paths.h"
+#include "base/ProductNames.h"
 #include "hotkey/KeyBusy.h"
 
 namespace kx {
 namespace {
-
-constexpr const char* kSaved = "保存成功";
-constexpr const char* kStored = "記憶成功";
-constexpr const char* kPrinted = "印刷成功";
-constexpr const char* kSaveFailed = "保存に失敗しました";
-constexpr const char* kSaveFailedTried = "保存に失敗しました（下記で保存を試みました）";
-constexpr const char* kStoreFailed = "記憶に失敗しました";
-constexpr const char* kTooManyDigits = "保存ファイル名の桁数が多すぎます（9桁まで）";
-constexpr const char* kUnexpected = "予期しないエラーのため処理を中止しました";
 
 // intKeyBusy is 1 for as long as the action runs, however it ends.
 class KeyBusyScope {
@@ -46,7 +38,7 @@ void SaveNumbered(const CaptureSettings& settings, ActionServices& services) {
     return;
   }
   const std::optional<std::int32_t> highest = HighestSerial(settings.intSerialDigits);
-  if (!highest) throw ActionError(kTooManyDigits);
+  if (!highest) throw ActionError(std::string(kTooManyDigitsText));
 
   for (std::int32_t serial = 1; serial <= *highest; ++serial) {
     const std::string fileName =
@@ -55,17 +47,17 @@ void SaveNumbered(const CaptureSettings& settings, ActionServices& services) {
     if (services.PlainFileExists(fileName)) continue;
     switch (services.SaveSurfaceBmp(fileName, SaveMode::CreateNew)) {
       case SaveResult::Saved:
-        services.ShowResultNotice(kSaved);
+        services.ShowResultNotice(std::string(kSavedText));
         return;
       case SaveResult::NameTaken:  // appeared since the test: take the next
         continue;
       case SaveResult::Failed:
-        services.ShowErrorBox(std::string(kSaveFailedTried) + "\r\n" + fileName);
-        services.ShowErrorBox(kSaveFailed);
+        services.ShowErrorBox(std::string(kSaveFailedTriedText) + "\r\n" + fileName);
+        services.ShowErrorBox(std::string(kSaveFailedText));
         return;
     }
   }
-  services.ShowErrorBox(kSaveFailed);
+  services.ShowErrorBox(std::string(kSaveFailedText));
 }
 
 void Save(const CaptureSettings& settings, const std::string& programDir,
@@ -77,9 +69,9 @@ void Save(const CaptureSettings& settings, const std::string& programDir,
     const bool stored = services.SaveSurfaceBmp(JoinPath(programDir, kStoreFileName),
                                                 SaveMode::ReplaceExisting) == SaveResult::Saved;
     if (stored) {
-      services.ShowResultNotice(kStored);
+      services.ShowResultNotice(std::string(kStoredText));
     } else {
-      services.ShowErrorBox(kStoreFailed);
+      services.ShowErrorBox(std::string(kStoreFailedText));
     }
     return;
   }
@@ -90,7 +82,7 @@ void Print(CaptureSettings& settings, ActionServices& services) {
   if (settings.intPrintPercent < 1 || settings.intPrintPercent > 100) {
     settings.intPrintPercent = 100;
   }
-  if (services.PrintSurface(settings)) services.ShowResultNotice(kPrinted);
+  if (services.PrintSurface(settings)) services.ShowResultNotice(std::string(kPrintedText));
 }
 
 }  // namespace
@@ -116,7 +108,7 @@ void RunCaptureAction(std::int32_t mask, CaptureSettings& settings, const std::s
   } catch (const ActionError& error) {
     services.ShowErrorBox(error.what());
   } catch (const std::exception&) {
-    services.ShowErrorBox(kUnexpected);
+    services.ShowErrorBox(std::string(kUnexpectedErrorText));
   }
 }
 

@@ -5,12 +5,10 @@
 #include <string>
 
 #include "actions/ActionServices.h"
-#include "settings/CaptureSettings.h"
 #include "hotkey/HotKeyService.h"
+#include "settings/CaptureSettings.h"
 
 namespace kx {
-
-inline constexpr const char* kStoreFileName = "Dammy.bmp";
 
 // Captures the screen (or, with Alt in `mask`, the foreground window), then
 // saves it (with Shift, or always when the settings say so) or prints it, and

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "base/ProductNames.h"
+
 namespace kx {
 namespace {
 
@@ -20,7 +22,7 @@ void AddLine(std::string& record, std::string_view label, std::int32_t value) {
 std::string BuildErrorRecord(const PrintError& error, std::int16_t trapNo,
                              const PrintParameters& parameters) {
   std::string record;
-  AddLine(record, "印刷エラー=PrintPictureToFitPage", "");
+  AddLine(record, kErrorRecordHead, "");
   AddLine(record, "Err.Number=", error.number());
   AddLine(record, "Err.Description=", error.description());
   AddLine(record, "TrapNo=", trapNo);

@@ -4,6 +4,7 @@
 
 #include "actions/PrintError.h"
 #include "actions/PrintLayout.h"
+#include "base/ProductNames.h"
 
 namespace kx {
 namespace {
@@ -74,9 +75,9 @@ PrintOutcome PrintSurface(PrinterBackend& printer, PrintErrorReporter& reporter,
 std::optional<MessageText> PrintOutcomeMessage(PrintOutcome outcome) {
   switch (outcome) {
     case PrintOutcome::NoPrinter:
-      return MessageText{"エラー", "使用できるプリンタがありません"};
+      return MessageText{std::string(kErrorTitle), std::string(kNoPrinterText)};
     case PrintOutcome::NotSent:
-      return MessageText{"エラー", "印刷ジョブをプリンタに送れませんでした"};
+      return MessageText{std::string(kErrorTitle), std::string(kJobNotSentText)};
     case PrintOutcome::Printed:
     case PrintOutcome::Failed:
     case PrintOutcome::PrinterNotFound:

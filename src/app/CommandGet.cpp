@@ -1,5 +1,7 @@
 #include "app/CommandGet.h"
 
+#include "base/ProductNames.h"
+
 namespace kx {
 
 std::string CommandGet(std::string_view commandLine, std::string_view key) {
@@ -20,11 +22,12 @@ std::string CommandGet(std::int16_t required, std::string_view commandLine, std:
 
 MessageText MissingOptionMessage(std::string_view commandLine, std::string_view key) {
   if (commandLine.empty()) {
-    return {"コマンドライン引数無し", "コマンドラインの引数がありません\n引数を指定して下さい"};
+    return {std::string(kNoArgumentsTitle), std::string(kNoArgumentsText)};
   }
-  return {"コマンドライン引数異常", "コマンドラインのデータが異常です\n\nコマンド　　" +
-                                        std::string(commandLine) + "\n異常キー　" +
-                                        std::string(key)};
+  std::string text(kBadArgumentsText);
+  text.append("\n\n").append(kBadArgumentsLineLabel).append(commandLine);
+  text.append("\n").append(kBadArgumentsKeyLabel).append(key);
+  return {std::string(kBadArgumentsTitle), text};
 }
 
 }  // namespace kx

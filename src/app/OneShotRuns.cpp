@@ -2,6 +2,7 @@
 
 #include "app/CommandGet.h"
 #include "base/LenientNumber.h"
+#include "base/ProductNames.h"
 #include "hotkey/HotKeyService.h"
 
 namespace kx {
@@ -26,15 +27,15 @@ OneShotRequest PrepareOptionRun(std::string_view kindValue, std::string_view com
   OneShotRequest request;
   if (RoundToInt16(ReadLenientNumber(kindValue)) == 2) request.mask += kModShift;
 
-  const auto wait = RoundToInt16(ReadLenientNumber(CommandGet(commandLine, "/TIME=")));
+  const auto wait = RoundToInt16(ReadLenientNumber(CommandGet(commandLine, kTimeOption)));
   if (wait && *wait >= 0 && *wait <= kLongestWaitSeconds) request.waitSeconds = *wait;
 
-  if (ReadLenientNumber(CommandGet(commandLine, "/ACTIVE=")) == 1.0) {
+  if (ReadLenientNumber(CommandGet(commandLine, kActiveOption)) == 1.0) {
     request.mask += kModAlt;
     if (request.waitSeconds == 0) request.waitSeconds = 1;
   }
 
-  settings.strPrinter = std::string(TrimBlanks(CommandGet(commandLine, "/PRNT=")));
+  settings.strPrinter = std::string(TrimBlanks(CommandGet(commandLine, kPrinterOption)));
   return request;
 }
 

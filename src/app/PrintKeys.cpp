@@ -3,22 +3,11 @@
 #include <array>
 #include <string_view>
 
+#include "base/ProductNames.h"
+
 namespace kx {
 namespace {
 
-constexpr std::int32_t kAtomStep = 11;
-
-// The failure line of each combination, in the order of registration.
-constexpr std::array<std::string_view, 4> kFailureLines = {
-    "　登録エラー [Print]",
-    "　登録エラー [Print+Shift]",
-    "　登録エラー [Print+Alt]",
-    "　登録エラー [Print+Shift+Alt]",
-};
-
-constexpr std::string_view kWarningTitle = "キー登録エラー";
-constexpr std::string_view kWarningHead = "以下のキーを登録できませんでした";
-constexpr std::string_view kWarningTail = "設定画面を開いて、キーを変更して下さい";
 constexpr std::string_view kLineEnd = "\r\n";
 
 std::int32_t ModifiersOf(std::int16_t index) {
@@ -38,12 +27,12 @@ std::int32_t ModifiersOf(std::int16_t index) {
 
 std::string PrintKeyAtomName(std::int32_t counter) {
   const std::string digits = std::to_string(counter);
-  return "Kaptorix_" + (digits.size() < 2 ? "0" + digits : digits);
+  return std::string(kHotKeyAtomPrefix) + (digits.size() < 2 ? "0" + digits : digits);
 }
 
 bool PrintKeyRegistrar::AddPrintKey(clsHotKey& registry, std::int32_t lngKey, std::int16_t index) {
   const std::int32_t modifiers = ModifiersOf(index);
-  atomCounter_ += kAtomStep;
+  atomCounter_ += kHotKeyAtomStep;
   return registry.mAddHotKey(PrintKeyAtomName(atomCounter_), lngKey, modifiers);
 }
 
@@ -52,13 +41,13 @@ std::optional<MessageText> PrintKeyRegistrar::RegisterPrintKeys(clsHotKey& regis
   std::string failures;
   for (std::int16_t index = 0; index < 4; ++index) {
     if (!AddPrintKey(registry, lngKey, index)) {
-      failures.append(kFailureLines[static_cast<std::size_t>(index)]).append(kLineEnd);
+      failures.append(kKeyFailureLines[static_cast<std::size_t>(index)]).append(kLineEnd);
     }
   }
   if (failures.empty()) return std::nullopt;
-  std::string text(kWarningHead);
-  text.append(kLineEnd).append(failures).append(kLineEnd).append(kWarningTail);
-  return MessageText{std::string(kWarningTitle), text};
+  std::string text(kKeyWarningHead);
+  text.append(kLineEnd).append(failures).append(kLineEnd).append(kKeyWarningTail);
+  return MessageText{std::string(kKeyWarningTitle), text};
 }
 
 }  // namespace kx

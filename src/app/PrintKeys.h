@@ -1,7 +1,7 @@
 #pragma once
 // The resident mode's four hot keys: the configured key alone, with Shift,
-// with Alt, and with Shift and Alt, each under an atom named "Kaptorix_" and a
-// number that grows by 11 per registration.
+// with Alt, and with Shift and Alt, each under an atom named kHotKeyAtomPrefix
+// and a number that grows by kHotKeyAtomStep per registration.
 
 #include <cstdint>
 #include <optional>
@@ -12,7 +12,7 @@
 
 namespace kx {
 
-// "Kaptorix_" and the counter with at least two digits.
+// kHotKeyAtomPrefix and the counter with at least two digits.
 std::string PrintKeyAtomName(std::int32_t counter);
 
 class PrintKeyRegistrar {

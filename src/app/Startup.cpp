@@ -2,12 +2,11 @@
 
 #include "app/CommandGet.h"
 #include "base/Paths.h"
+#include "base/ProductNames.h"
 #include "settings/SettingsReader.h"
 
 namespace kx {
 namespace {
-
-constexpr std::string_view kStartupErrorTitle = "起動エラー";
 
 MessageText StartupError(std::string_view text) {
   return {std::string(kStartupErrorTitle), std::string(text)};
@@ -22,19 +21,19 @@ bool StartedByLauncher(std::string_view commandLine) {
 Course ChooseCourse(std::string_view commandLine, std::string& kindValue) {
   kindValue.clear();
   if (commandLine.find(kStoreMarker) != std::string_view::npos) return Course::StoreRun;
-  kindValue = CommandGet(commandLine, "/KIND=");
+  kindValue = CommandGet(commandLine, kKindOption);
   return kindValue.empty() ? Course::Resident : Course::OptionRun;
 }
 
 std::optional<StartupPlan> PlanStartup(std::string_view commandLine, const std::string& programDir,
                                        StartupServices& services) {
   if (!StartedByLauncher(commandLine)) {
-    services.ShowAndExit(StartupError("Kaptorix.exeを起動して下さい"));
+    services.ShowAndExit(StartupError(kNotStartedByLauncherText));
     return std::nullopt;
   }
   const std::string iniPath = JoinPath(programDir, kSettingsFileName);
   if (!services.FileExists(iniPath)) {
-    services.ShowAndExit(StartupError("Kaptorix.iniがありません"));
+    services.ShowAndExit(StartupError(kSettingsFileMissingText));
     return std::nullopt;
   }
 
@@ -42,7 +41,7 @@ std::optional<StartupPlan> PlanStartup(std::string_view commandLine, const std::
   plan.settings = DefaultCaptureSettings(programDir);
   const std::optional<std::string> text = services.ReadTextFile(iniPath);
   if (!text) {
-    services.ShowAndExit(StartupError("Kaptorix.iniを読み込めません"));
+    services.ShowAndExit(StartupError(kSettingsFileUnreadableText));
     return std::nullopt;
   }
   ReadSettings(*text, plan.settings);

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/CaptureSettings.h"
 #include "base/MessageText.h"
+#include "settings/CaptureSettings.h"
 
 namespace kx {
 
@@ -28,11 +28,6 @@ class StartupServices : public FatalErrorReporter {
   // The file's text in UTF-8, or nothing when it cannot be opened or read.
   virtual std::optional<std::string> ReadTextFile(const std::string& path) = 0;
 };
-
-inline constexpr std::string_view kLauncherWord = "Kaptorix";
-inline constexpr std::string_view kTestMarker = "Kaptorix_TEST";
-inline constexpr std::string_view kStoreMarker = "Kaptorix_Dash";
-inline constexpr std::string_view kSettingsFileName = "Kaptorix.ini";
 
 bool StartedByLauncher(std::string_view commandLine);
 Course ChooseCourse(std::string_view commandLine, std::string& kindValue);

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "base/ProductNames.h"
+
 namespace kx {
 namespace {
 
@@ -24,8 +26,6 @@ void Forward(MessageTarget& target, Message& message, bool& booReturn, std::intp
 
 }  // namespace
 
-std::string PropertyName(WindowHandle window) { return std::to_string(window); }
-
 clsMessage::clsMessage(WindowServices& services) : services_(services) {}
 
 std::shared_ptr<clsMessage> clsMessage::Create(WindowServices& services) {
@@ -34,7 +34,7 @@ std::shared_ptr<clsMessage> clsMessage::Create(WindowServices& services) {
 
 std::shared_ptr<clsMessage> clsMessage::MessageClass(WindowServices& services,
                                                      WindowHandle lngDesthWnd) {
-  const std::intptr_t address = services.GetProperty(lngDesthWnd, PropertyName(lngDesthWnd));
+  const std::intptr_t address = services.GetProperty(lngDesthWnd, HookPropertyName(lngDesthWnd));
   if (address < 1) return nullptr;
   return reinterpret_cast<clsMessage*>(address)->shared_from_this();
 }
@@ -97,7 +97,7 @@ bool clsMessage::RemoveEntry(WindowHandle window, const MessageTarget& target, L
 // hook object. Without the property the procedure is left alone.
 void clsMessage::HookWindow(WindowHandle window) {
   mlngWnd = window;
-  if (!services_.SetProperty(window, PropertyName(window), reinterpret_cast<std::intptr_t>(this))) {
+  if (!services_.SetProperty(window, HookPropertyName(window), reinterpret_cast<std::intptr_t>(this))) {
     return;
   }
   heldByWindow_ = shared_from_this();
@@ -109,7 +109,7 @@ void clsMessage::HookWindow(WindowHandle window) {
 void clsMessage::UnhookWindow() {
   if (mlngWnd == 0) return;
   if (mlngPrevProc != 0) services_.RestoreProcedure(mlngWnd, mlngPrevProc);
-  services_.RemoveProperty(mlngWnd, PropertyName(mlngWnd));
+  services_.RemoveProperty(mlngWnd, HookPropertyName(mlngWnd));
   mlngPrevProc = 0;
   mlngWnd = 0;
   heldByWindow_.reset();

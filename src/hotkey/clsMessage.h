@@ -19,9 +19,6 @@
 
 namespace kx {
 
-// The name of the property that ties a hooked window to its hook object.
-std::string PropertyName(WindowHandle window);
-
 class clsMessage : public std::enable_shared_from_this<clsMessage> {
  public:
   static std::shared_ptr<clsMessage> Create(WindowServices& services);

@@ -6,13 +6,14 @@ std::string ErrorLogPath(std::string_view programDir, std::string_view programTi
   std::string path(programDir);
   if (!path.ends_with('\\')) path += '\\';
   path += programTitle;
-  path += ".log";
+  path += kErrorLogExtension;
   return path;
 }
 
 std::string PrintErrorText(std::string_view programDir, std::string_view programTitle) {
-  return "PrintPictureToFitPage Error\r\n以下にエラーログを出力しました\r\n" +
-         ErrorLogPath(programDir, programTitle);
+  std::string text(kPrintErrorHead);
+  text.append("\r\n").append(kPrintErrorLogLine).append("\r\n");
+  return text + ErrorLogPath(programDir, programTitle);
 }
 
 }  // namespace kx

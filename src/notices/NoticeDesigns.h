@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/ProductNames.h"
+
 namespace kx {
 
 struct TwipsBox {
@@ -19,9 +21,6 @@ struct TwipsBox {
 // Faces in order of preference; the first one installed is used, and with
 // none of them the system picks a Japanese face for the character set.
 using FaceChoices = std::array<std::string_view, 3>;
-inline constexpr FaceChoices kGothicFaces{"ＭＳ ゴシック", "MS Gothic", "VL Gothic"};
-inline constexpr FaceChoices kProportionalGothicFaces{"ＭＳ Ｐゴシック", "MS PGothic",
-                                                      "VL PGothic"};
 
 struct FontDesign {
   FaceChoices faces;
@@ -68,28 +67,24 @@ struct NoticeDesign {
 
 // frmKekka: the result of a successful action, for half a second.
 inline constexpr NoticeDesign kResultNotice{
-    "frmKekka", "", NoticeFrame::Borderless, 2190, 750,
+    kResultNoticeClass, "", NoticeFrame::Borderless, 2190, 750,
     {{120, 120, 1935, 495}, TextAlignment::Centre, {kGothicFaces, 24.0, 400}, std::nullopt},
     std::nullopt, 500};
 
 // frmErrMsg: a capture was not saved because the save folder is missing.
 inline constexpr NoticeDesign kSaveAbortedNotice{
-    "frmErrMsg", "Kaptorix 保存中止", NoticeFrame::FixedDialog, 4785, 1410,
+    kSaveAbortedNoticeClass, kSaveAbortedNoticeCaption, NoticeFrame::FixedDialog, 4785, 1410,
     {{240, 360, 4575, 855},
      TextAlignment::Left,
      {kProportionalGothicFaces, 9.75, 700},
      Rgb{255, 0, 0}},
     std::nullopt, 5000};
 
-inline constexpr std::string_view kSaveAbortedText =
-    "現在設定されているディレクトリは存在しません\r\n"
-    "ＢＭＰ保存先ディレクトリを再設定して下さい";
-
 // frmPrintError: printing failed; stays until OK or the close box.
 inline constexpr NoticeDesign kPrintErrorNotice{
-    "frmPrintError", "印刷エラー", NoticeFrame::FixedDialog, 5730, 1410,
+    kPrintErrorNoticeClass, kPrintErrorNoticeCaption, NoticeFrame::FixedDialog, 5730, 1410,
     {{240, 240, 5295, 615}, TextAlignment::Left, {kGothicFaces, 9.0, 400}, std::nullopt},
-    ButtonDesign{{2160, 960, 1425, 345}, "OK", {kGothicFaces, 9.0, 400}}, 0};
+    ButtonDesign{{2160, 960, 1425, 345}, kPrintErrorNoticeButton, {kGothicFaces, 9.0, 400}}, 0};
 
 // The error log beside the program: folder, "\", title, ".log" (a folder that
 // already ends in "\", such as a drive root, gets no second one).

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/ProductNames.h"
+
 namespace kx {
 
 struct CaptureSettings {
@@ -23,9 +25,9 @@ struct CaptureSettings {
   std::int16_t intInvert = 0;
   std::int16_t intAlwaysSave = 0;
   std::int16_t intOrientation = 2;  // 1 portrait, 2 landscape
-  std::string strFilePrefix = "KX";
+  std::string strFilePrefix{kDefaultFilePrefix};
   std::int16_t intSerialDigits = 3;
-  std::string strExtension = ".BMP";
+  std::string strExtension{kUpperCaseExtension};
   std::int16_t intCursor = 0;
   std::string strPrinter;  // empty: the default printer
 

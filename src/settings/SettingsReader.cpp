@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "base/LenientNumber.h"
+#include "base/ProductNames.h"
 #include "settings/SettingsTags.h"
 
 namespace kx {
@@ -35,7 +36,7 @@ void ApplyValue(const SettingsField& field, std::string_view value, std::string_
         } else {
           static_assert(std::is_same_v<Target, ExtensionField>);
           if (const auto code = RoundToInt16(ReadLenientNumber(value))) {
-            settings.strExtension = *code == 1 ? ".bmp" : ".BMP";
+            settings.strExtension = *code == 1 ? kLowerCaseExtension : kUpperCaseExtension;
           }
         }
       },

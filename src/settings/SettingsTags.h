@@ -9,6 +9,7 @@
 #include <utility>
 #include <variant>
 
+#include "base/ProductNames.h"
 #include "settings/CaptureSettings.h"
 
 namespace kx {
@@ -25,23 +26,23 @@ using SettingsField =
 inline constexpr std::size_t kTagLength = 6;
 
 inline const std::array<std::pair<std::string_view, SettingsField>, 17> kSettingsTags{{
-    {"[KEY ]", &CaptureSettings::lngKey},
-    {"[FILE]", &CaptureSettings::strSaveDir},
-    {"[I256]", &CaptureSettings::intColors},
-    {"[PAR ]", &CaptureSettings::intPrintPercent},
-    {"[HTXT]", &CaptureSettings::strHeaderText},
-    {"[HITI]", &CaptureSettings::intHeaderLayout},
-    {"[HEAD]", MarginsField{}},
-    {"[QUAL]", &CaptureSettings::intQuality},
-    {"[TIME]", &CaptureSettings::intPrintDate},
-    {"[HANT]", &CaptureSettings::intInvert},
-    {"[BSAV]", &CaptureSettings::intAlwaysSave},
-    {"[MUKI]", &CaptureSettings::intOrientation},
-    {"[SVHD]", &CaptureSettings::strFilePrefix},
-    {"[SVNO]", &CaptureSettings::intSerialDigits},
-    {"[SVKK]", ExtensionField{}},
-    {"[MOUS]", &CaptureSettings::intCursor},
-    {"[PRNT]", &CaptureSettings::strPrinter},
+    {kKeyTag, &CaptureSettings::lngKey},
+    {kSaveFolderTag, &CaptureSettings::strSaveDir},
+    {kColorsTag, &CaptureSettings::intColors},
+    {kPrintPercentTag, &CaptureSettings::intPrintPercent},
+    {kHeaderTextTag, &CaptureSettings::strHeaderText},
+    {kHeaderLayoutTag, &CaptureSettings::intHeaderLayout},
+    {kMarginsTag, MarginsField{}},
+    {kQualityTag, &CaptureSettings::intQuality},
+    {kPrintDateTag, &CaptureSettings::intPrintDate},
+    {kInvertTag, &CaptureSettings::intInvert},
+    {kAlwaysSaveTag, &CaptureSettings::intAlwaysSave},
+    {kOrientationTag, &CaptureSettings::intOrientation},
+    {kFilePrefixTag, &CaptureSettings::strFilePrefix},
+    {kSerialDigitsTag, &CaptureSettings::intSerialDigits},
+    {kExtensionTag, ExtensionField{}},
+    {kCursorTag, &CaptureSettings::intCursor},
+    {kPrinterTag, &CaptureSettings::strPrinter},
 }};
 
 // Character offsets (from 0) of the four margin fields of a "[HEAD]" line.

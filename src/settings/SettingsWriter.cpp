@@ -4,6 +4,7 @@
 #include <optional>
 #include <type_traits>
 
+#include "base/ProductNames.h"
 #include "settings/SettingsReader.h"
 #include "settings/SettingsTags.h"
 
@@ -32,7 +33,7 @@ std::string ValueOf(const SettingsField& field, const CaptureSettings& settings)
         } else if constexpr (std::is_same_v<Source, MarginsField>) {
           return MarginsValue(settings);
         } else if constexpr (std::is_same_v<Source, ExtensionField>) {
-          return settings.strExtension == ".bmp" ? "1" : "0";
+          return settings.strExtension == kLowerCaseExtension ? "1" : "0";
         } else {
           return std::to_string(settings.*source);
         }

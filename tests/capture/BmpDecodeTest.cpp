@@ -8,11 +8,11 @@
 #include <sstream>
 #include <string>
 
-#include "support/ReadSource.h"
 #include "capture/BmpEncoder.h"
 #include "capture/ColorReduction.h"
 #include "capture/NearestColor.h"
 #include "capture/Palettes.h"
+#include "support/ReadSource.h"
 #include "support/TempFolder.h"
 
 namespace kx {

@@ -8,6 +8,7 @@
 
 #include <set>
 
+#include "base/win32/Strconv.h"
 #include "e2e/harness/BmpFile.h"
 #include "e2e/harness/KaptorixRun.h"
 #include "e2e/harness/RunObserver.h"
@@ -15,7 +16,6 @@
 #include "support/MessagePump.h"
 #include "support/TempFolder.h"
 #include "support/WindowsPath.h"
-#include "base/win32/Strconv.h"
 
 namespace kx::e2e {
 namespace {

@@ -9,6 +9,8 @@
 #include <iostream>
 #include <set>
 
+#include "base/ProductNames.h"
+#include "base/win32/Strconv.h"
 #include "e2e/harness/BmpFile.h"
 #include "e2e/harness/KaptorixRun.h"
 #include "e2e/harness/KeyInput.h"
@@ -16,7 +18,6 @@
 #include "e2e/harness/TestWindow.h"
 #include "e2e/harness/WindowProbe.h"
 #include "support/WindowsPath.h"
-#include "base/win32/Strconv.h"
 
 namespace kx::e2e {
 namespace {
@@ -63,7 +64,8 @@ class ResidentE2E : public ::testing::Test {
                                          const KaptorixFolder& folder) {
     folder.WriteIni("[FILE]" + folder.Utf8Path(L"shots") + "\r\n" + moreSettings);
     auto run = std::make_unique<KaptorixProcess>(folder, "Kaptorix");
-    mainWindow_ = WaitForWindow(run->id(), "Kaptorix_Key", kWindowTimeoutMs, L"frmKaptorix");
+    mainWindow_ = WaitForWindow(run->id(), std::string(kMainWindowCaption), kWindowTimeoutMs,
+                                win::Utf8ToWide(kMainWindowClass).c_str());
     EXPECT_NE(mainWindow_, nullptr);
     startup = Watch(*run, 1500).shown;
     return run;
@@ -141,7 +143,7 @@ TEST_F(ResidentE2E, AltCapturesTheForegroundWindow) {
 TEST_F(ResidentE2E, KeyPressedWhileTheNoticeIsOpenIsLost) {
   const auto run = Start();
   PressKey({VK_SHIFT}, VK_SNAPSHOT);
-  const HWND notice = WaitForClass(run->id(), L"frmKekka", 3000);
+  const HWND notice = WaitForClass(run->id(), win::Utf8ToWide(kResultNoticeClass).c_str(), 3000);
   ASSERT_NE(notice, nullptr);
   PressKey({VK_SHIFT}, VK_SNAPSHOT);
   Watch(*run, kKeyActionMs);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/ProductNames.h"
+#include "base/win32/Strconv.h"
 #include "e2e/harness/KaptorixRun.h"
 #include "e2e/harness/WindowProbe.h"
 
@@ -26,7 +28,8 @@ void ExpectStartupBoxThenExit(const KaptorixProcess& run, const std::string& tex
 }
 
 HWND MainWindowOf(const KaptorixProcess& run) {
-  return WaitForWindow(run.id(), "Kaptorix_Key", kWindowTimeoutMs, L"frmKaptorix");
+  return WaitForWindow(run.id(), std::string(kMainWindowCaption), kWindowTimeoutMs,
+                       win::Utf8ToWide(kMainWindowClass).c_str());
 }
 
 void CloseAndExpectExit(const KaptorixProcess& run, HWND mainWindow) {

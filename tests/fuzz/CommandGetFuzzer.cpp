@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "app/CommandGet.h"
-#include "base/LenientNumber.h"
 #include "app/Startup.h"
+#include "base/LenientNumber.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);

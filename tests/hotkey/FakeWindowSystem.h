@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ProductNames.h"
 #include "hotkey/MKEY_PUSH.h"
 #include "hotkey/WindowServices.h"
 
@@ -40,9 +41,8 @@ class FakeWindowSystem final : public WindowServices {
     return found == procedures.end() ? kOwnProcedure : found->second;
   }
   bool HasProperty(WindowHandle window) const {
-    return properties.count({window, PropertyNameOf(window)}) > 0;
+    return properties.count({window, HookPropertyName(window)}) > 0;
   }
-  static std::string PropertyNameOf(WindowHandle window) { return std::to_string(window); }
 
   ProcedureAddress InstallHookProcedure(WindowHandle window) override {
     log.push_back("install");

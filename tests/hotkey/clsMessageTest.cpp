@@ -130,12 +130,6 @@ TEST_F(HookTest, ChildEntriesAreOnePerChildAndNeitherHookNorUnhook) {
   hook->DeleteMessage(a, kWindow);
 }
 
-TEST(PropertyName, IsTheSignedDecimalHandle) {
-  EXPECT_EQ(PropertyName(66382), "66382");
-  EXPECT_EQ(PropertyName(-5), "-5");
-  EXPECT_EQ(PropertyName(0), "0");
-}
-
 TEST_F(HookTest, EnabledTargetsThenThePreviousProcedureReceiveEachMessage) {
   Target a, disabled, c;
   hook->AddMessage(a, kWindow, true);

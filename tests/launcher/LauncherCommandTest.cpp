@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "app/CommandGet.h"
-#include "base/LenientNumber.h"
 #include "app/Startup.h"
+#include "base/LenientNumber.h"
 
 namespace kx {
 namespace {

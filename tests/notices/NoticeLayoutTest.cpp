@@ -42,7 +42,7 @@ TEST(NoticeLayout, WiderTextWidensLabelAndWindowAndKeepsTheButtonCentred) {
 }
 
 TEST(NoticeLayout, TextRunningPastTheClientAreaWidensTheWindow) {
-  // The designed label of frmErrMsg reaches 2 pixels beyond its client area.
+  // The designed label of the save-aborted notice reaches 2 pixels beyond its client area.
   EXPECT_EQ(LayOutNotice(kSaveAbortedNotice, k96, {287, 40}, kWideScreen).client,
             (PixelSize{319, 94}));
   const NoticeLayout layout = LayOutNotice(kSaveAbortedNotice, k96, {305, 40}, kWideScreen);

@@ -5,13 +5,16 @@
 #include <climits>
 
 #include "base/Paths.h"
+#include "base/ProductNames.h"
 #include "base/win32/ProcessInfo.h"
 #include "base/win32/ScopedWin.h"
 #include "base/win32/Strconv.h"
 
 namespace kx::win {
 
-std::string ErrorLogPath() { return JoinPath(ProgramDir(), std::string(kProgramTitle) + ".log"); }
+std::string ErrorLogPath() {
+  return JoinPath(ProgramDir(), std::string(kProgramTitle) + std::string(kErrorLogExtension));
+}
 
 void AppendErrorLog(const std::string& text) { AppendErrorLogAt(ErrorLogPath(), text); }
 

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "actions/PrintError.h"
+#include "base/ProductNames.h"
 #include "base/win32/PrinterList.h"
 #include "base/win32/Strconv.h"
 
@@ -11,7 +12,6 @@ namespace kx::win {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
-constexpr wchar_t kDocumentName[] = L"Kaptorix_Key";
 
 int ToDevice(double twips, int pixelsPerInch) {
   const double pixels = std::round(twips * pixelsPerInch / kTwipsPerInch);
@@ -84,9 +84,10 @@ HDC GdiPrinter::Dc() {
 HDC GdiPrinter::PageDc() {
   const HDC dc = Dc();
   if (documentOpen_) return dc;
+  const std::wstring name = Utf8ToWide(kPrintDocumentName);
   DOCINFOW document{};
   document.cbSize = sizeof document;
-  document.lpszDocName = kDocumentName;
+  document.lpszDocName = name.c_str();
   if (::StartDocW(dc, &document) <= 0) throw PrintError::PrinterCall("StartDoc");
   if (::StartPage(dc) <= 0) {
     ::AbortDoc(dc);

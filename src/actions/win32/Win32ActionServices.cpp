@@ -1,15 +1,16 @@
 #include "actions/win32/Win32ActionServices.h"
 
 #include "actions/win32/Printing.h"
+#include "base/ProductNames.h"
+#include "base/win32/Files.h"
+#include "base/win32/MessageBox.h"
+#include "base/win32/ScopedWin.h"
 #include "base/win32/SystemUtilities.h"
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/Capture.h"
 #include "capture/win32/SaveBmp.h"
 #include "capture/win32/SurfaceColors.h"
 #include "notices/win32/Notices.h"
-#include "base/win32/Files.h"
-#include "base/win32/MessageBox.h"
-#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 
@@ -80,7 +81,7 @@ void Win32ActionServices::ShowResultNotice(const std::string& text) {
 void Win32ActionServices::ShowSaveAbortedNotice() { kx::win::ShowSaveAbortedNotice(); }
 
 void Win32ActionServices::ShowErrorBox(const std::string& text) {
-  ShowMessageBox(nullptr, MessageText{"エラー", text}, MB_ICONERROR);
+  ShowMessageBox(nullptr, MessageText{std::string(kErrorTitle), text}, MB_ICONERROR);
 }
 
 }  // namespace kx::win

@@ -3,13 +3,15 @@
 #include "actions/CaptureAction.h"
 #include "actions/win32/Win32ActionServices.h"
 #include "app/OneShotRuns.h"
-#include "base/Twips.h"
-#include "base/win32/ProcessInfo.h"
-#include "base/win32/SystemUtilities.h"
 #include "app/win32/Win32StartupServices.h"
+#include "base/ProductNames.h"
+#include "base/Twips.h"
+#include "base/win32/MessageBox.h"
+#include "base/win32/ProcessInfo.h"
+#include "base/win32/Strconv.h"
+#include "base/win32/SystemUtilities.h"
 #include "hotkey/KeyBusy.h"
 #include "notices/win32/Notices.h"
-#include "base/win32/MessageBox.h"
 
 namespace kx::win {
 namespace {
@@ -67,17 +69,19 @@ int MainWindow::Run() {
 }
 
 bool MainWindow::Create() {
+  const std::wstring className = Utf8ToWide(kMainWindowClass);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = &MainWindow::WindowProc;
   windowClass.hInstance = instance_;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
+  windowClass.lpszClassName = className.c_str();
   if (!::RegisterClassExW(&windowClass)) return false;
 
-  hwnd_ = ::CreateWindowExW(0, kClassName, kCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 320, 240, nullptr, nullptr, instance_, this);
+  hwnd_ = ::CreateWindowExW(0, className.c_str(), Utf8ToWide(kMainWindowCaption).c_str(),
+                            WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 320, 240, nullptr,
+                            nullptr, instance_, this);
   return hwnd_ != nullptr;
 }
 

@@ -10,10 +10,10 @@
 #include <string>
 
 #include "app/OneShotRuns.h"
+#include "app/PrintKeys.h"
 #include "app/Startup.h"
 #include "capture/win32/PictureSurface.h"
 #include "hotkey/HotKeyHandler.h"
-#include "app/PrintKeys.h"
 #include "hotkey/clsHotKey.h"
 #include "hotkey/win32/Win32AtomTable.h"
 #include "hotkey/win32/Win32HotKeyService.h"
@@ -23,9 +23,6 @@ namespace kx::win {
 
 class MainWindow final : public HotKeyHandler {
  public:
-  static constexpr const wchar_t* kClassName = L"frmKaptorix";
-  static constexpr const wchar_t* kCaption = L"Kaptorix_Key";
-
   explicit MainWindow(HINSTANCE instance);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;

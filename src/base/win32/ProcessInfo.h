@@ -6,8 +6,6 @@
 
 namespace kx::win {
 
-inline constexpr std::string_view kProgramTitle = "Kaptorix_Key";
-
 // The argument part of the process command line, without the program's own
 // path and the blanks after it.
 std::string CommandLineText();

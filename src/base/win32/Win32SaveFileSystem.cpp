@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/ProductNames.h"
 #include "base/win32/ScopedWin.h"
 #include "base/win32/Strconv.h"
 
@@ -16,7 +17,10 @@ constexpr std::size_t kWriteBufferBytes = std::size_t{1} << 16;
 
 std::optional<std::string> Win32SaveFileSystem::CreateUniqueFile(const std::string& folder) {
   wchar_t name[MAX_PATH] = {};
-  if (::GetTempFileNameW(Utf8ToWide(folder).c_str(), L"MDC", 0, name) == 0) return std::nullopt;
+  if (::GetTempFileNameW(Utf8ToWide(folder).c_str(), Utf8ToWide(kTemporaryFilePrefix).c_str(), 0,
+                         name) == 0) {
+    return std::nullopt;
+  }
   return WideToUtf8(name);
 }
 

@@ -7,7 +7,7 @@ namespace kx::win {
 
 class Win32SaveFileSystem final : public SaveFileSystem {
  public:
-  // Files named "MDC" and a hexadecimal number, ending in ".tmp".
+  // Files named kTemporaryFilePrefix and a hexadecimal number, ending in ".tmp".
   std::optional<std::string> CreateUniqueFile(const std::string& folder) override;
   bool WriteDurably(const std::string& path, ByteSource& content) override;
   MoveResult Move(const std::string& from, const std::string& to, bool replaceExisting) override;

@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/win32/ScopedWin.h"
 #include "capture/Dib.h"
 #include "capture/Image.h"
 #include "capture/win32/DibSection.h"
 #include "capture/win32/Picture.h"
-#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "base/win32/ScopedWin.h"
 #include "base/win32/SystemUtilities.h"
 #include "capture/CaptureArea.h"
 #include "capture/win32/BitmapPixels.h"
-#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 namespace {

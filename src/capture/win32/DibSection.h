@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <span>
 
-#include "capture/PixelRows.h"
 #include "base/win32/ScopedWin.h"
+#include "capture/PixelRows.h"
 
 namespace kx::win {
 

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
+#include "base/win32/ScopedWin.h"
 #include "capture/PixelRows.h"
 #include "capture/win32/DibSection.h"
-#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "capture/win32/Picture.h"
 #include "base/win32/ScopedWin.h"
+#include "capture/win32/Picture.h"
 
 namespace kx::win {
 

@@ -2,9 +2,9 @@
 
 #include <new>
 
+#include "base/win32/Win32SaveFileSystem.h"
 #include "capture/BmpEncoder.h"
 #include "capture/win32/BitmapPixels.h"
-#include "base/win32/Win32SaveFileSystem.h"
 
 namespace kx::win {
 

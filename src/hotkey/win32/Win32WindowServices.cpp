@@ -1,7 +1,7 @@
 #include "hotkey/win32/Win32WindowServices.h"
 
-#include "hotkey/MKEY_PUSH.h"
 #include "base/win32/Strconv.h"
+#include "hotkey/MKEY_PUSH.h"
 
 namespace kx::win {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <cwchar>
 
-#include "notices/FontChoice.h"
 #include "base/win32/FontFaces.h"
 #include "base/win32/Strconv.h"
+#include "notices/FontChoice.h"
 
 namespace kx::win {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "base/win32/ScopedWin.h"
 #include "notices/NoticeDesigns.h"
 #include "notices/NoticeLayout.h"
-#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 

@@ -3,11 +3,11 @@
 #include <array>
 #include <memory>
 
+#include "base/win32/Strconv.h"
 #include "notices/NoticeLayout.h"
 #include "notices/win32/NoticeFont.h"
 #include "notices/win32/Notices.h"
 #include "notices/win32/Screen.h"
-#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -1,5 +1,6 @@
 #include "notices/win32/Notices.h"
 
+#include "base/ProductNames.h"
 #include "base/win32/ProcessInfo.h"
 #include "notices/NoticeDesigns.h"
 #include "notices/win32/NoticeWindow.h"

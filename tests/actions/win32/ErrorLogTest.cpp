@@ -3,8 +3,8 @@
 
 #include "actions/win32/ErrorLog.h"
 #include "base/win32/ProcessInfo.h"
-#include "support/TempFolder.h"
 #include "base/win32/Strconv.h"
+#include "support/TempFolder.h"
 
 namespace kx::win {
 namespace {

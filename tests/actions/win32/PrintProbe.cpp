@@ -26,8 +26,8 @@
 #include "actions/win32/ErrorLog.h"
 #include "actions/win32/GdiPrinter.h"
 #include "actions/win32/Printing.h"
-#include "notices/win32/Notices.h"
 #include "base/win32/Strconv.h"
+#include "notices/win32/Notices.h"
 
 namespace {
 

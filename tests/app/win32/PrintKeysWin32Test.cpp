@@ -5,13 +5,13 @@
 #include <memory>
 #include <vector>
 
-#include "hotkey/FakeHotKeySystem.h"
-#include "support/TestWindow.h"
-#include "hotkey/KeyBusy.h"
 #include "app/PrintKeys.h"
+#include "hotkey/FakeHotKeySystem.h"
+#include "hotkey/KeyBusy.h"
 #include "hotkey/win32/Win32AtomTable.h"
 #include "hotkey/win32/Win32HotKeyService.h"
 #include "hotkey/win32/Win32WindowServices.h"
+#include "support/TestWindow.h"
 
 namespace kx::win {
 namespace {

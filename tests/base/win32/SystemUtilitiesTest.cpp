@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/TempFolder.h"
 #include "base/win32/Strconv.h"
+#include "support/TempFolder.h"
 
 namespace kx::win {
 namespace {

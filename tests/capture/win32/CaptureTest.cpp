@@ -9,13 +9,13 @@
 #include <fstream>
 
 #include "Win32TestSupport.h"
+#include "base/win32/ScopedWin.h"
+#include "base/win32/Strconv.h"
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/SaveBmp.h"
 #include "capture/win32/SurfaceColors.h"
 #include "support/MessagePump.h"
 #include "support/WindowsPath.h"
-#include "base/win32/ScopedWin.h"
-#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -4,15 +4,15 @@
 
 #include <set>
 
-#include "support/ReadSource.h"
 #include "Win32TestSupport.h"
+#include "base/win32/ScopedWin.h"
+#include "base/win32/Strconv.h"
 #include "capture/BmpEncoder.h"
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/SurfaceColors.h"
+#include "support/ReadSource.h"
 #include "support/TempFolder.h"
 #include "support/WindowsPath.h"
-#include "base/win32/ScopedWin.h"
-#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

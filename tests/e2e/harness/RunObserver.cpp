@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "base/ProductNames.h"
 #include "e2e/harness/WindowProbe.h"
 #include "support/MessagePump.h"
 
@@ -17,11 +18,11 @@ void Observe(const KaptorixProcess& run, std::set<HWND>& seen, RunRecord& record
     if (!::IsWindowVisible(window) || seen.count(window) > 0) continue;
     const std::string className = ClassName(window);
     std::string entry;
-    if (className == "frmKekka") {
+    if (className == kResultNoticeClass) {
       entry = "notice " + ChildTexts(window);
-    } else if (className == "frmErrMsg") {
+    } else if (className == kSaveAbortedNoticeClass) {
       entry = "aborted " + WindowText(window);
-    } else if (className == "frmPrintError") {
+    } else if (className == kPrintErrorNoticeClass) {
       entry = "print error";
       PressOk(window);
     } else if (className == "#32770") {

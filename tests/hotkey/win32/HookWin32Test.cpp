@@ -5,11 +5,11 @@
 #include <functional>
 #include <string>
 
-#include "support/TestWindow.h"
+#include "base/win32/Strconv.h"
 #include "hotkey/KeyBusy.h"
 #include "hotkey/clsMessage.h"
 #include "hotkey/win32/Win32WindowServices.h"
-#include "base/win32/Strconv.h"
+#include "support/TestWindow.h"
 
 namespace kx::win {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/win32/Strconv.h"
 #include "launcher/DialogLayout.h"
 #include "launcher/win32/Arguments.h"
 #include "launcher/win32/DialogTemplate.h"
-#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

@@ -9,10 +9,10 @@
 #include <algorithm>
 
 #include "LauncherRun.h"
-#include "settings/SettingsWriter.h"
+#include "base/win32/Strconv.h"
 #include "e2e/harness/WindowProbe.h"
 #include "launcher/DialogLayout.h"
-#include "base/win32/Strconv.h"
+#include "settings/SettingsWriter.h"
 
 namespace kx::e2e {
 namespace {

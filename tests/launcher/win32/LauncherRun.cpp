@@ -4,8 +4,9 @@
 
 #include <stdexcept>
 
-#include "e2e/harness/WindowProbe.h"
+#include "base/ProductNames.h"
 #include "base/win32/Strconv.h"
+#include "e2e/harness/WindowProbe.h"
 
 namespace kx::e2e {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 constexpr DWORD kRunTimeoutMs = 60000;
 
 BOOL CALLBACK CollectKeyWindow(HWND window, LPARAM list) {
-  if (ClassName(window) == "frmKaptorix" && WindowText(window) == "Kaptorix_Key") {
+  if (ClassName(window) == kMainWindowClass && WindowText(window) == kMainWindowCaption) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
   }
   return TRUE;

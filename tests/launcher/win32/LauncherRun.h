@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "base/win32/ScopedWin.h"
 #include "e2e/harness/ChildProcess.h"
 #include "e2e/harness/KaptorixRun.h"
 #include "support/TempFolder.h"
-#include "base/win32/ScopedWin.h"
 
 namespace kx::e2e {
 

@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/SettingsReader.h"
+#include "base/win32/ScopedWin.h"
+#include "base/win32/Strconv.h"
 #include "launcher/win32/AnsiText.h"
 #include "launcher/win32/AtomicFile.h"
 #include "launcher/win32/Win32SettingsFile.h"
+#include "settings/SettingsReader.h"
 #include "support/TempFolder.h"
-#include "base/win32/ScopedWin.h"
-#include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {

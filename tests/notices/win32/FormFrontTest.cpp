@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "base/win32/ScopedWin.h"
 #include "notices/win32/NoticeProbe.h"
 #include "notices/win32/Notices.h"
-#include "base/win32/ScopedWin.h"
 
 namespace kx::win {
 namespace {

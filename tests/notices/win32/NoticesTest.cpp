@@ -1,3 +1,5 @@
+#include "base/ProductNames.h"
+#include "base/win32/Strconv.h"
 #include "notices/win32/Notices.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +17,10 @@ namespace {
 using namespace std::chrono_literals;
 using test::Clock;
 
-const std::wstring kSaveAbortedText =
-    L"現在設定されているディレクトリは存在しません\r\nＢＭＰ保存先ディレクトリを再設定して下さい";
+const std::wstring kResultClass = Utf8ToWide(kResultNoticeClass);
+const std::wstring kSaveAbortedClass = Utf8ToWide(kSaveAbortedNoticeClass);
+const std::wstring kPrintErrorClass = Utf8ToWide(kPrintErrorNoticeClass);
+const std::wstring kSaveAbortedLabel = Utf8ToWide(kSaveAbortedText);
 
 std::chrono::milliseconds Since(Clock::time_point start) {
   return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
@@ -73,7 +77,7 @@ struct ResultNoticeView {
 // The result notice of a thread once it is on screen, or null after a while.
 HWND AwaitVisibleResultNotice(DWORD threadId) {
   for (const auto start = Clock::now(); Since(start) < 5s; std::this_thread::sleep_for(2ms)) {
-    for (const HWND window : test::ThreadWindowsOfClass(threadId, L"frmKekka")) {
+    for (const HWND window : test::ThreadWindowsOfClass(threadId, kResultClass)) {
       if (::IsWindowVisible(window)) return window;
     }
   }
@@ -86,7 +90,7 @@ ResultNoticeView LookAtResultNotice(DWORD threadId) {
   if (!notice) return view;
   view.appeared = Clock::now();
   std::this_thread::sleep_for(100ms);
-  view.windows = static_cast<int>(test::ThreadWindowsOfClass(threadId, L"frmKekka").size());
+  view.windows = static_cast<int>(test::ThreadWindowsOfClass(threadId, kResultClass).size());
   const HWND label = test::ChildOfClass(notice, L"Static");
   view.visible = ::IsWindowVisible(notice) != FALSE;
   view.topmost = test::IsTopmost(notice);
@@ -111,7 +115,7 @@ TEST(ResultNotice, ShowsEachTextCentredAndTopmostForHalfASecond) {
     ShowResultNotice(utf8Texts[i]);
     const auto closed = Clock::now();
     EXPECT_FALSE(NoticesOpen());
-    EXPECT_TRUE(test::ThreadWindowsOfClass(::GetCurrentThreadId(), L"frmKekka").empty());
+    EXPECT_TRUE(test::ThreadWindowsOfClass(::GetCurrentThreadId(), kResultClass).empty());
 
     const ResultNoticeView seen = view.get();
     ASSERT_EQ(seen.windows, 1);
@@ -133,7 +137,7 @@ TEST(ResultNotice, ShowsEachTextCentredAndTopmostForHalfASecond) {
   }
   ASSERT_EQ(recorder.shown().size(), texts.size());
   for (size_t i = 0; i < texts.size(); ++i) {
-    EXPECT_EQ(recorder.shown()[i].className, L"frmKekka");
+    EXPECT_EQ(recorder.shown()[i].className, kResultClass);
     EXPECT_EQ(recorder.shown()[i].label, texts[i]);
   }
 }
@@ -179,7 +183,7 @@ TEST(SaveAbortedNotice, EachOfThreeClosesFiveSecondsAfterItAppeared) {
     if (i > 0) kx::test::PumpMessagesFor(1000ms);
     opened.push_back(Clock::now());
     ShowSaveAbortedNotice();
-    notices.push_back(NewWindowOfClass(L"frmErrMsg", notices));
+    notices.push_back(NewWindowOfClass(kSaveAbortedClass, notices));
     ASSERT_NE(notices.back(), nullptr);
   }
   kx::test::PumpMessagesFor(100ms);
@@ -192,7 +196,7 @@ TEST(SaveAbortedNotice, EachOfThreeClosesFiveSecondsAfterItAppeared) {
     EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
     ExpectClientAtLeast(notice, 319, 94);
     const HWND label = test::ChildOfClass(notice, L"Static");
-    EXPECT_EQ(test::WindowText(label), kSaveAbortedText);
+    EXPECT_EQ(test::WindowText(label), kSaveAbortedLabel);
     EXPECT_TRUE(test::TextFits(label));
     ExpectJapaneseFont(label, 13, FW_BOLD);
     const test::Ink ink = test::InkOf(label);
@@ -218,13 +222,13 @@ TEST(SaveAbortedNotice, EachOfThreeClosesFiveSecondsAfterItAppeared) {
   ASSERT_EQ(recorder.shown().size(), 3U);
   for (const auto& shown : recorder.shown()) {
     EXPECT_EQ(shown.caption, L"Kaptorix 保存中止");
-    EXPECT_EQ(shown.label, kSaveAbortedText);
+    EXPECT_EQ(shown.label, kSaveAbortedLabel);
   }
 }
 
 TEST(SaveAbortedNotice, ClosesEarlyFromItsCloseBox) {
   ShowSaveAbortedNotice();
-  const HWND notice = NewWindowOfClass(L"frmErrMsg", {});
+  const HWND notice = NewWindowOfClass(kSaveAbortedClass, {});
   ASSERT_NE(notice, nullptr);
   ::PostMessageW(notice, WM_SYSCOMMAND, SC_CLOSE, 0);
   kx::test::PumpMessagesFor(300ms);
@@ -237,12 +241,12 @@ TEST(PrintErrorNotice, NamesTheLogAndStaysUntilOkOrTheCloseBox) {
   const std::wstring expected = L"PrintPictureToFitPage Error\r\n以下にエラーログを出力しました\r\n" +
                                 test::OwnFolder() + L"\\Kaptorix_Key.log";
   ShowPrintErrorNotice();
-  const HWND first = NewWindowOfClass(L"frmPrintError", {});
+  const HWND first = NewWindowOfClass(kPrintErrorClass, {});
   ASSERT_NE(first, nullptr);
   kx::test::PumpMessagesFor(200ms);
   EXPECT_EQ(::GetFocus(), test::ChildOfClass(first, L"Button"));
   ShowPrintErrorNotice();
-  const HWND second = NewWindowOfClass(L"frmPrintError", {first});
+  const HWND second = NewWindowOfClass(kPrintErrorClass, {first});
   ASSERT_NE(second, nullptr);
   kx::test::PumpMessagesFor(200ms);
   EXPECT_EQ(::GetFocus(), test::ChildOfClass(second, L"Button"));
@@ -292,7 +296,7 @@ TEST(NoticesOpen, SeesOnlyTheCallingThreadsNotices) {
   bool seenFromAnotherThread = true;
   std::thread([&] { seenFromAnotherThread = NoticesOpen(); }).join();
   EXPECT_FALSE(seenFromAnotherThread);
-  for (const HWND notice : test::ThreadWindowsOfClass(::GetCurrentThreadId(), L"frmErrMsg")) {
+  for (const HWND notice : test::ThreadWindowsOfClass(::GetCurrentThreadId(), kSaveAbortedClass)) {
     ::DestroyWindow(notice);
   }
   EXPECT_FALSE(NoticesOpen());
