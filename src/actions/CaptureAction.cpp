@@ -8,15 +8,6 @@
 namespace kx {
 namespace {
 
-// intKeyBusy is 1 for as long as the action runs, however it ends.
-class KeyBusyScope {
- public:
-  KeyBusyScope() { intKeyBusy = 1; }
-  ~KeyBusyScope() { intKeyBusy = 0; }
-  KeyBusyScope(const KeyBusyScope&) = delete;
-  KeyBusyScope& operator=(const KeyBusyScope&) = delete;
-};
-
 // The colour count of a reduction, or 0 for none.
 std::int16_t ReductionColors(std::int16_t intColors) {
   switch (intColors) {
@@ -87,11 +78,11 @@ void Print(CaptureSettings& settings, ActionServices& services) {
 
 }  // namespace
 
-void RunCaptureAction(std::int32_t mask, CaptureSettings& settings, const std::string& programDir,
+void RunCaptureAction(int modifiers, CaptureSettings& settings, const std::string& programDir,
                       ActionServices& services) {
   const KeyBusyScope busy;
   try {
-    const bool foreground = (mask & kModAlt) != 0;
+    const bool foreground = (modifiers & kModAlt) != 0;
     if (foreground) {
       services.CopyForegroundToSurface();
     } else {
@@ -100,7 +91,7 @@ void RunCaptureAction(std::int32_t mask, CaptureSettings& settings, const std::s
     if (settings.intCursor == 1) services.DrawPointerOnSurface(foreground);
     if (settings.intInvert == 1) services.InvertSurface();
 
-    if ((mask & kModShift) != 0 || settings.intAlwaysSave == 1) {
+    if ((modifiers & kModShift) != 0 || settings.intAlwaysSave == 1) {
       Save(settings, programDir, services);
     } else {
       Print(settings, services);

@@ -10,11 +10,11 @@
 
 namespace kx {
 
-// Captures the screen (or, with Alt in `mask`, the foreground window), then
-// saves it (with Shift, or always when the settings say so) or prints it, and
-// tells the user the outcome. Holds intKeyBusy at 1 throughout. An error that
-// ends the action early is shown in an error box.
-void RunCaptureAction(std::int32_t mask, CaptureSettings& settings, const std::string& programDir,
+// Captures the screen (or, with Alt in `modifiers`, the foreground window),
+// then saves it (with Shift, or always when the settings say so) or prints it,
+// and tells the user the outcome. Holds the busy flag (KeyBusy.h) throughout.
+// An error that ends the action early is shown in an error box.
+void RunCaptureAction(int modifiers, CaptureSettings& settings, const std::string& programDir,
                       ActionServices& services);
 
 }  // namespace kx

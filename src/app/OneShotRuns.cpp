@@ -25,13 +25,13 @@ OneShotRequest PrepareStoreRun(CaptureSettings& settings) {
 OneShotRequest PrepareOptionRun(std::string_view kindValue, std::string_view commandLine,
                                 CaptureSettings& settings) {
   OneShotRequest request;
-  if (RoundToInt16(ReadLenientNumber(kindValue)) == 2) request.mask += kModShift;
+  if (RoundToInt16(ReadLenientNumber(kindValue)) == 2) request.modifiers += kModShift;
 
   const auto wait = RoundToInt16(ReadLenientNumber(CommandGet(commandLine, kTimeOption)));
   if (wait && *wait >= 0 && *wait <= kLongestWaitSeconds) request.waitSeconds = *wait;
 
   if (ReadLenientNumber(CommandGet(commandLine, kActiveOption)) == 1.0) {
-    request.mask += kModAlt;
+    request.modifiers += kModAlt;
     if (request.waitSeconds == 0) request.waitSeconds = 1;
   }
 

@@ -9,7 +9,7 @@
 namespace kx {
 
 struct OneShotRequest {
-  std::int32_t mask = 0;          // modifier bits for the action: 1 Alt, 4 Shift
+  int modifiers = 0;             // modifier bits for the action: 1 Alt, 4 Shift
   std::int32_t waitSeconds = 0;  // 0 to 20
 };
 

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::int32_t ModifiersOf(std::int16_t index) {
+std::int32_t ModifiersOf(int index) {
   switch (index) {
     case 1:
       return kModShift;
@@ -30,17 +30,18 @@ std::string PrintKeyAtomName(std::int32_t counter) {
   return std::string(kHotKeyAtomPrefix) + (digits.size() < 2 ? "0" + digits : digits);
 }
 
-bool PrintKeyRegistrar::AddPrintKey(clsHotKey& registry, std::int32_t lngKey, std::int16_t index) {
+bool PrintKeyRegistrar::AddPrintKey(HotKeyRegistry& registry, std::int32_t virtualKey,
+                                    int index) {
   const std::int32_t modifiers = ModifiersOf(index);
   atomCounter_ += kHotKeyAtomStep;
-  return registry.mAddHotKey(PrintKeyAtomName(atomCounter_), lngKey, modifiers);
+  return registry.Add(PrintKeyAtomName(atomCounter_), virtualKey, modifiers);
 }
 
-std::optional<MessageText> PrintKeyRegistrar::RegisterPrintKeys(clsHotKey& registry,
-                                                                std::int32_t lngKey) {
+std::optional<MessageText> PrintKeyRegistrar::RegisterPrintKeys(HotKeyRegistry& registry,
+                                                                std::int32_t virtualKey) {
   std::string failures;
-  for (std::int16_t index = 0; index < 4; ++index) {
-    if (!AddPrintKey(registry, lngKey, index)) {
+  for (int index = 0; index < 4; ++index) {
+    if (!AddPrintKey(registry, virtualKey, index)) {
       failures.append(kKeyFailureLines[static_cast<std::size_t>(index)]).append(kLineEnd);
     }
   }

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/MessageText.h"
-#include "hotkey/clsHotKey.h"
+#include "hotkey/HotKeyRegistry.h"
 
 namespace kx {
 
@@ -19,11 +19,11 @@ class PrintKeyRegistrar {
  public:
   // Registers one combination of the key: index 1 Shift, 2 Alt, 3 Shift and
   // Alt, any other the key alone.
-  bool AddPrintKey(clsHotKey& registry, std::int32_t lngKey, std::int16_t index);
+  bool AddPrintKey(HotKeyRegistry& registry, std::int32_t virtualKey, int index);
 
   // Registers the four combinations in order. Nothing when all four are in
   // force, else the warning box (exclamation icon) that lists the failures.
-  std::optional<MessageText> RegisterPrintKeys(clsHotKey& registry, std::int32_t lngKey);
+  std::optional<MessageText> RegisterPrintKeys(HotKeyRegistry& registry, std::int32_t virtualKey);
 
  private:
   std::int32_t atomCounter_ = 0;

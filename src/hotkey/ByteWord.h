@@ -1,25 +1,24 @@
 #pragma once
 // Byte and word arithmetic on 32-bit signed values, with exact results.
-// <windows.h> defines macros of the same names: do not include both in one file.
 
 #include <cstdint>
 
 namespace kx {
 
 // Bits 0 to 7.
-std::uint8_t LOBYTE(std::int32_t lngDWORD);
+std::uint8_t LowByte(std::int32_t value);
 // Bits 8 to 15 of the value taken as a 16-bit word; OverflowError outside
 // -65536 to 65535.
-std::uint8_t HIBYTE(std::int32_t lngDWORD);
-// The word bytHi:bytLow as a signed 16-bit number.
-std::int32_t MAKEWORD(std::uint8_t bytLow, std::uint8_t bytHi);
-// lngHi in the high word, bits 0 to 15 of lngLow in the low word;
-// OverflowError when lngHi is outside -32768 to 32767.
-std::int32_t MAKELONG(std::int32_t lngLow, std::int32_t lngHi);
+std::uint8_t HighByte(std::int32_t value);
+// The word high:low as a signed 16-bit number.
+std::int32_t MakeWord(std::uint8_t low, std::uint8_t high);
+// `high` in the high word, bits 0 to 15 of `low` in the low word;
+// OverflowError when `high` is outside -32768 to 32767.
+std::int32_t MakeLong(std::int32_t low, std::int32_t high);
 // Bits 16 to 31 as a signed 16-bit number.
-std::int32_t HIWORD(std::int32_t lngLONG);
+std::int32_t HighWord(std::int32_t value);
 // Bits 0 to 15 as a signed 16-bit number.
-std::int32_t LOWORD(std::int32_t lngLONG);
+std::int32_t LowWord(std::int32_t value);
 
 // The value as a signed 16-bit number; OverflowError when it does not fit.
 std::int16_t ToInt16(std::int64_t value);

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace kx {
 
-// Receives the HotKey event of clsHotKey: the pressed key's name, the modifier
-// bits (1 Alt, 2 Control, 4 Shift, 8 Windows key) and the virtual-key code.
+// Told of every press of a hot key that a HotKeyRegistry holds: the key's
+// name, the modifier bits (1 Alt, 2 Control, 4 Shift, 8 Windows key) and the
+// virtual-key code.
 class HotKeyHandler {
  public:
   virtual ~HotKeyHandler() = default;
-  virtual void HotKey(std::string& key, std::int32_t& Mask, std::int32_t& VertualKey) = 0;
+  virtual void OnHotKey(std::string_view name, int modifiers, int virtualKey) = 0;
 };
 
 }  // namespace kx

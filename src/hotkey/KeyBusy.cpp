@@ -1,7 +1,16 @@
 #include "hotkey/KeyBusy.h"
 
 namespace kx {
+namespace {
 
-std::int16_t intKeyBusy = 0;
+bool busy = false;
+
+}  // namespace
+
+bool KeyBusy() { return busy; }
+
+KeyBusyScope::KeyBusyScope() { busy = true; }
+
+KeyBusyScope::~KeyBusyScope() { busy = false; }
 
 }  // namespace kx

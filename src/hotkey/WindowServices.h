@@ -13,8 +13,8 @@ using ProcedureAddress = std::intptr_t;
 
 // The header that a WM_NOTIFY message points to.
 struct NotifyHeader {
-  WindowHandle hwndFrom = 0;
-  std::uintptr_t idFrom = 0;
+  WindowHandle sender = 0;
+  std::uintptr_t senderId = 0;
   std::uint32_t code = 0;
 };
 
@@ -39,10 +39,10 @@ class WindowServices {
 
   // Hands a message to a window procedure and gives its result.
   virtual std::intptr_t CallProcedure(ProcedureAddress procedure, WindowHandle window,
-                                      std::uint32_t uMsg, std::uintptr_t wParam,
+                                      std::uint32_t message, std::uintptr_t wParam,
                                       std::intptr_t lParam) = 0;
   // The system's default handling, for a hooked window that lost its hook object.
-  virtual std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t uMsg,
+  virtual std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t message,
                                              std::uintptr_t wParam, std::intptr_t lParam) = 0;
 
   // The header a WM_NOTIFY's lParam points to; nothing for a null lParam.

@@ -50,7 +50,7 @@ class FakeActionServices final : public ActionServices {
   void ShowErrorBox(const std::string& text) override { Record("box " + text); }
 
   std::vector<std::string> calls;
-  std::vector<std::int16_t> busyDuringCalls;
+  std::vector<bool> busyDuringCalls;
   std::set<std::string> existing;
   std::set<std::string> taken;  // names that appear just before the write
   SaveResult saveResult = SaveResult::Saved;
@@ -62,7 +62,7 @@ class FakeActionServices final : public ActionServices {
  private:
   void Record(std::string call) {
     calls.push_back(std::move(call));
-    busyDuringCalls.push_back(intKeyBusy);
+    busyDuringCalls.push_back(KeyBusy());
   }
 };
 
@@ -70,8 +70,8 @@ class CaptureActionTest : public ::testing::Test {
  protected:
   CaptureActionTest() { settings.strSaveDir = kSaveDir; }
 
-  std::vector<std::string> Run(std::int32_t mask) {
-    RunCaptureAction(mask, settings, kProgramDir, services);
+  std::vector<std::string> Run(int modifiers) {
+    RunCaptureAction(modifiers, settings, kProgramDir, services);
     return services.calls;
   }
 
@@ -86,8 +86,8 @@ TEST_F(CaptureActionTest, ShiftSavesTheScreenUnderTheFirstNumber) {
 
 TEST_F(CaptureActionTest, HoldsTheBusyFlagThroughoutAndClearsIt) {
   Run(kModShift);
-  EXPECT_THAT(services.busyDuringCalls, ::testing::Each(1));
-  EXPECT_EQ(intKeyBusy, 0);
+  EXPECT_THAT(services.busyDuringCalls, ::testing::Each(true));
+  EXPECT_FALSE(KeyBusy());
 }
 
 TEST_F(CaptureActionTest, AltCapturesTheForegroundWindow) {
@@ -196,7 +196,7 @@ TEST_F(CaptureActionTest, TenDigitsEndTheActionWithAnErrorBox) {
   ASSERT_EQ(calls.size(), 3U);
   EXPECT_EQ(calls[2], "box 保存ファイル名の桁数が多すぎます（9桁まで）");
   EXPECT_EQ(services.existenceTests, 0);
-  EXPECT_EQ(intKeyBusy, 0);
+  EXPECT_FALSE(KeyBusy());
 }
 
 TEST_F(CaptureActionTest, FailedWriteShowsTwoBoxesAndTriesNoOtherNumber) {
@@ -229,7 +229,7 @@ TEST_F(CaptureActionTest, FailedStoreShowsItsBox) {
 TEST_F(CaptureActionTest, ErrorThatEndsTheRunIsShownAndClearsTheFlag) {
   services.printError = "プリンタがありません";
   EXPECT_THAT(Run(0), ElementsAre("desktop", "print 100", "box プリンタがありません"));
-  EXPECT_EQ(intKeyBusy, 0);
+  EXPECT_FALSE(KeyBusy());
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ TEST(StoreRun, SavesFullColourWithShift) {
   CaptureSettings settings;
   settings.intColors = 256;
   const OneShotRequest request = PrepareStoreRun(settings);
-  EXPECT_EQ(request.mask, 4);
+  EXPECT_EQ(request.modifiers, 4);
   EXPECT_EQ(request.waitSeconds, 0);
   EXPECT_TRUE(settings.booStore);
   EXPECT_EQ(settings.intColors, 0);
@@ -24,11 +24,11 @@ TEST(StoreRun, SavesFullColourWithShift) {
 
 TEST(OptionRun, KindTwoAddsShift) {
   CaptureSettings settings;
-  EXPECT_EQ(Option("Kaptorix /KIND=2 ", settings).mask, 4);
-  EXPECT_EQ(Option("Kaptorix /KIND=2.4", settings).mask, 4);
-  EXPECT_EQ(Option("Kaptorix /KIND=1", settings).mask, 0);
-  EXPECT_EQ(Option("Kaptorix /KIND=x", settings).mask, 0);
-  EXPECT_EQ(Option("Kaptorix /KIND=99999", settings).mask, 0);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 ", settings).modifiers, 4);
+  EXPECT_EQ(Option("Kaptorix /KIND=2.4", settings).modifiers, 4);
+  EXPECT_EQ(Option("Kaptorix /KIND=1", settings).modifiers, 0);
+  EXPECT_EQ(Option("Kaptorix /KIND=x", settings).modifiers, 0);
+  EXPECT_EQ(Option("Kaptorix /KIND=99999", settings).modifiers, 0);
 }
 
 TEST(OptionRun, WaitsZeroToTwentySeconds) {
@@ -45,15 +45,15 @@ TEST(OptionRun, WaitsZeroToTwentySeconds) {
 TEST(OptionRun, ActiveExactlyOneAddsAltAndWaitsAtLeastASecond) {
   CaptureSettings settings;
   OneShotRequest request = Option("Kaptorix /KIND=2 /ACTIVE=1", settings);
-  EXPECT_EQ(request.mask, 5);
+  EXPECT_EQ(request.modifiers, 5);
   EXPECT_EQ(request.waitSeconds, 1);
   request = Option("Kaptorix /KIND=1 /ACTIVE=1.0 /TIME=5", settings);
-  EXPECT_EQ(request.mask, 1);
+  EXPECT_EQ(request.modifiers, 1);
   EXPECT_EQ(request.waitSeconds, 5);
   request = Option("Kaptorix /KIND=1 /ACTIVE=1 /TIME=25", settings);
   EXPECT_EQ(request.waitSeconds, 1);
-  EXPECT_EQ(Option("Kaptorix /KIND=2 /ACTIVE=2", settings).mask, 4);
-  EXPECT_EQ(Option("Kaptorix /KIND=2 /ACTIVE=1.4", settings).mask, 4);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /ACTIVE=2", settings).modifiers, 4);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /ACTIVE=1.4", settings).modifiers, 4);
 }
 
 TEST(OptionRun, PrinterOptionAlwaysReplacesTheSettingsPrinter) {

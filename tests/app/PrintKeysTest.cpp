@@ -28,11 +28,11 @@ const std::string kAllFourFailed =
 struct ProgramCopy {
   ProgramCopy(FakeAtomTable& atoms, FakeHotKeyService& hotKeys, WindowHandle window)
       : registry(windows, atoms, hotKeys, handler) {
-    registry.pTarget(window);
+    registry.SetTarget(window);
   }
   FakeWindowSystem windows;
   test::RecordingHandler handler;
-  clsHotKey registry;
+  HotKeyRegistry registry;
   PrintKeyRegistrar registrar;
 };
 

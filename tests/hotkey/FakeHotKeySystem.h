@@ -1,12 +1,13 @@
 #pragma once
 // An in-memory global atom table and hot key service, shared by every
 // registry of a test as the system's are shared by every program, and a
-// handler that records the HotKey events.
+// handler that records the presses it is told of.
 
 #include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -85,16 +86,16 @@ class FakeHotKeyService final : public HotKeyService {
 };
 
 struct Press {
-  std::string key;
-  std::int32_t mask;
-  std::int32_t virtualKey;
+  std::string name;
+  int modifiers;
+  int virtualKey;
   bool operator==(const Press&) const = default;
 };
 
 class RecordingHandler final : public HotKeyHandler {
  public:
-  void HotKey(std::string& key, std::int32_t& Mask, std::int32_t& VertualKey) override {
-    presses.push_back({key, Mask, VertualKey});
+  void OnHotKey(std::string_view name, int modifiers, int virtualKey) override {
+    presses.push_back({std::string(name), modifiers, virtualKey});
   }
   std::vector<Press> presses;
 };

@@ -7,15 +7,15 @@
 #include <vector>
 
 #include "base/ProductNames.h"
-#include "hotkey/MKEY_PUSH.h"
+#include "hotkey/HookWindowProc.h"
 #include "hotkey/WindowServices.h"
 
 namespace kx::test {
 
 struct DeliveredMessage {
   ProcedureAddress procedure;
-  WindowHandle hWnd;
-  std::uint32_t uMsg;
+  WindowHandle window;
+  std::uint32_t message;
   std::uintptr_t wParam;
   std::intptr_t lParam;
 };
@@ -28,12 +28,12 @@ class FakeWindowSystem final : public WindowServices {
   static constexpr std::intptr_t kDefaultResult = -77;
 
   // Sends a message the way the system does: to the window's current procedure.
-  std::intptr_t Send(WindowHandle window, std::uint32_t uMsg, std::uintptr_t wParam = 0,
+  std::intptr_t Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam = 0,
                      std::intptr_t lParam = 0) {
     if (ProcedureOf(window) == kHookProcedure) {
-      return HookWindowProc(*this, window, uMsg, wParam, lParam);
+      return HookWindowProc(*this, window, message, wParam, lParam);
     }
-    return CallProcedure(ProcedureOf(window), window, uMsg, wParam, lParam);
+    return CallProcedure(ProcedureOf(window), window, message, wParam, lParam);
   }
 
   ProcedureAddress ProcedureOf(WindowHandle window) const {
@@ -69,14 +69,14 @@ class FakeWindowSystem final : public WindowServices {
     log.push_back("remove " + name);
     properties.erase({window, name});
   }
-  std::intptr_t CallProcedure(ProcedureAddress procedure, WindowHandle window, std::uint32_t uMsg,
+  std::intptr_t CallProcedure(ProcedureAddress procedure, WindowHandle window, std::uint32_t message,
                               std::uintptr_t wParam, std::intptr_t lParam) override {
-    delivered.push_back({procedure, window, uMsg, wParam, lParam});
+    delivered.push_back({procedure, window, message, wParam, lParam});
     return kOwnResult;
   }
-  std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t uMsg, std::uintptr_t wParam,
+  std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                      std::intptr_t lParam) override {
-    delivered.push_back({0, window, uMsg, wParam, lParam});
+    delivered.push_back({0, window, message, wParam, lParam});
     return kDefaultResult;
   }
   std::optional<NotifyHeader> ReadNotifyHeader(std::intptr_t lParam) override {

@@ -9,15 +9,13 @@
 #include "base/win32/MessageBox.h"
 #include "base/win32/ProcessInfo.h"
 #include "base/win32/Strconv.h"
-#include "base/win32/SystemUtilities.h"
-#include "hotkey/KeyBusy.h"
 #include "notices/win32/Notices.h"
 
 namespace kx::win {
 namespace {
 
 constexpr double kOffScreenTwips = -10000.0;
-constexpr std::uint32_t kMillisecondsPerSecond = 1000;
+constexpr DWORD kMillisecondsPerSecond = 1000;
 
 int RunMessageLoop() {
   MSG message{};
@@ -51,12 +49,12 @@ void WaitForNotices() {
 MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
 
 MainWindow::~MainWindow() {
-  mclsHotKey.reset();
+  hotKeys_.reset();
   if (hwnd_) ::DestroyWindow(hwnd_);
 }
 
 int MainWindow::Run() {
-  if (!Create() || !Load()) return 1;
+  if (!Create() || !Start()) return 1;
   switch (plan_->course) {
     case Course::StoreRun:
       return RunStoreRun();
@@ -85,8 +83,8 @@ bool MainWindow::Create() {
   return hwnd_ != nullptr;
 }
 
-// The load handler: start-up checks, settings and placement.
-bool MainWindow::Load() {
+// Start-up checks, settings and placement, before any course runs.
+bool MainWindow::Start() {
   Win32StartupServices services;
   programDir_ = ProgramDir();
   commandLine_ = CommandLineText();
@@ -122,12 +120,9 @@ int MainWindow::RunOptionRun() {
 // once the notices it opened have closed.
 int MainWindow::RunOneShot(const OneShotRequest& request) {
   if (request.waitSeconds > 0) {
-    Sleep(static_cast<std::uint32_t>(request.waitSeconds) * kMillisecondsPerSecond);
+    ::Sleep(static_cast<DWORD>(request.waitSeconds) * kMillisecondsPerSecond);
   }
-  std::string key = "0";
-  std::int32_t mask = request.mask;
-  std::int32_t virtualKey = 0;
-  mclsHotKey_HotKey(key, mask, virtualKey);
+  RunCapture(request.modifiers);
   WaitForNotices();
   return 0;
 }
@@ -135,27 +130,26 @@ int MainWindow::RunOneShot(const OneShotRequest& request) {
 // Registers the four combinations of the key, reports the ones that failed
 // and waits for key presses until the window is closed from outside.
 int MainWindow::RunResident() {
-  mclsHotKey = std::make_unique<clsHotKey>(windowServices_, atomTable_, hotKeyService_, *this);
-  mclsHotKey->pTarget(ToWindowHandle(hwnd_));
-  if (const auto warning = printKeys_.RegisterPrintKeys(*mclsHotKey, plan_->settings.lngKey)) {
+  hotKeys_ = std::make_unique<HotKeyRegistry>(windowServices_, atomTable_, hotKeyService_, *this);
+  hotKeys_->SetTarget(ToWindowHandle(hwnd_));
+  if (const auto warning = printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.lngKey)) {
     ShowMessageBox(nullptr, *warning, MB_ICONEXCLAMATION);
   }
-  intKeyBusy = 0;
   return RunMessageLoop();
 }
 
-void MainWindow::HotKey(std::string& key, std::int32_t& Mask, std::int32_t& VertualKey) {
-  mclsHotKey_HotKey(key, Mask, VertualKey);
+void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtualKey*/) {
+  RunCapture(modifiers);
 }
 
-void MainWindow::mclsHotKey_HotKey(std::string&, std::int32_t& Mask, std::int32_t&) {
+void MainWindow::RunCapture(int modifiers) {
   Win32ActionServices services(hwnd_, PicGmn);
-  RunCaptureAction(Mask, plan_->settings, programDir_, services);
+  RunCaptureAction(modifiers, plan_->settings, programDir_, services);
 }
 
-// The unload handler: the registry leaves the window's hook, then unregisters
-// every hot key and deletes its atom.
-void MainWindow::Unload() { mclsHotKey.reset(); }
+// When the window closes or the session ends: the registry leaves the
+// window's hook, then unregisters every hot key and deletes its atom.
+void MainWindow::ReleaseHotKeys() { hotKeys_.reset(); }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -166,14 +160,14 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
   if (self) {
     switch (message) {
       case WM_CLOSE:
-        self->Unload();
+        self->ReleaseHotKeys();
         ::DestroyWindow(hwnd);
         return 0;
       case WM_ENDSESSION:
-        if (wParam) self->Unload();
+        if (wParam) self->ReleaseHotKeys();
         return 0;
       case WM_DESTROY:
-        self->Unload();
+        self->ReleaseHotKeys();
         self->hwnd_ = nullptr;
         ::PostQuitMessage(0);
         return 0;

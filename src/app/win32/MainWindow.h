@@ -1,20 +1,21 @@
 #pragma once
-// frmKaptorix: the hidden main window that lives for the whole run. It holds
-// the settings record, the picture surface PicGmn and, in the resident mode,
-// the hot key registry mclsHotKey, whose HotKey event runs a capture action.
+// The hidden main window (kMainWindowClass) that lives for the whole run. It
+// holds the settings record, the picture surface and, in the resident mode,
+// the hot key registry, each of whose presses runs a capture action.
 
 #include <windows.h>
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/OneShotRuns.h"
 #include "app/PrintKeys.h"
 #include "app/Startup.h"
 #include "capture/win32/PictureSurface.h"
 #include "hotkey/HotKeyHandler.h"
-#include "hotkey/clsHotKey.h"
+#include "hotkey/HotKeyRegistry.h"
 #include "hotkey/win32/Win32AtomTable.h"
 #include "hotkey/win32/Win32HotKeyService.h"
 #include "hotkey/win32/Win32WindowServices.h"
@@ -32,19 +33,20 @@ class MainWindow final : public HotKeyHandler {
   // process exit code.
   int Run();
 
-  void HotKey(std::string& key, std::int32_t& Mask, std::int32_t& VertualKey) override;
+  // A press of a resident hot key: one capture action.
+  void OnHotKey(std::string_view name, int modifiers, int virtualKey) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   bool Create();
-  bool Load();
+  bool Start();
   void PlaceOffScreen();
   int RunStoreRun();
   int RunOptionRun();
   int RunOneShot(const OneShotRequest& request);
   int RunResident();
-  void mclsHotKey_HotKey(std::string& key, std::int32_t& Mask, std::int32_t& VertualKey);
-  void Unload();
+  void RunCapture(int modifiers);
+  void ReleaseHotKeys();
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -57,7 +59,7 @@ class MainWindow final : public HotKeyHandler {
   Win32AtomTable atomTable_;
   Win32HotKeyService hotKeyService_;
   PrintKeyRegistrar printKeys_;
-  std::unique_ptr<clsHotKey> mclsHotKey;
+  std::unique_ptr<HotKeyRegistry> hotKeys_;
 };
 
 }  // namespace kx::win

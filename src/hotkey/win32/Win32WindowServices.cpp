@@ -1,7 +1,7 @@
 #include "hotkey/win32/Win32WindowServices.h"
 
 #include "base/win32/Strconv.h"
-#include "hotkey/MKEY_PUSH.h"
+#include "hotkey/HookWindowProc.h"
 
 namespace kx::win {
 namespace {
@@ -37,16 +37,16 @@ void Win32WindowServices::RemoveProperty(WindowHandle window, const std::string&
 }
 
 std::intptr_t Win32WindowServices::CallProcedure(ProcedureAddress procedure, WindowHandle window,
-                                                 std::uint32_t uMsg, std::uintptr_t wParam,
+                                                 std::uint32_t message, std::uintptr_t wParam,
                                                  std::intptr_t lParam) {
-  return ::CallWindowProcW(reinterpret_cast<WNDPROC>(procedure), ToHwnd(window), uMsg, wParam,
+  return ::CallWindowProcW(reinterpret_cast<WNDPROC>(procedure), ToHwnd(window), message, wParam,
                            lParam);
 }
 
-std::intptr_t Win32WindowServices::CallDefaultProcedure(WindowHandle window, std::uint32_t uMsg,
+std::intptr_t Win32WindowServices::CallDefaultProcedure(WindowHandle window, std::uint32_t message,
                                                         std::uintptr_t wParam,
                                                         std::intptr_t lParam) {
-  return ::DefWindowProcW(ToHwnd(window), uMsg, wParam, lParam);
+  return ::DefWindowProcW(ToHwnd(window), message, wParam, lParam);
 }
 
 std::optional<NotifyHeader> Win32WindowServices::ReadNotifyHeader(std::intptr_t lParam) {

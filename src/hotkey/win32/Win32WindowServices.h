@@ -19,10 +19,11 @@ class Win32WindowServices final : public WindowServices {
   bool SetProperty(WindowHandle window, const std::string& name, std::intptr_t value) override;
   std::intptr_t GetProperty(WindowHandle window, const std::string& name) override;
   void RemoveProperty(WindowHandle window, const std::string& name) override;
-  std::intptr_t CallProcedure(ProcedureAddress procedure, WindowHandle window, std::uint32_t uMsg,
-                              std::uintptr_t wParam, std::intptr_t lParam) override;
-  std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t uMsg, std::uintptr_t wParam,
-                                     std::intptr_t lParam) override;
+  std::intptr_t CallProcedure(ProcedureAddress procedure, WindowHandle window,
+                              std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) override;
+  std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t message,
+                                     std::uintptr_t wParam, std::intptr_t lParam) override;
   std::optional<NotifyHeader> ReadNotifyHeader(std::intptr_t lParam) override;
 };
 

@@ -35,25 +35,25 @@ INPUT KeyInput(WORD virtualKey, bool up, bool extended) {
 }
 
 // Presses a key with the modifiers held as real keys.
-void PressKey(WORD virtualKey, bool extended, std::int32_t mask) {
+void PressKey(WORD virtualKey, bool extended, std::int32_t modifiers) {
   std::vector<INPUT> inputs;
-  if (mask & kModShift) inputs.push_back(KeyInput(VK_SHIFT, false, false));
-  if (mask & kModAlt) inputs.push_back(KeyInput(VK_MENU, false, false));
+  if (modifiers & kModShift) inputs.push_back(KeyInput(VK_SHIFT, false, false));
+  if (modifiers & kModAlt) inputs.push_back(KeyInput(VK_MENU, false, false));
   inputs.push_back(KeyInput(virtualKey, false, extended));
   inputs.push_back(KeyInput(virtualKey, true, extended));
-  if (mask & kModAlt) inputs.push_back(KeyInput(VK_MENU, true, false));
-  if (mask & kModShift) inputs.push_back(KeyInput(VK_SHIFT, true, false));
+  if (modifiers & kModAlt) inputs.push_back(KeyInput(VK_MENU, true, false));
+  if (modifiers & kModShift) inputs.push_back(KeyInput(VK_SHIFT, true, false));
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 // Print Screen is an extended key.
-void PressPrintScreen(std::int32_t mask) { PressKey(VK_SNAPSHOT, true, mask); }
+void PressPrintScreen(std::int32_t modifiers) { PressKey(VK_SNAPSHOT, true, modifiers); }
 
 // One copy of the resident program: its main window, registry and registrar.
 struct ResidentCopy {
   ResidentCopy() {
-    registry = std::make_unique<clsHotKey>(windows, atoms, hotKeys, handler);
-    registry->pTarget(ToWindowHandle(window.get()));
+    registry = std::make_unique<HotKeyRegistry>(windows, atoms, hotKeys, handler);
+    registry->SetTarget(ToWindowHandle(window.get()));
   }
   ~ResidentCopy() { registry.reset(); }
   ResidentCopy(const ResidentCopy&) = delete;
@@ -69,7 +69,7 @@ struct ResidentCopy {
   Win32HotKeyService hotKeys;
   kx::test::RecordingHandler handler;
   PrintKeyRegistrar registrar;
-  std::unique_ptr<clsHotKey> registry;
+  std::unique_ptr<HotKeyRegistry> registry;
 };
 
 bool AnyAtomLeft() {
@@ -82,23 +82,22 @@ bool AnyAtomLeft() {
 class Win32HotKeyTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_FALSE(AnyAtomLeft()) << "atoms left by an earlier test"; }
-  void TearDown() override { intKeyBusy = 0; }
 };
 
-TEST_F(Win32HotKeyTest, EveryCombinationArrivesAsAnEvent) {
+TEST_F(Win32HotKeyTest, EveryCombinationReachesTheHandler) {
   ResidentCopy copy;
   ASSERT_EQ(copy.Register(), std::nullopt);
   const struct {
-    std::int32_t mask;
-    const char* key;
+    std::int32_t modifiers;
+    const char* name;
   } combinations[] = {
       {0, "Kaptorix_11"}, {4, "Kaptorix_22"}, {1, "Kaptorix_33"}, {5, "Kaptorix_44"}};
   for (const auto& combination : combinations) {
     copy.handler.presses.clear();
-    PressPrintScreen(combination.mask);
+    PressPrintScreen(combination.modifiers);
     ASSERT_TRUE(PumpUntil([&] { return !copy.handler.presses.empty(); }, kPressTimeout))
-        << "no event for mask " << combination.mask;
-    EXPECT_EQ(copy.handler.presses, (std::vector<Press>{{combination.key, combination.mask, 44}}));
+        << "no press for modifiers " << combination.modifiers;
+    EXPECT_EQ(copy.handler.presses, (std::vector<Press>{{combination.name, combination.modifiers, 44}}));
   }
   const auto reached = copy.window.Seen(WM_HOTKEY);
   ASSERT_EQ(reached.size(), 4U);  // each press also reached the previous procedure
@@ -111,13 +110,14 @@ TEST_F(Win32HotKeyTest, EveryCombinationArrivesAsAnEvent) {
 TEST_F(Win32HotKeyTest, PressesVanishWhileBusy) {
   ResidentCopy copy;
   ASSERT_EQ(copy.Register(), std::nullopt);
-  intKeyBusy = 1;
-  PressPrintScreen(kModShift);
-  PumpUntil([] { return false; }, kQuietTime);
-  EXPECT_TRUE(copy.handler.presses.empty());
-  EXPECT_TRUE(copy.window.Seen(WM_HOTKEY).empty());
+  {
+    const KeyBusyScope busy;
+    PressPrintScreen(kModShift);
+    PumpUntil([] { return false; }, kQuietTime);
+    EXPECT_TRUE(copy.handler.presses.empty());
+    EXPECT_TRUE(copy.window.Seen(WM_HOTKEY).empty());
+  }
 
-  intKeyBusy = 0;
   PressPrintScreen(kModShift);
   EXPECT_TRUE(PumpUntil([&] { return !copy.handler.presses.empty(); }, kPressTimeout));
 }
@@ -153,7 +153,7 @@ TEST_F(Win32HotKeyTest, SecondCopyFailsAllFourAndLeavesTheFirstWorking) {
   for (const wchar_t* name : kAtomNames) EXPECT_NE(::GlobalFindAtomW(name), 0);
   PressPrintScreen(kModAlt);
   ASSERT_TRUE(PumpUntil([&] { return !first.handler.presses.empty(); }, kPressTimeout));
-  EXPECT_EQ(first.handler.presses[0].key, "Kaptorix_33");
+  EXPECT_EQ(first.handler.presses[0].name, "Kaptorix_33");
 }
 
 TEST_F(Win32HotKeyTest, CombinationHeldElsewhereFailsAlone) {

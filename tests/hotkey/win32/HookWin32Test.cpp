@@ -7,7 +7,7 @@
 
 #include "base/win32/Strconv.h"
 #include "hotkey/KeyBusy.h"
-#include "hotkey/clsMessage.h"
+#include "hotkey/MessageHook.h"
 #include "hotkey/win32/Win32WindowServices.h"
 #include "support/TestWindow.h"
 
@@ -18,14 +18,14 @@ using test::TestWindow;
 
 class Target final : public MessageTarget {
  public:
-  std::intptr_t CallBackWindow(WindowHandle&, std::uint32_t& uMsg, std::uintptr_t&,
-                               std::intptr_t& lParam, bool& booReturn) override {
-    received.push_back(uMsg);
-    if (uMsg == WM_USER + 1) {
-      booReturn = true;
+  std::intptr_t HandleMessage(WindowHandle&, std::uint32_t& message, std::uintptr_t&,
+                              std::intptr_t& lParam, bool& handled) override {
+    received.push_back(message);
+    if (message == WM_USER + 1) {
+      handled = true;
       return 77;
     }
-    if (uMsg == WM_USER + 2) lParam = 9;
+    if (message == WM_USER + 2) lParam = 9;
     return 0;
   }
   std::vector<std::uint32_t> received;
@@ -41,7 +41,7 @@ TEST(Win32Hook, SubclassesTheRealWindowUntilTheLastTargetLeaves) {
   Win32WindowServices services;
   const WindowHandle handle = ToWindowHandle(window.get());
   Target target;
-  ASSERT_TRUE(clsMessage::Create(services)->AddMessage(target, handle, true));
+  ASSERT_TRUE(MessageHook::Create(services)->AddTarget(target, handle, true));
   EXPECT_NE(window.CurrentProcedure(), TestWindow::OwnProcedure());
   EXPECT_NE(PropertyOf(window), nullptr);
 
@@ -52,13 +52,14 @@ TEST(Win32Hook, SubclassesTheRealWindowUntilTheLastTargetLeaves) {
   EXPECT_EQ(window.Seen(WM_USER + 2)[0].wParam, 5U);
   EXPECT_EQ(window.Seen(WM_USER + 2)[0].lParam, 9);
 
-  intKeyBusy = 1;
-  EXPECT_EQ(::SendMessageW(window.get(), WM_USER + 3, 0, 0), 0);
-  intKeyBusy = 0;
+  {
+    const KeyBusyScope busy;
+    EXPECT_EQ(::SendMessageW(window.get(), WM_USER + 3, 0, 0), 0);
+  }
   EXPECT_TRUE(window.Seen(WM_USER + 3).empty());
   EXPECT_EQ(target.received, (std::vector<std::uint32_t>{WM_USER + 1, WM_USER + 2}));
 
-  ASSERT_TRUE(clsMessage::MessageClass(services, handle)->DeleteMessage(target, handle));
+  ASSERT_TRUE(MessageHook::HookOf(services, handle)->RemoveTarget(target, handle));
   EXPECT_EQ(window.CurrentProcedure(), TestWindow::OwnProcedure());
   EXPECT_EQ(PropertyOf(window), nullptr);
   EXPECT_EQ(::SendMessageW(window.get(), WM_USER + 1, 0, 0), TestWindow::kOwnResult);
@@ -71,17 +72,17 @@ TEST(Win32Hook, ChildNotificationIsFoundThroughItsHeader) {
   const WindowHandle handle = ToWindowHandle(window.get());
   Target main;
   Target child;
-  const auto hook = clsMessage::Create(services);
+  const auto hook = MessageHook::Create(services);
   const HWND childWindow = reinterpret_cast<HWND>(std::intptr_t{0x4321});
-  hook->AddChildMessage(child, ToWindowHandle(childWindow), true);
-  hook->AddMessage(main, handle, true);
+  hook->AddChildTarget(child, ToWindowHandle(childWindow), true);
+  hook->AddTarget(main, handle, true);
 
   NMHDR header{childWindow, 7, 0};
   ::SendMessageW(window.get(), WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header));
   ::SendMessageW(window.get(), WM_NOTIFY, 7, 0);
   EXPECT_EQ(child.received, (std::vector<std::uint32_t>{WM_NOTIFY}));
   EXPECT_EQ(main.received, (std::vector<std::uint32_t>{WM_NOTIFY, WM_NOTIFY}));
-  hook->DeleteMessage(main, handle);
+  hook->RemoveTarget(main, handle);
 }
 
 }  // namespace

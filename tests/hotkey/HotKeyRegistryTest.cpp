@@ -1,4 +1,4 @@
-#include "hotkey/clsHotKey.h"
+#include "hotkey/HotKeyRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +34,8 @@ class HotKeyTest : public ::testing::Test {
   FakeAtomTable atoms;
   FakeHotKeyService hotKeys;
   test::RecordingHandler handler;
-  std::unique_ptr<clsHotKey> registry =
-      std::make_unique<clsHotKey>(windows, atoms, hotKeys, handler);
+  std::unique_ptr<HotKeyRegistry> registry =
+      std::make_unique<HotKeyRegistry>(windows, atoms, hotKeys, handler);
 };
 
 TEST(HotKeyId, IsTheAtomAsASignedWord) {
@@ -46,24 +46,24 @@ TEST(HotKeyId, IsTheAtomAsASignedWord) {
 }
 
 TEST_F(HotKeyTest, NothingRegistersBeforeTheTargetWindow) {
-  EXPECT_FALSE(registry->mAddHotKey("Kaptorix_11", kPrintScreen, 0));
+  EXPECT_FALSE(registry->Add("Kaptorix_11", kPrintScreen, 0));
   EXPECT_TRUE(atoms.atoms.empty());
   EXPECT_TRUE(hotKeys.registrations.empty());
-  EXPECT_EQ(registry->pTarget(), 0);
+  EXPECT_EQ(registry->Target(), 0);
 }
 
 TEST_F(HotKeyTest, TargetIsSetOnceAndHooksTheWindow) {
-  registry->pTarget(kWindow);
-  registry->pTarget(kWindow + 1);
-  EXPECT_EQ(registry->pTarget(), kWindow);
+  registry->SetTarget(kWindow);
+  registry->SetTarget(kWindow + 1);
+  EXPECT_EQ(registry->Target(), kWindow);
   EXPECT_TRUE(windows.HasProperty(kWindow));
   EXPECT_EQ(windows.ProcedureOf(kWindow), FakeWindowSystem::kHookProcedure);
   EXPECT_FALSE(windows.HasProperty(kWindow + 1));
 }
 
 TEST_F(HotKeyTest, RegistersUnderItsAtomAsIdentifier) {
-  registry->pTarget(kWindow);
-  EXPECT_TRUE(registry->mAddHotKey("Kaptorix_11", kPrintScreen, kModShift));
+  registry->SetTarget(kWindow);
+  EXPECT_TRUE(registry->Add("Kaptorix_11", kPrintScreen, kModShift));
   EXPECT_EQ(atoms.Find("Kaptorix_11"), 0xC123);
   EXPECT_EQ(hotKeys.registrations,
             (std::vector<Registration>{
@@ -71,70 +71,70 @@ TEST_F(HotKeyTest, RegistersUnderItsAtomAsIdentifier) {
 }
 
 TEST_F(HotKeyTest, ExistingAtomRefusesTheNameWithoutTouchingIt) {
-  registry->pTarget(kWindow);
+  registry->SetTarget(kWindow);
   const Atom foreign = atoms.Add("Kaptorix_22");
-  EXPECT_FALSE(registry->mAddHotKey("Kaptorix_22", kPrintScreen, 0));
+  EXPECT_FALSE(registry->Add("Kaptorix_22", kPrintScreen, 0));
   EXPECT_EQ(atoms.atoms.at(foreign).uses, 1);
   EXPECT_TRUE(hotKeys.registrations.empty());
 
-  ASSERT_TRUE(registry->mAddHotKey("Kaptorix_11", kPrintScreen, 0));
-  EXPECT_FALSE(registry->mAddHotKey("Kaptorix_11", kPrintScreen, kModAlt));
+  ASSERT_TRUE(registry->Add("Kaptorix_11", kPrintScreen, 0));
+  EXPECT_FALSE(registry->Add("Kaptorix_11", kPrintScreen, kModAlt));
   EXPECT_EQ(atoms.atoms.at(atoms.Find("Kaptorix_11")).uses, 1);
   EXPECT_EQ(hotKeys.registrations.size(), 1U);
 }
 
 TEST_F(HotKeyTest, EveryFailureLeavesNoAtomOfItsOwn) {
-  registry->pTarget(kWindow);
+  registry->SetTarget(kWindow);
   atoms.refuseAdd = true;
-  EXPECT_FALSE(registry->mAddHotKey("Kaptorix_11", kPrintScreen, 0));
+  EXPECT_FALSE(registry->Add("Kaptorix_11", kPrintScreen, 0));
   EXPECT_TRUE(hotKeys.registrations.empty());
 
   atoms.refuseAdd = false;
   hotKeys.refused.insert({kModAlt, kPrintScreen});
-  EXPECT_FALSE(registry->mAddHotKey("Kaptorix_33", kPrintScreen, kModAlt));
+  EXPECT_FALSE(registry->Add("Kaptorix_33", kPrintScreen, kModAlt));
   EXPECT_TRUE(atoms.atoms.empty());
-  EXPECT_FALSE(registry->mDeleteHotKey("Kaptorix_33"));  // never entered the list
+  EXPECT_FALSE(registry->Remove("Kaptorix_33"));  // never entered the list
 }
 
 TEST_F(HotKeyTest, DeleteUnregistersAndRemovesOneName) {
-  registry->pTarget(kWindow);
-  registry->mAddHotKey("A", kPrintScreen, 0);
-  registry->mAddHotKey("B", kPrintScreen, kModShift);
+  registry->SetTarget(kWindow);
+  registry->Add("A", kPrintScreen, 0);
+  registry->Add("B", kPrintScreen, kModShift);
   const std::int32_t idOfB = HotKeyId(atoms.Find("B"));
 
-  EXPECT_TRUE(registry->mDeleteHotKey("A"));
+  EXPECT_TRUE(registry->Remove("A"));
   EXPECT_EQ(atoms.Find("A"), 0);
   EXPECT_EQ(hotKeys.registrations,
             (std::vector<Registration>{{kWindow, idOfB, kModShift, kPrintScreen}}));
-  EXPECT_FALSE(registry->mDeleteHotKey("A"));
-  EXPECT_FALSE(registry->mDeleteHotKey("b"));
-  EXPECT_FALSE(registry->mDeleteHotKey("Never"));
+  EXPECT_FALSE(registry->Remove("A"));
+  EXPECT_FALSE(registry->Remove("b"));
+  EXPECT_FALSE(registry->Remove("Never"));
 }
 
 TEST_F(HotKeyTest, DeleteOfAKeyWhoseAtomIsGoneChangesNothing) {
-  registry->pTarget(kWindow);
-  registry->mAddHotKey("A", kPrintScreen, 0);
+  registry->SetTarget(kWindow);
+  registry->Add("A", kPrintScreen, 0);
   atoms.Delete(atoms.Find("A"));
-  EXPECT_FALSE(registry->mDeleteHotKey("A"));
+  EXPECT_FALSE(registry->Remove("A"));
   EXPECT_EQ(hotKeys.registrations.size(), 1U);
 }
 
 TEST_F(HotKeyTest, PressRaisesHotKeyAndReachesThePreviousProcedure) {
-  registry->pTarget(kWindow);
-  registry->mAddHotKey("Kaptorix_11", kPrintScreen, 0);
-  registry->mAddHotKey("Kaptorix_44", kPrintScreen, kModShift | kModAlt);
+  registry->SetTarget(kWindow);
+  registry->Add("Kaptorix_11", kPrintScreen, 0);
+  registry->Add("Kaptorix_44", kPrintScreen, kModShift | kModAlt);
 
   Press("Kaptorix_11", 0x002C0000);
   Press("Kaptorix_44", 0x002C0005);
   EXPECT_EQ(handler.presses, (std::vector<test::Press>{{"Kaptorix_11", 0, kPrintScreen},
                                                        {"Kaptorix_44", 5, kPrintScreen}}));
   ASSERT_EQ(windows.delivered.size(), 2U);
-  EXPECT_EQ(windows.delivered[1].uMsg, kWmHotKey);
+  EXPECT_EQ(windows.delivered[1].message, kWmHotKey);
   EXPECT_EQ(windows.delivered[1].lParam, 0x002C0005);
 }
 
 TEST_F(HotKeyTest, AnyNamedAtomRaisesTheEventAndNothingElseDoes) {
-  registry->pTarget(kWindow);
+  registry->SetTarget(kWindow);
   atoms.Add("Elsewhere");
   Press("Elsewhere", 0x00410002);
   windows.Send(kWindow, kWmHotKey, HotKeyWParam(HotKeyId(0xC999)), 0x002C0000);
@@ -144,45 +144,45 @@ TEST_F(HotKeyTest, AnyNamedAtomRaisesTheEventAndNothingElseDoes) {
 }
 
 TEST_F(HotKeyTest, IdentifierIsReadFromTheLow32BitsOfWParam) {
-  registry->pTarget(kWindow);
-  registry->mAddHotKey("Kaptorix_11", kPrintScreen, 4);
+  registry->SetTarget(kWindow);
+  registry->Add("Kaptorix_11", kPrintScreen, 4);
   const auto id = static_cast<std::uint32_t>(HotKeyId(atoms.Find("Kaptorix_11")));
   windows.Send(kWindow, kWmHotKey, std::uintptr_t{id}, 0x002C0004);  // zero-extended
   windows.Send(kWindow, kWmHotKey, HotKeyWParam(static_cast<std::int32_t>(id)), 0x002C0004);
   ASSERT_EQ(handler.presses.size(), 2U);
-  EXPECT_EQ(handler.presses[0].key, "Kaptorix_11");
-  EXPECT_EQ(handler.presses[1].key, "Kaptorix_11");
+  EXPECT_EQ(handler.presses[0].name, "Kaptorix_11");
+  EXPECT_EQ(handler.presses[1].name, "Kaptorix_11");
 }
 
 TEST_F(HotKeyTest, IdentifierBeyondSixteenBitsRaisesNothing) {
-  registry->pTarget(kWindow);
-  registry->mAddHotKey("Kaptorix_11", kPrintScreen, 0);
+  registry->SetTarget(kWindow);
+  registry->Add("Kaptorix_11", kPrintScreen, 0);
   windows.Send(kWindow, kWmHotKey, 0xC123, 0x002C0000);
   EXPECT_TRUE(handler.presses.empty());
   EXPECT_EQ(windows.delivered.size(), 1U);
 
-  WindowHandle hWnd = kWindow;
-  std::uint32_t uMsg = kWmHotKey;
+  WindowHandle window = kWindow;
+  std::uint32_t message = kWmHotKey;
   std::uintptr_t wParam = 0xC123;
   std::intptr_t lParam = 0x002C0000;
-  bool booReturn = false;
-  EXPECT_THROW(registry->CallBackWindow(hWnd, uMsg, wParam, lParam, booReturn), OverflowError);
+  bool handled = false;
+  EXPECT_THROW(registry->HandleMessage(window, message, wParam, lParam, handled), OverflowError);
 }
 
 TEST_F(HotKeyTest, KeyNameComesBackWithAtMost55Characters) {
-  registry->pTarget(kWindow);
+  registry->SetTarget(kWindow);
   const std::string longName(60, 'k');
-  ASSERT_TRUE(registry->mAddHotKey(longName, kPrintScreen, 0));
+  ASSERT_TRUE(registry->Add(longName, kPrintScreen, 0));
   Press(longName, 0x002C0000);
   ASSERT_EQ(handler.presses.size(), 1U);
-  EXPECT_EQ(handler.presses[0].key, std::string(55, 'k'));
+  EXPECT_EQ(handler.presses[0].name, std::string(55, 'k'));
 }
 
 TEST_F(HotKeyTest, ReleaseUnhooksFirstThenUnregistersEveryKey) {
-  registry->pTarget(kWindow);
-  ASSERT_TRUE(registry->mAddHotKey("K1", kPrintScreen, 0));
-  ASSERT_TRUE(registry->mAddHotKey("K2", kPrintScreen, kModShift));
-  ASSERT_TRUE(registry->mAddHotKey("K3", kPrintScreen, kModAlt));
+  registry->SetTarget(kWindow);
+  ASSERT_TRUE(registry->Add("K1", kPrintScreen, 0));
+  ASSERT_TRUE(registry->Add("K2", kPrintScreen, kModShift));
+  ASSERT_TRUE(registry->Add("K3", kPrintScreen, kModAlt));
   std::vector<ProcedureAddress> procedureAtUnregister;
   hotKeys.onUnregister = [&] { procedureAtUnregister.push_back(windows.ProcedureOf(kWindow)); };
 

@@ -1,0 +1,90 @@
+#include "hotkey/HotKeyRegistry.h"
+
+#include <algorithm>
+
+#include "hotkey/ByteWord.h"
+#include "hotkey/MessageHook.h"
+
+namespace kx {
+
+std::int32_t HotKeyId(Atom atom) { return static_cast<std::int16_t>(atom); }
+
+HotKeyRegistry::HotKeyRegistry(WindowServices& windows, AtomTable& atoms, HotKeyService& hotKeys,
+                               HotKeyHandler& handler)
+    : windows_(windows), atoms_(atoms), hotKeys_(hotKeys), handler_(handler) {}
+
+HotKeyRegistry::~HotKeyRegistry() {
+  Detach();
+  for (const std::string& name : names_) ReleaseKey(name);
+  target_ = 0;
+  names_.clear();
+}
+
+bool HotKeyRegistry::Add(const std::string& name, std::int32_t virtualKey,
+                         std::int32_t modifiers) {
+  if (target_ == 0) return false;
+  if (atoms_.Find(name) != 0) return false;
+  const Atom atom = atoms_.Add(name);
+  if (atom == 0) return false;
+  names_.push_back(name);
+  if (!hotKeys_.Register(target_, HotKeyId(atom), modifiers, virtualKey)) {
+    names_.pop_back();
+    atoms_.Delete(atom);
+    return false;
+  }
+  return true;
+}
+
+bool HotKeyRegistry::Remove(const std::string& name) {
+  if (!ReleaseKey(name)) return false;
+  std::erase(names_, name);
+  return true;
+}
+
+// Unregisters the key and deletes its atom; the name stays in the list.
+bool HotKeyRegistry::ReleaseKey(const std::string& name) {
+  if (std::find(names_.begin(), names_.end(), name) == names_.end()) return false;
+  const Atom atom = atoms_.Find(name);
+  if (atom == 0) return false;
+  hotKeys_.Unregister(target_, HotKeyId(atom));
+  atoms_.Delete(atom);
+  return true;
+}
+
+std::intptr_t HotKeyRegistry::HandleMessage(WindowHandle& /*window*/, std::uint32_t& message,
+                                            std::uintptr_t& wParam, std::intptr_t& lParam,
+                                            bool& /*handled*/) {
+  if (message != kWmHotKey) return 0;
+  // The identifier is a 32-bit value; a 64-bit wParam may carry it sign- or zero-extended.
+  const auto id = static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam));
+  const auto atom = static_cast<Atom>(ToInt16(id));
+  std::string name = atoms_.NameOf(atom, kMaxKeyNameLength + 1);
+  name = name.substr(0, name.find('\0'));
+  if (name.empty()) return 0;
+  const auto keys = static_cast<std::int32_t>(lParam);
+  handler_.OnHotKey(name, LowWord(keys), HighWord(keys));
+  return 0;
+}
+
+void HotKeyRegistry::SetTarget(WindowHandle window) {
+  if (target_ != 0) return;
+  target_ = window;
+  Attach();
+}
+
+WindowHandle HotKeyRegistry::Target() const { return target_; }
+
+// The hook object stays with the window once attached.
+void HotKeyRegistry::Attach() {
+  auto hook = MessageHook::HookOf(windows_, target_);
+  if (!hook) hook = MessageHook::Create(windows_);
+  hook->AddTarget(*this, target_, true);
+}
+
+void HotKeyRegistry::Detach() {
+  if (const auto hook = MessageHook::HookOf(windows_, target_)) {
+    hook->RemoveTarget(*this, target_);
+  }
+}
+
+}  // namespace kx

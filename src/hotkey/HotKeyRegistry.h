@@ -1,0 +1,67 @@
+#pragma once
+// HotKeyRegistry: system-wide hot keys for one target window, each known by a
+// name that is kept as a global atom; the atom is also the hot key's
+// identifier, so a WM_HOTKEY names its key by itself. Each press is passed to
+// the handler's OnHotKey.
+//
+// Owner's order: construct, SetTarget, then Add. Destroy the registry while
+// the window still exists: it leaves the window's hook first, then
+// unregisters every hot key and deletes its atom.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "hotkey/AtomTable.h"
+#include "hotkey/HotKeyHandler.h"
+#include "hotkey/HotKeyService.h"
+#include "hotkey/MessageTarget.h"
+#include "hotkey/WindowServices.h"
+
+namespace kx {
+
+// The hot key identifier of an atom: its 16 bits read as a signed number and
+// widened with the sign (hex C123 gives hex FFFFC123).
+std::int32_t HotKeyId(Atom atom);
+
+// The longest key name that comes back from a WM_HOTKEY.
+inline constexpr int kMaxKeyNameLength = 55;
+
+class HotKeyRegistry final : public MessageTarget {
+ public:
+  HotKeyRegistry(WindowServices& windows, AtomTable& atoms, HotKeyService& hotKeys,
+                 HotKeyHandler& handler);
+  ~HotKeyRegistry() override;
+  HotKeyRegistry(const HotKeyRegistry&) = delete;
+  HotKeyRegistry& operator=(const HotKeyRegistry&) = delete;
+
+  // False, with no atom left behind, when no target window is set, an atom of
+  // that name exists already, no atom can be added or the system refuses.
+  bool Add(const std::string& name, std::int32_t virtualKey, std::int32_t modifiers);
+  // False, changing nothing, for a name not registered here or whose atom is gone.
+  bool Remove(const std::string& name);
+
+  // Calls the handler for every WM_HOTKEY whose identifier is a named atom;
+  // OverflowError when wParam is no 16-bit identifier. Leaves `handled` alone.
+  std::intptr_t HandleMessage(WindowHandle& window, std::uint32_t& message,
+                              std::uintptr_t& wParam, std::intptr_t& lParam,
+                              bool& handled) override;
+
+  // The first window set stays; later ones are ignored.
+  void SetTarget(WindowHandle window);
+  [[nodiscard]] WindowHandle Target() const;
+
+ private:
+  bool ReleaseKey(const std::string& name);
+  void Attach();
+  void Detach();
+
+  WindowServices& windows_;
+  AtomTable& atoms_;
+  HotKeyService& hotKeys_;
+  HotKeyHandler& handler_;
+  WindowHandle target_ = 0;
+  std::vector<std::string> names_;
+};
+
+}  // namespace kx

@@ -1,0 +1,74 @@
+#pragma once
+// MessageHook: routes the messages of one top-level window to message targets
+// by replacing the window's procedure. The hook object is found again from
+// the window through a property (HookPropertyName in base/ProductNames.h).
+//
+// Hook objects are shared: the attaching targets hold them while they work on
+// them, and a hooked window holds its hook object from the moment its property
+// points at it until the property is removed. A hook object therefore lives
+// exactly as long as it is hooked or in use, and never while its window's
+// property could lead to a freed object.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "hotkey/MessageTarget.h"
+#include "hotkey/WindowServices.h"
+
+namespace kx {
+
+class MessageHook : public std::enable_shared_from_this<MessageHook> {
+ public:
+  static std::shared_ptr<MessageHook> Create(WindowServices& services);
+  // The hook object installed on that window, or nothing.
+  static std::shared_ptr<MessageHook> HookOf(WindowServices& services, WindowHandle window);
+
+  MessageHook(const MessageHook&) = delete;
+  MessageHook& operator=(const MessageHook&) = delete;
+
+  [[nodiscard]] std::int32_t TargetCount() const;
+  [[nodiscard]] std::int32_t ChildTargetCount() const;
+
+  // Adds a target for every message of the window; the first entry hooks the
+  // window. All entries must name the same window. A target that is not
+  // `enabled` is kept but receives nothing.
+  bool AddTarget(MessageTarget& target, WindowHandle window, bool enabled);
+  // Removes every entry of the target; removing the last one unhooks the window.
+  bool RemoveTarget(const MessageTarget& target, WindowHandle window);
+  // Removes the child window's entry, whichever target it names.
+  bool RemoveChildTarget(const MessageTarget& target, WindowHandle child);
+  // Adds a target for the WM_COMMAND and WM_NOTIFY of one child window.
+  bool AddChildTarget(MessageTarget& target, WindowHandle child, bool enabled);
+
+  // Forwards one message of the hooked window to the targets and then, unless a
+  // target set `handled`, to the window's previous procedure.
+  std::intptr_t Route(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam);
+
+ private:
+  struct Entry {
+    MessageTarget* target;
+    WindowHandle window;
+    bool enabled;
+  };
+  enum class List { Targets, Children };
+
+  explicit MessageHook(WindowServices& services);
+
+  bool AddEntry(WindowHandle window, MessageTarget& target, bool enabled, List list);
+  bool RemoveEntry(WindowHandle window, const MessageTarget& target, List list);
+  void HookWindow(WindowHandle window);
+  void UnhookWindow();
+  [[nodiscard]] MessageTarget* FindChildTarget(WindowHandle child) const;
+
+  WindowServices& services_;
+  ProcedureAddress previousProc_ = 0;
+  WindowHandle window_ = 0;
+  std::vector<Entry> childTargets_;
+  std::vector<Entry> targets_;
+  bool routing_ = false;  // a message is on its way: nested ones go straight on
+  std::shared_ptr<MessageHook> heldByWindow_;
+};
+
+}  // namespace kx
