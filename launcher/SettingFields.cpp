@@ -34,35 +34,35 @@ constexpr std::string_view kFileNameForbidden = "\\/:*?\"<>|";
 
 using S = CaptureSettings;
 const std::array<FieldRule, kAllSettingFields.size()> kRules{{
-    {SettingField::Key, "key", "ホットキー", &S::lngKey, Kind::Range, 1, 254},
-    {SettingField::SaveDir, "folder", "保存先フォルダ", &S::strSaveDir, Kind::Folder},
-    {SettingField::FilePrefix, "prefix", "ファイル名の先頭", &S::strFilePrefix,
+    {SettingField::Key, "key", "ホットキー", &S::hotKey, Kind::Range, 1, 254},
+    {SettingField::SaveDir, "folder", "保存先フォルダ", &S::saveFolder, Kind::Folder},
+    {SettingField::FilePrefix, "prefix", "ファイル名の先頭", &S::filePrefix,
      Kind::FileNamePart},
-    {SettingField::SerialDigits, "digits", "連番の桁数", &S::intSerialDigits, Kind::Range, 1, 9},
-    {SettingField::Extension, "extension", "拡張子", &S::strExtension, Kind::Extension},
-    {SettingField::Colors, "colors", "保存時の色数", &S::intColors, Kind::Choice, 0, 0,
+    {SettingField::SerialDigits, "digits", "連番の桁数", &S::serialDigits, Kind::Range, 1, 9},
+    {SettingField::Extension, "extension", "拡張子", &S::extension, Kind::Extension},
+    {SettingField::Colors, "colors", "保存時の色数", &S::colors, Kind::Choice, 0, 0,
      kColorChoices, "0、2、16、256"},
-    {SettingField::AlwaysSave, "alwayssave", "常に保存", &S::intAlwaysSave, Kind::Choice, 0, 0,
+    {SettingField::AlwaysSave, "alwayssave", "常に保存", &S::alwaysSave, Kind::Choice, 0, 0,
      kSwitchChoices, "0、1"},
-    {SettingField::Cursor, "pointer", "マウスポインタ", &S::intCursor, Kind::Choice, 0, 0,
+    {SettingField::Cursor, "pointer", "マウスポインタ", &S::cursor, Kind::Choice, 0, 0,
      kSwitchChoices, "0、1"},
-    {SettingField::Invert, "invert", "色の反転", &S::intInvert, Kind::Choice, 0, 0,
+    {SettingField::Invert, "invert", "色の反転", &S::invert, Kind::Choice, 0, 0,
      kSwitchChoices, "0、1"},
-    {SettingField::Printer, "printer", "プリンタ", &S::strPrinter, Kind::Text},
-    {SettingField::Orientation, "orientation", "印刷の向き", &S::intOrientation, Kind::Choice,
+    {SettingField::Printer, "printer", "プリンタ", &S::printer, Kind::Text},
+    {SettingField::Orientation, "orientation", "印刷の向き", &S::orientation, Kind::Choice,
      0, 0, kOrientationChoices, "1、2"},
-    {SettingField::Quality, "quality", "印刷品質", &S::intQuality, Kind::Choice, 0, 0,
+    {SettingField::Quality, "quality", "印刷品質", &S::quality, Kind::Choice, 0, 0,
      kThreeChoices, "0、1、2"},
-    {SettingField::PrintPercent, "percent", "印刷倍率", &S::intPrintPercent, Kind::Range, 1, 100},
-    {SettingField::MarginLeft, "margin-left", "左余白", &S::intMarginLeft, Kind::Range, 0, 99},
-    {SettingField::MarginRight, "margin-right", "右余白", &S::intMarginRight, Kind::Range, 0, 99},
-    {SettingField::MarginTop, "margin-top", "上余白", &S::intMarginTop, Kind::Range, 0, 99},
-    {SettingField::MarginBottom, "margin-bottom", "下余白", &S::intMarginBottom, Kind::Range, 0,
+    {SettingField::PrintPercent, "percent", "印刷倍率", &S::printPercent, Kind::Range, 1, 100},
+    {SettingField::MarginLeft, "margin-left", "左余白", &S::marginLeft, Kind::Range, 0, 99},
+    {SettingField::MarginRight, "margin-right", "右余白", &S::marginRight, Kind::Range, 0, 99},
+    {SettingField::MarginTop, "margin-top", "上余白", &S::marginTop, Kind::Range, 0, 99},
+    {SettingField::MarginBottom, "margin-bottom", "下余白", &S::marginBottom, Kind::Range, 0,
      99},
-    {SettingField::HeaderText, "header", "見出し", &S::strHeaderText, Kind::Text},
-    {SettingField::HeaderLayout, "layout", "見出しの配置", &S::intHeaderLayout, Kind::Choice, 0,
+    {SettingField::HeaderText, "header", "見出し", &S::headerText, Kind::Text},
+    {SettingField::HeaderLayout, "layout", "見出しの配置", &S::headerLayout, Kind::Choice, 0,
      0, kThreeChoices, "0、1、2"},
-    {SettingField::PrintDate, "date", "日付の印刷", &S::intPrintDate, Kind::Choice, 0, 0,
+    {SettingField::PrintDate, "date", "日付の印刷", &S::printDate, Kind::Choice, 0, 0,
      kSwitchChoices, "0、1"},
 }};
 
@@ -177,14 +177,14 @@ std::optional<std::string> ValueProblem(const FieldRule& rule, const CaptureSett
       return TextProblem(rule, settings.*std::get<std::string CaptureSettings::*>(rule.member),
                          probe);
     case Kind::Folder:
-      return FolderProblem(rule, settings.strSaveDir, probe);
+      return FolderProblem(rule, settings.saveFolder, probe);
     case Kind::FileNamePart:
-      if (settings.strFilePrefix.find_first_of(kFileNameForbidden) != std::string::npos) {
+      if (settings.filePrefix.find_first_of(kFileNameForbidden) != std::string::npos) {
         return Problem(rule, "に次の文字は使えません: \\ / : * ? \" < > |");
       }
-      return TextProblem(rule, settings.strFilePrefix, probe);
+      return TextProblem(rule, settings.filePrefix, probe);
     case Kind::Extension:
-      if (settings.strExtension != ".BMP" && settings.strExtension != ".bmp") {
+      if (settings.extension != ".BMP" && settings.extension != ".bmp") {
         return Problem(rule, "は.BMPか.bmpで指定して下さい");
       }
       return std::nullopt;
@@ -232,7 +232,7 @@ std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField
                                          std::string_view text) {
   const FieldRule& rule = RuleOf(field);
   if (rule.kind == Kind::Folder) {
-    settings.strSaveDir = WithoutTrailingSeparators(text);
+    settings.saveFolder = WithoutTrailingSeparators(text);
     return std::nullopt;
   }
   return std::visit(

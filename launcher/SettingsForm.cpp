@@ -101,7 +101,7 @@ SettingsForm::SettingsForm(CaptureSettings loaded, const std::vector<std::string
   for (const SettingField field : kAllSettingFields) {
     if (KindOf(field) != ControlKind::Choice) continue;
     std::vector<Choice>& choices = choices_[IndexOf(field)];
-    choices = field == SettingField::Printer ? PrinterChoices(printers, loaded_.strPrinter)
+    choices = field == SettingField::Printer ? PrinterChoices(printers, loaded_.printer)
                                              : FixedChoices(field);
     const std::string shown = ShownValue(loaded_, field);
     auto found = std::find_if(choices.begin(), choices.end(),

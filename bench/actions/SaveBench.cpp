@@ -78,10 +78,10 @@ int main() {
     std::vector<double> times;
     for (int run = 0; run < kRuns; ++run) {
       kx::CaptureSettings settings;
-      settings.strSaveDir = kx::win::WideToUtf8(folder.wstring());
-      settings.intColors = colors;
+      settings.saveFolder = kx::win::WideToUtf8(folder.wstring());
+      settings.colors = colors;
       const double start = NowMs();
-      kx::RunCaptureAction(kx::kModShift, settings, settings.strSaveDir, services);
+      kx::RunCaptureAction(kx::kModShift, settings, settings.saveFolder, services);
       times.push_back(services.savedAt - start);
       std::filesystem::remove(folder / L"KX001.BMP");
     }

@@ -9,8 +9,8 @@ namespace kx {
 namespace {
 
 // The colour count of a reduction, or 0 for none.
-std::int16_t ReductionColors(std::int16_t intColors) {
-  switch (intColors) {
+std::int16_t ReductionColors(std::int16_t colors) {
+  switch (colors) {
     case 1:
     case 256:
       return 256;
@@ -24,17 +24,17 @@ std::int16_t ReductionColors(std::int16_t intColors) {
 }
 
 void SaveNumbered(const CaptureSettings& settings, ActionServices& services) {
-  if (!services.DirectoryExists(settings.strSaveDir)) {
+  if (!services.DirectoryExists(settings.saveFolder)) {
     services.ShowSaveAbortedNotice();
     return;
   }
-  const std::optional<std::int32_t> highest = HighestSerial(settings.intSerialDigits);
+  const std::optional<std::int32_t> highest = HighestSerial(settings.serialDigits);
   if (!highest) throw ActionError(std::string(kTooManyDigitsText));
 
   for (std::int32_t serial = 1; serial <= *highest; ++serial) {
     const std::string fileName =
-        NumberedFileName(settings.strSaveDir, settings.strFilePrefix, serial,
-                         settings.intSerialDigits, settings.strExtension);
+        NumberedFileName(settings.saveFolder, settings.filePrefix, serial,
+                         settings.serialDigits, settings.extension);
     if (services.PlainFileExists(fileName)) continue;
     switch (services.SaveSurfaceBmp(fileName, SaveMode::CreateNew)) {
       case SaveResult::Saved:
@@ -53,10 +53,10 @@ void SaveNumbered(const CaptureSettings& settings, ActionServices& services) {
 
 void Save(const CaptureSettings& settings, const std::string& programDir,
           ActionServices& services) {
-  if (const std::int16_t colors = ReductionColors(settings.intColors); colors != 0) {
+  if (const std::int16_t colors = ReductionColors(settings.colors); colors != 0) {
     services.ReduceSurfaceColors(colors);
   }
-  if (settings.booStore) {
+  if (settings.toStoreFile) {
     const bool stored = services.SaveSurfaceBmp(JoinPath(programDir, kStoreFileName),
                                                 SaveMode::ReplaceExisting) == SaveResult::Saved;
     if (stored) {
@@ -70,8 +70,8 @@ void Save(const CaptureSettings& settings, const std::string& programDir,
 }
 
 void Print(CaptureSettings& settings, ActionServices& services) {
-  if (settings.intPrintPercent < 1 || settings.intPrintPercent > 100) {
-    settings.intPrintPercent = 100;
+  if (settings.printPercent < 1 || settings.printPercent > 100) {
+    settings.printPercent = 100;
   }
   if (services.PrintSurface(settings)) services.ShowResultNotice(std::string(kPrintedText));
 }
@@ -88,10 +88,10 @@ void RunCaptureAction(int modifiers, CaptureSettings& settings, const std::strin
     } else {
       services.CopyDesktopToSurface();
     }
-    if (settings.intCursor == 1) services.DrawPointerOnSurface(foreground);
-    if (settings.intInvert == 1) services.InvertSurface();
+    if (settings.cursor == 1) services.DrawPointerOnSurface(foreground);
+    if (settings.invert == 1) services.InvertSurface();
 
-    if ((modifiers & kModShift) != 0 || settings.intAlwaysSave == 1) {
+    if ((modifiers & kModShift) != 0 || settings.alwaysSave == 1) {
       Save(settings, programDir, services);
     } else {
       Print(settings, services);

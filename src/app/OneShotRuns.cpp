@@ -17,8 +17,8 @@ std::string_view TrimBlanks(std::string_view text) {
 }  // namespace
 
 OneShotRequest PrepareStoreRun(CaptureSettings& settings) {
-  settings.booStore = true;
-  settings.intColors = 0;
+  settings.toStoreFile = true;
+  settings.colors = 0;
   return {kModShift, 0};
 }
 
@@ -35,7 +35,7 @@ OneShotRequest PrepareOptionRun(std::string_view kindValue, std::string_view com
     if (request.waitSeconds == 0) request.waitSeconds = 1;
   }
 
-  settings.strPrinter = std::string(TrimBlanks(CommandGet(commandLine, kPrinterOption)));
+  settings.printer = std::string(TrimBlanks(CommandGet(commandLine, kPrinterOption)));
   return request;
 }
 

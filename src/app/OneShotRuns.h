@@ -15,7 +15,7 @@ struct OneShotRequest {
 
 inline constexpr std::int32_t kLongestWaitSeconds = 20;
 
-// Full colour into the store file: sets booStore and clears intColors.
+// Full colour into the store file: sets toStoreFile and clears colors.
 OneShotRequest PrepareStoreRun(CaptureSettings& settings);
 
 // Reads "/TIME=", "/ACTIVE=" and "/PRNT=" from the command line; the printer

@@ -4,7 +4,7 @@ namespace kx {
 
 CaptureSettings DefaultCaptureSettings(const std::string& programDir) {
   CaptureSettings settings;
-  settings.strSaveDir = programDir;
+  settings.saveFolder = programDir;
   return settings;
 }
 

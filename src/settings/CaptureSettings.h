@@ -1,5 +1,7 @@
 #pragma once
-// The settings record: filled from "Kaptorix.ini" once at start.
+// The settings record: filled from "Kaptorix.ini" once at start. The numbers
+// the file holds leniently are 16-bit, as the file format has them: a value
+// outside -32768 to 32767 leaves its field as it was (SettingsReader.h).
 
 #include <cstdint>
 #include <string>
@@ -9,27 +11,27 @@
 namespace kx {
 
 struct CaptureSettings {
-  std::int32_t lngKey = 44;  // virtual-key code of the hot keys (Print Screen)
-  std::string strSaveDir;    // folder of numbered captures
-  std::int16_t intColors = 0;  // 2, 16, 1 or 256: colour reduction; else full colour
-  std::int16_t intPrintPercent = 100;
-  std::string strHeaderText;
-  std::int16_t intHeaderLayout = 0;  // 0 centred, 1 right-aligned line, else none
-  std::int16_t intMarginLeft = 20;   // millimetres
-  std::int16_t intMarginRight = 20;
-  std::int16_t intMarginTop = 0;
-  std::int16_t intMarginBottom = 0;
-  std::int16_t intQuality = 1;  // 0 draft, 2 high, else the printer's own
-  bool booStore = false;        // keep the capture in the store file
-  std::int16_t intPrintDate = 0;
-  std::int16_t intInvert = 0;
-  std::int16_t intAlwaysSave = 0;
-  std::int16_t intOrientation = 2;  // 1 portrait, 2 landscape
-  std::string strFilePrefix{kDefaultFilePrefix};
-  std::int16_t intSerialDigits = 3;
-  std::string strExtension{kUpperCaseExtension};
-  std::int16_t intCursor = 0;
-  std::string strPrinter;  // empty: the default printer
+  std::int32_t hotKey = 44;        // virtual-key code of the hot keys (Print Screen)
+  std::string saveFolder;          // folder of numbered captures
+  std::int16_t colors = 0;         // 2, 16, 1 or 256: colour reduction; else full colour
+  std::int16_t printPercent = 100;
+  std::string headerText;
+  std::int16_t headerLayout = 0;   // 0 centred, 1 right-aligned line, else none
+  std::int16_t marginLeft = 20;    // millimetres
+  std::int16_t marginRight = 20;
+  std::int16_t marginTop = 0;
+  std::int16_t marginBottom = 0;
+  std::int16_t quality = 1;        // 0 draft, 2 high, else the printer's own
+  bool toStoreFile = false;        // keep the capture in the store file (not in the file)
+  std::int16_t printDate = 0;      // 1: print the date and time with the heading
+  std::int16_t invert = 0;         // 1: invert the colours
+  std::int16_t alwaysSave = 0;     // 1: save without Shift too
+  std::int16_t orientation = 2;    // 1 portrait, 2 landscape
+  std::string filePrefix{kDefaultFilePrefix};
+  std::int16_t serialDigits = 3;
+  std::string extension{kUpperCaseExtension};
+  std::int16_t cursor = 0;         // 1: draw the mouse pointer into the capture
+  std::string printer;             // empty: the default printer
 
   bool operator==(const CaptureSettings&) const = default;
 };

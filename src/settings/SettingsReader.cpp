@@ -25,8 +25,8 @@ void ApplyValue(const SettingsField& field, std::string_view value, std::string_
         } else if constexpr (std::is_same_v<Target, std::string CaptureSettings::*>) {
           settings.*target = std::string(value);
         } else if constexpr (std::is_same_v<Target, MarginsField>) {
-          std::int16_t* margins[] = {&settings.intMarginLeft, &settings.intMarginRight,
-                                     &settings.intMarginTop, &settings.intMarginBottom};
+          std::int16_t* margins[] = {&settings.marginLeft, &settings.marginRight,
+                                     &settings.marginTop, &settings.marginBottom};
           for (std::size_t i = 0; i < kMarginOffsets.size(); ++i) {
             const std::size_t offset = kMarginOffsets[i];
             const std::string_view digits =
@@ -36,7 +36,7 @@ void ApplyValue(const SettingsField& field, std::string_view value, std::string_
         } else {
           static_assert(std::is_same_v<Target, ExtensionField>);
           if (const auto code = RoundToInt16(ReadLenientNumber(value))) {
-            settings.strExtension = *code == 1 ? kLowerCaseExtension : kUpperCaseExtension;
+            settings.extension = *code == 1 ? kLowerCaseExtension : kUpperCaseExtension;
           }
         }
       },

@@ -26,23 +26,23 @@ using SettingsField =
 inline constexpr std::size_t kTagLength = 6;
 
 inline const std::array<std::pair<std::string_view, SettingsField>, 17> kSettingsTags{{
-    {kKeyTag, &CaptureSettings::lngKey},
-    {kSaveFolderTag, &CaptureSettings::strSaveDir},
-    {kColorsTag, &CaptureSettings::intColors},
-    {kPrintPercentTag, &CaptureSettings::intPrintPercent},
-    {kHeaderTextTag, &CaptureSettings::strHeaderText},
-    {kHeaderLayoutTag, &CaptureSettings::intHeaderLayout},
+    {kKeyTag, &CaptureSettings::hotKey},
+    {kSaveFolderTag, &CaptureSettings::saveFolder},
+    {kColorsTag, &CaptureSettings::colors},
+    {kPrintPercentTag, &CaptureSettings::printPercent},
+    {kHeaderTextTag, &CaptureSettings::headerText},
+    {kHeaderLayoutTag, &CaptureSettings::headerLayout},
     {kMarginsTag, MarginsField{}},
-    {kQualityTag, &CaptureSettings::intQuality},
-    {kPrintDateTag, &CaptureSettings::intPrintDate},
-    {kInvertTag, &CaptureSettings::intInvert},
-    {kAlwaysSaveTag, &CaptureSettings::intAlwaysSave},
-    {kOrientationTag, &CaptureSettings::intOrientation},
-    {kFilePrefixTag, &CaptureSettings::strFilePrefix},
-    {kSerialDigitsTag, &CaptureSettings::intSerialDigits},
+    {kQualityTag, &CaptureSettings::quality},
+    {kPrintDateTag, &CaptureSettings::printDate},
+    {kInvertTag, &CaptureSettings::invert},
+    {kAlwaysSaveTag, &CaptureSettings::alwaysSave},
+    {kOrientationTag, &CaptureSettings::orientation},
+    {kFilePrefixTag, &CaptureSettings::filePrefix},
+    {kSerialDigitsTag, &CaptureSettings::serialDigits},
     {kExtensionTag, ExtensionField{}},
-    {kCursorTag, &CaptureSettings::intCursor},
-    {kPrinterTag, &CaptureSettings::strPrinter},
+    {kCursorTag, &CaptureSettings::cursor},
+    {kPrinterTag, &CaptureSettings::printer},
 }};
 
 // Character offsets (from 0) of the four margin fields of a "[HEAD]" line.

@@ -20,8 +20,8 @@ std::string MarginText(std::int16_t millimetres) {
 }
 
 std::string MarginsValue(const CaptureSettings& settings) {
-  return MarginText(settings.intMarginLeft) + "," + MarginText(settings.intMarginRight) + "," +
-         MarginText(settings.intMarginTop) + "," + MarginText(settings.intMarginBottom);
+  return MarginText(settings.marginLeft) + "," + MarginText(settings.marginRight) + "," +
+         MarginText(settings.marginTop) + "," + MarginText(settings.marginBottom);
 }
 
 std::string ValueOf(const SettingsField& field, const CaptureSettings& settings) {
@@ -33,7 +33,7 @@ std::string ValueOf(const SettingsField& field, const CaptureSettings& settings)
         } else if constexpr (std::is_same_v<Source, MarginsField>) {
           return MarginsValue(settings);
         } else if constexpr (std::is_same_v<Source, ExtensionField>) {
-          return settings.strExtension == kLowerCaseExtension ? "1" : "0";
+          return settings.extension == kLowerCaseExtension ? "1" : "0";
         } else {
           return std::to_string(settings.*source);
         }

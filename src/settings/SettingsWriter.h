@@ -16,7 +16,7 @@ struct SettingsLine {
   std::string value;
 };
 
-// The 17 lines that hold `settings`, in tag order ("booStore" is not kept in
+// The 17 lines that hold `settings`, in tag order ("toStoreFile" is not kept in
 // the file). Margins are written as two-character fields, zero-padded.
 std::vector<SettingsLine> SettingsLines(const CaptureSettings& settings);
 

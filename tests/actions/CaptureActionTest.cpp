@@ -33,7 +33,7 @@ class FakeActionServices final : public ActionServices {
     return saveResult;
   }
   bool PrintSurface(const CaptureSettings& settings) override {
-    Record("print " + std::to_string(settings.intPrintPercent));
+    Record("print " + std::to_string(settings.printPercent));
     if (!printError.empty()) throw ActionError(printError);
     return printed;
   }
@@ -68,7 +68,7 @@ class FakeActionServices final : public ActionServices {
 
 class CaptureActionTest : public ::testing::Test {
  protected:
-  CaptureActionTest() { settings.strSaveDir = kSaveDir; }
+  CaptureActionTest() { settings.saveFolder = kSaveDir; }
 
   std::vector<std::string> Run(int modifiers) {
     RunCaptureAction(modifiers, settings, kProgramDir, services);
@@ -101,7 +101,7 @@ TEST_F(CaptureActionTest, WithoutShiftItPrints) {
 }
 
 TEST_F(CaptureActionTest, AlwaysSaveSavesWithoutShift) {
-  settings.intAlwaysSave = 1;
+  settings.alwaysSave = 1;
   EXPECT_THAT(Run(0), ElementsAre("desktop", "dir D:\\Shots", "save D:\\Shots\\KX001.BMP new",
                                   "notice 保存成功"));
 }
@@ -113,40 +113,40 @@ TEST_F(CaptureActionTest, FailedPrintShowsNothingMore) {
 
 TEST_F(CaptureActionTest, PercentOutsideOneToHundredBecomesHundredForGood) {
   for (const std::int16_t percent : std::initializer_list<std::int16_t>{0, 150, -5}) {
-    settings.intPrintPercent = percent;
+    settings.printPercent = percent;
     services.calls.clear();
     EXPECT_THAT(Run(0), ::testing::Contains("print 100"));
-    EXPECT_EQ(settings.intPrintPercent, 100);
+    EXPECT_EQ(settings.printPercent, 100);
   }
-  settings.intPrintPercent = 50;
+  settings.printPercent = 50;
   services.calls.clear();
   EXPECT_THAT(Run(0), ::testing::Contains("print 50"));
-  EXPECT_EQ(settings.intPrintPercent, 50);
+  EXPECT_EQ(settings.printPercent, 50);
 }
 
 TEST_F(CaptureActionTest, PointerThenInversionFollowTheCapture) {
-  settings.intCursor = 1;
-  settings.intInvert = 1;
+  settings.cursor = 1;
+  settings.invert = 1;
   const auto calls = Run(kModAlt);
   ASSERT_GE(calls.size(), 3U);
   EXPECT_THAT(std::vector<std::string>(calls.begin(), calls.begin() + 3),
               ElementsAre("foreground", "pointer foreground", "invert"));
   services.calls.clear();
-  settings.intInvert = 0;
+  settings.invert = 0;
   EXPECT_EQ(Run(0)[1], "pointer desktop");
 }
 
 TEST_F(CaptureActionTest, ReducesColoursOnlyForSaving) {
   const std::pair<std::int16_t, std::int16_t> cases[] = {{1, 256}, {256, 256}, {16, 16}, {2, 2}};
   for (const auto& [setting, colors] : cases) {
-    settings.intColors = setting;
+    settings.colors = setting;
     services.calls.clear();
     EXPECT_EQ(Run(kModShift)[1], "reduce " + std::to_string(colors)) << setting;
     services.calls.clear();
     EXPECT_THAT(Run(0), ::testing::Not(::testing::Contains(::testing::StartsWith("reduce"))));
   }
   for (const std::int16_t unreduced : std::initializer_list<std::int16_t>{0, 4, 8, 24, -1}) {
-    settings.intColors = unreduced;
+    settings.colors = unreduced;
     services.calls.clear();
     EXPECT_THAT(Run(kModShift), ::testing::Not(::testing::Contains(::testing::StartsWith("reduce"))))
         << unreduced;
@@ -166,14 +166,14 @@ TEST_F(CaptureActionTest, NameThatAppearsBeforeTheWriteIsLeftAlone) {
 }
 
 TEST_F(CaptureActionTest, UsesPrefixDigitsAndExtension) {
-  settings.strFilePrefix = "CAP";
-  settings.intSerialDigits = 1;
-  settings.strExtension = ".bmp";
+  settings.filePrefix = "CAP";
+  settings.serialDigits = 1;
+  settings.extension = ".bmp";
   EXPECT_THAT(Run(kModShift), ::testing::Contains("save D:\\Shots\\CAP1.bmp new"));
 }
 
 TEST_F(CaptureActionTest, EveryNumberTakenShowsTheFailureBox) {
-  settings.intSerialDigits = 1;
+  settings.serialDigits = 1;
   for (char digit = '1'; digit <= '9'; ++digit) {
     services.existing.insert(std::string("D:\\Shots\\KX") + digit + ".BMP");
   }
@@ -183,7 +183,7 @@ TEST_F(CaptureActionTest, EveryNumberTakenShowsTheFailureBox) {
 
 TEST_F(CaptureActionTest, NoDigitsShowsTheFailureBoxAtOnce) {
   for (const std::int16_t digits : std::initializer_list<std::int16_t>{0, -3}) {
-    settings.intSerialDigits = digits;
+    settings.serialDigits = digits;
     services.calls.clear();
     EXPECT_THAT(Run(kModShift), ElementsAre("desktop", "dir D:\\Shots", "box 保存に失敗しました"));
   }
@@ -191,7 +191,7 @@ TEST_F(CaptureActionTest, NoDigitsShowsTheFailureBoxAtOnce) {
 }
 
 TEST_F(CaptureActionTest, TenDigitsEndTheActionWithAnErrorBox) {
-  settings.intSerialDigits = 10;
+  settings.serialDigits = 10;
   const auto calls = Run(kModShift);
   ASSERT_EQ(calls.size(), 3U);
   EXPECT_EQ(calls[2], "box 保存ファイル名の桁数が多すぎます（9桁まで）");
@@ -213,14 +213,14 @@ TEST_F(CaptureActionTest, MissingFolderShowsOnlyTheSaveAbortedNotice) {
 }
 
 TEST_F(CaptureActionTest, StoreRunReplacesTheStoreFileInTheProgramFolder) {
-  settings.booStore = true;
-  settings.intColors = 0;
+  settings.toStoreFile = true;
+  settings.colors = 0;
   EXPECT_THAT(Run(kModShift), ElementsAre("desktop", "save C:\\Kx\\Dammy.bmp replace",
                                           "notice 記憶成功"));
 }
 
 TEST_F(CaptureActionTest, FailedStoreShowsItsBox) {
-  settings.booStore = true;
+  settings.toStoreFile = true;
   services.saveResult = SaveResult::Failed;
   EXPECT_THAT(Run(kModShift), ElementsAre("desktop", "save C:\\Kx\\Dammy.bmp replace",
                                           "box 記憶に失敗しました"));

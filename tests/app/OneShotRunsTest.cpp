@@ -14,12 +14,12 @@ OneShotRequest Option(std::string_view line, CaptureSettings& settings) {
 
 TEST(StoreRun, SavesFullColourWithShift) {
   CaptureSettings settings;
-  settings.intColors = 256;
+  settings.colors = 256;
   const OneShotRequest request = PrepareStoreRun(settings);
   EXPECT_EQ(request.modifiers, 4);
   EXPECT_EQ(request.waitSeconds, 0);
-  EXPECT_TRUE(settings.booStore);
-  EXPECT_EQ(settings.intColors, 0);
+  EXPECT_TRUE(settings.toStoreFile);
+  EXPECT_EQ(settings.colors, 0);
 }
 
 TEST(OptionRun, KindTwoAddsShift) {
@@ -58,13 +58,13 @@ TEST(OptionRun, ActiveExactlyOneAddsAltAndWaitsAtLeastASecond) {
 
 TEST(OptionRun, PrinterOptionAlwaysReplacesTheSettingsPrinter) {
   CaptureSettings settings;
-  settings.strPrinter = "From settings";
+  settings.printer = "From settings";
   Option("Kaptorix /KIND=1 /PRNT=  Office Laser  ", settings);
-  EXPECT_EQ(settings.strPrinter, "Office Laser");
+  EXPECT_EQ(settings.printer, "Office Laser");
   Option("Kaptorix /KIND=1", settings);
-  EXPECT_EQ(settings.strPrinter, "");
+  EXPECT_EQ(settings.printer, "");
   Option("Kaptorix /KIND=1 /PRNT=   ", settings);
-  EXPECT_EQ(settings.strPrinter, "");
+  EXPECT_EQ(settings.printer, "");
 }
 
 }  // namespace

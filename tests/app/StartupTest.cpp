@@ -71,9 +71,9 @@ TEST(Startup, ReadsSettingsOverTheDefaults) {
   const auto plan = PlanStartup("Kaptorix", kDir, services);
   ASSERT_TRUE(plan);
   EXPECT_TRUE(services.boxes.empty());
-  EXPECT_EQ(plan->settings.strFilePrefix, "AB");
-  EXPECT_EQ(plan->settings.intSerialDigits, 2);
-  EXPECT_EQ(plan->settings.strSaveDir, kDir);
+  EXPECT_EQ(plan->settings.filePrefix, "AB");
+  EXPECT_EQ(plan->settings.serialDigits, 2);
+  EXPECT_EQ(plan->settings.saveFolder, kDir);
 }
 
 TEST(Startup, ChoosesTheCourse) {

@@ -12,11 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   kx::CaptureSettings settings = kx::DefaultCaptureSettings("C:\\Kx");
   kx::ReadSettings(text, settings);
-  if (settings.strExtension != ".BMP" && settings.strExtension != ".bmp") std::abort();
-  for (const std::int16_t margin : {settings.intMarginLeft, settings.intMarginRight,
-                                    settings.intMarginTop, settings.intMarginBottom}) {
+  if (settings.extension != ".BMP" && settings.extension != ".bmp") std::abort();
+  for (const std::int16_t margin : {settings.marginLeft, settings.marginRight,
+                                    settings.marginTop, settings.marginBottom}) {
     if (margin < -9 || margin > 99) std::abort();
   }
-  if (settings.booStore) std::abort();
+  if (settings.toStoreFile) std::abort();
   return 0;
 }

@@ -190,10 +190,10 @@ TEST_F(LauncherTest, SetChangesOnlyTheNamedSettings) {
   file.text = "; mine\r\n[SVNO]0\r\n";
   EXPECT_EQ(Run({"set", "percent=80", "folder=D:\\Shots\\", "extension=.bmp"}), kExitOk);
   const CaptureSettings settings = FileSettings();
-  EXPECT_EQ(settings.intPrintPercent, 80);
-  EXPECT_EQ(settings.strSaveDir, "D:\\Shots");
-  EXPECT_EQ(settings.strExtension, ".bmp");
-  EXPECT_EQ(settings.intSerialDigits, 0);  // not named, not judged
+  EXPECT_EQ(settings.printPercent, 80);
+  EXPECT_EQ(settings.saveFolder, "D:\\Shots");
+  EXPECT_EQ(settings.extension, ".bmp");
+  EXPECT_EQ(settings.serialDigits, 0);  // not named, not judged
   EXPECT_EQ(file.text->substr(0, 8), "; mine\r\n");
   EXPECT_TRUE(key.events.empty());
 }

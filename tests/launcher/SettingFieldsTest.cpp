@@ -92,7 +92,7 @@ TEST(SettingFields, ChoicesNameTheirValues) {
 TEST(SettingFields, SaveFolderMustBeAnExistingFolderTheProgramCanFind) {
   CaptureSettings settings;
   EXPECT_EQ(SetFieldText(settings, SettingField::SaveDir, "D:\\Shots\\\\"), std::nullopt);
-  EXPECT_EQ(settings.strSaveDir, "D:\\Shots");
+  EXPECT_EQ(settings.saveFolder, "D:\\Shots");
   EXPECT_EQ(ProblemOf(SettingField::SaveDir, "D:\\Shots\\"), "");
   EXPECT_EQ(ProblemOf(SettingField::SaveDir, ""), "保存先フォルダを指定して下さい");
   EXPECT_EQ(ProblemOf(SettingField::SaveDir, "C:\\"),

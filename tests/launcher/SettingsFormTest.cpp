@@ -45,10 +45,10 @@ std::string SelectedLabel(const SettingsForm& form, SettingField field) {
 
 TEST(SettingsForm, ValuesThatActAlikeShowAlike) {
   CaptureSettings loaded = DefaultCaptureSettings(kProgramDir);
-  loaded.intColors = 1;
-  loaded.intQuality = 7;
-  loaded.intHeaderLayout = -1;
-  loaded.intPrintDate = 5;
+  loaded.colors = 1;
+  loaded.quality = 7;
+  loaded.headerLayout = -1;
+  loaded.printDate = 5;
   const SettingsForm form(loaded, kPrinters);
   EXPECT_EQ(SelectedLabel(form, SettingField::Colors), "256色");
   EXPECT_EQ(SelectedLabel(form, SettingField::Quality), "プリンタの設定のまま");
@@ -58,8 +58,8 @@ TEST(SettingsForm, ValuesThatActAlikeShowAlike) {
 
 TEST(SettingsForm, KeepsKeysAndPrintersItHasNoEntryFor) {
   CaptureSettings loaded = DefaultCaptureSettings(kProgramDir);
-  loaded.lngKey = 123;  // F12
-  loaded.strPrinter = "Gone";
+  loaded.hotKey = 123;  // F12
+  loaded.printer = "Gone";
   SettingsForm form(loaded, kPrinters);
   EXPECT_EQ(SelectedLabel(form, SettingField::Key), "F12");
   EXPECT_EQ(SelectedLabel(form, SettingField::Printer), "Gone（見つかりません）");
@@ -67,21 +67,21 @@ TEST(SettingsForm, KeepsKeysAndPrintersItHasNoEntryFor) {
             (std::vector<Choice>{{"（通常使うプリンタ）", ""}, {"PDF", "PDF"}, {"Office", "Office"},
                                  {"Gone（見つかりません）", "Gone"}}));
 
-  loaded.lngKey = 7;
+  loaded.hotKey = 7;
   form = SettingsForm(loaded, kPrinters);
   EXPECT_EQ(SelectedLabel(form, SettingField::Key), "キーコード 7");
   test::FakeSettingsProbe probe;
   FakeControls controls(form);
   const auto result = form.Collect(controls, probe);
   ASSERT_TRUE(std::holds_alternative<CaptureSettings>(result));
-  EXPECT_EQ(std::get<CaptureSettings>(result).lngKey, 7);
-  EXPECT_EQ(std::get<CaptureSettings>(result).strPrinter, "Gone");
+  EXPECT_EQ(std::get<CaptureSettings>(result).hotKey, 7);
+  EXPECT_EQ(std::get<CaptureSettings>(result).printer, "Gone");
 }
 
 TEST(SettingsForm, UntouchedControlsGiveTheLoadedSettings) {
   CaptureSettings loaded = DefaultCaptureSettings(kProgramDir);
-  loaded.strHeaderText = "月報";
-  loaded.intMarginTop = 5;
+  loaded.headerText = "月報";
+  loaded.marginTop = 5;
   const SettingsForm form(loaded, kPrinters);
   test::FakeSettingsProbe probe;
   FakeControls controls(form);
@@ -103,12 +103,12 @@ TEST(SettingsForm, CollectsEveryKindOfControl) {
   const auto result = form.Collect(controls, probe);
   ASSERT_TRUE(std::holds_alternative<CaptureSettings>(result));
   const CaptureSettings& settings = std::get<CaptureSettings>(result);
-  EXPECT_EQ(settings.strSaveDir, "D:\\Shots");
-  EXPECT_EQ(settings.intMarginRight, 7);
-  EXPECT_EQ(settings.intAlwaysSave, 1);
-  EXPECT_EQ(settings.intColors, 2);
-  EXPECT_EQ(settings.strPrinter, "PDF");
-  EXPECT_EQ(settings.lngKey, 145);
+  EXPECT_EQ(settings.saveFolder, "D:\\Shots");
+  EXPECT_EQ(settings.marginRight, 7);
+  EXPECT_EQ(settings.alwaysSave, 1);
+  EXPECT_EQ(settings.colors, 2);
+  EXPECT_EQ(settings.printer, "PDF");
+  EXPECT_EQ(settings.hotKey, 145);
 }
 
 TEST(SettingsForm, ReportsTheFirstBadControlInFieldOrder) {

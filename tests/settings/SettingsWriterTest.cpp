@@ -28,28 +28,28 @@ struct TagChange {
 // One change away from the defaults per tag, with values the reader could
 // misread if they were written carelessly.
 const std::vector<TagChange> kChangePerTag = {
-    {"[KEY ]", [](CaptureSettings& s) { s.lngKey = 145; }},
-    {"[FILE]", [](CaptureSettings& s) { s.strSaveDir = "D:\\画像 置き場 "; }},
-    {"[I256]", [](CaptureSettings& s) { s.intColors = 16; }},
-    {"[PAR ]", [](CaptureSettings& s) { s.intPrintPercent = 7; }},
-    {"[HTXT]", [](CaptureSettings& s) { s.strHeaderText = " 見出し [HTXT] /x "; }},
-    {"[HITI]", [](CaptureSettings& s) { s.intHeaderLayout = 1; }},
+    {"[KEY ]", [](CaptureSettings& s) { s.hotKey = 145; }},
+    {"[FILE]", [](CaptureSettings& s) { s.saveFolder = "D:\\画像 置き場 "; }},
+    {"[I256]", [](CaptureSettings& s) { s.colors = 16; }},
+    {"[PAR ]", [](CaptureSettings& s) { s.printPercent = 7; }},
+    {"[HTXT]", [](CaptureSettings& s) { s.headerText = " 見出し [HTXT] /x "; }},
+    {"[HITI]", [](CaptureSettings& s) { s.headerLayout = 1; }},
     {"[HEAD]", [](CaptureSettings& s) {
-       s.intMarginLeft = 5;
-       s.intMarginRight = 99;
-       s.intMarginTop = 0;
-       s.intMarginBottom = 10;
+       s.marginLeft = 5;
+       s.marginRight = 99;
+       s.marginTop = 0;
+       s.marginBottom = 10;
      }},
-    {"[QUAL]", [](CaptureSettings& s) { s.intQuality = 2; }},
-    {"[TIME]", [](CaptureSettings& s) { s.intPrintDate = 1; }},
-    {"[HANT]", [](CaptureSettings& s) { s.intInvert = 1; }},
-    {"[BSAV]", [](CaptureSettings& s) { s.intAlwaysSave = 1; }},
-    {"[MUKI]", [](CaptureSettings& s) { s.intOrientation = 1; }},
-    {"[SVHD]", [](CaptureSettings& s) { s.strFilePrefix = ""; }},
-    {"[SVNO]", [](CaptureSettings& s) { s.intSerialDigits = 9; }},
-    {"[SVKK]", [](CaptureSettings& s) { s.strExtension = ".bmp"; }},
-    {"[MOUS]", [](CaptureSettings& s) { s.intCursor = 1; }},
-    {"[PRNT]", [](CaptureSettings& s) { s.strPrinter = "Canon LBP/共有"; }},
+    {"[QUAL]", [](CaptureSettings& s) { s.quality = 2; }},
+    {"[TIME]", [](CaptureSettings& s) { s.printDate = 1; }},
+    {"[HANT]", [](CaptureSettings& s) { s.invert = 1; }},
+    {"[BSAV]", [](CaptureSettings& s) { s.alwaysSave = 1; }},
+    {"[MUKI]", [](CaptureSettings& s) { s.orientation = 1; }},
+    {"[SVHD]", [](CaptureSettings& s) { s.filePrefix = ""; }},
+    {"[SVNO]", [](CaptureSettings& s) { s.serialDigits = 9; }},
+    {"[SVKK]", [](CaptureSettings& s) { s.extension = ".bmp"; }},
+    {"[MOUS]", [](CaptureSettings& s) { s.cursor = 1; }},
+    {"[PRNT]", [](CaptureSettings& s) { s.printer = "Canon LBP/共有"; }},
 };
 
 std::string LineOf(std::string_view text, std::string_view tag) {
@@ -96,8 +96,8 @@ TEST(SettingsWriter, KeepsOtherLinesAndReplacesTagsInPlace) {
   const std::string existing =
       "; my settings\r\n[PAR ] 80 %\r\n\r\nfree text\n[key ]55\r[SVNO]4\r\n";
   CaptureSettings settings = Defaults();
-  settings.intPrintPercent = 50;
-  settings.intSerialDigits = 6;
+  settings.printPercent = 50;
+  settings.serialDigits = 6;
   const std::string text = WriteSettings(existing, settings);
   const std::string expectedStart =
       "; my settings\r\n[PAR ]50\r\n\r\nfree text\r\n[key ]55\r\n[SVNO]6\r\n"
@@ -109,12 +109,12 @@ TEST(SettingsWriter, KeepsOtherLinesAndReplacesTagsInPlace) {
 
 TEST(SettingsWriter, WritesWhereTheReaderLooksAndDropsOlderDuplicates) {
   CaptureSettings settings = Defaults();
-  settings.strPrinter = std::string(1, 'C');
+  settings.printer = std::string(1, 'C');
   const std::string text =
       WriteSettings("[PRNT]A\r\nmiddle\r\n[PRNT]B\r\n[PRNT]Z\r\nend\r\n", settings);
   EXPECT_EQ(text.substr(0, 22), "middle\r\n[PRNT]C\r\nend\r\n");
   EXPECT_EQ(text.find("[PRNT]", 22), std::string::npos);
-  EXPECT_EQ(ReadBack(text).strPrinter, "C");
+  EXPECT_EQ(ReadBack(text).printer, "C");
 }
 
 TEST(SettingsWriter, PadsMarginsToTheirFixedColumns) {
@@ -122,8 +122,8 @@ TEST(SettingsWriter, PadsMarginsToTheirFixedColumns) {
   for (const std::int16_t margin : {std::int16_t{0}, std::int16_t{1}, std::int16_t{9},
                                     std::int16_t{10}, std::int16_t{99}}) {
     SCOPED_TRACE(margin);
-    settings.intMarginLeft = settings.intMarginTop = margin;
-    settings.intMarginRight = settings.intMarginBottom = static_cast<std::int16_t>(99 - margin);
+    settings.marginLeft = settings.marginTop = margin;
+    settings.marginRight = settings.marginBottom = static_cast<std::int16_t>(99 - margin);
     const std::string text = WriteSettings("", settings);
     EXPECT_EQ(LineOf(text, "[HEAD]").size(), 17U);
     EXPECT_EQ(ReadBack(text), settings);
@@ -141,7 +141,7 @@ TEST(SettingsWriter, MergesBytesOfAnyCodePageUnchanged) {
 
 TEST(SettingsWriter, SavingTwiceChangesNothing) {
   CaptureSettings settings = Defaults();
-  settings.strHeaderText = "見出し";
+  settings.headerText = "見出し";
   const std::string once = WriteSettings("x\r\n[HTXT]old\r\n", settings);
   EXPECT_EQ(WriteSettings(once, settings), once);
 }

@@ -55,13 +55,13 @@ SaveResult Win32ActionServices::SaveSurfaceBmp(const std::string& fileName, Save
 bool Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
   const Picture& picture = PicGmn.GetPicture();
   const Rgb32Image pixels = ReadPixels(picture);
-  const PrintParameters parameters{settings.intPrintPercent, settings.strHeaderText,
-                                   settings.intHeaderLayout, settings.intQuality,
-                                   settings.intMarginLeft,   settings.intMarginRight,
-                                   settings.intMarginTop,    settings.intMarginBottom,
-                                   settings.intPrintDate,    settings.intOrientation};
+  const PrintParameters parameters{settings.printPercent, settings.headerText,
+                                   settings.headerLayout, settings.quality,
+                                   settings.marginLeft,   settings.marginRight,
+                                   settings.marginTop,    settings.marginBottom,
+                                   settings.printDate,    settings.orientation};
   const PrintOutcome outcome = kx::win::PrintSurface(
-      pixels, picture.WidthHimetric(), picture.HeightHimetric(), parameters, settings.strPrinter);
+      pixels, picture.WidthHimetric(), picture.HeightHimetric(), parameters, settings.printer);
   if (const auto message = PrintOutcomeMessage(outcome)) throw ActionError(message->text);
   return outcome == PrintOutcome::Printed;
 }

@@ -132,7 +132,7 @@ int MainWindow::RunOneShot(const OneShotRequest& request) {
 int MainWindow::RunResident() {
   hotKeys_ = std::make_unique<HotKeyRegistry>(windowServices_, atomTable_, hotKeyService_, *this);
   hotKeys_->SetTarget(ToWindowHandle(hwnd_));
-  if (const auto warning = printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.lngKey)) {
+  if (const auto warning = printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey)) {
     ShowMessageBox(nullptr, *warning, MB_ICONEXCLAMATION);
   }
   return RunMessageLoop();

@@ -67,8 +67,8 @@ TEST(Win32SettingsFile, WritesTheCodePageAndKeepsForeignLinesByteForByte) {
   test::WriteAll(path, foreign + "[PAR ]80\r\n");
   Win32SettingsFile file(Utf8Path(path));
   CaptureSettings settings = DefaultCaptureSettings("C:\\K");
-  settings.intPrintPercent = 50;
-  settings.strHeaderText = "Report";
+  settings.printPercent = 50;
+  settings.headerText = "Report";
   ASSERT_EQ(file.Write(settings), WriteOutcome::Written);
   const std::string bytes = test::ReadAll(path);
   EXPECT_EQ(bytes.substr(0, foreign.size() + 10), foreign + "[PAR ]50\r\n");
@@ -85,7 +85,7 @@ TEST(Win32SettingsFile, RefusesTextTheCodePageCannotHoldAndKeepsTheFile) {
   test::WriteAll(path, "[PAR ]80\r\n");
   Win32SettingsFile file(Utf8Path(path));
   CaptureSettings settings = DefaultCaptureSettings("C:\\K");
-  settings.strPrinter = "😀";
+  settings.printer = "😀";
   EXPECT_EQ(file.Write(settings), WriteOutcome::NotEncodable);
   EXPECT_EQ(test::ReadAll(path), "[PAR ]80\r\n");
 }
