@@ -2,7 +2,6 @@
 
 #include "base/win32/Files.h"
 #include "base/win32/Strconv.h"
-#include "base/win32/SystemUtilities.h"
 #include "launcher/win32/AnsiText.h"
 #include "launcher/win32/AtomicFile.h"
 #include "settings/SettingsWriter.h"
@@ -36,7 +35,7 @@ WriteOutcome Win32SettingsFile::Write(const CaptureSettings& settings) {
 }
 
 bool Win32SettingsProbe::FolderExists(const std::string& path) {
-  return !GetDirName(path, kDirectoryAttribute).empty();
+  return DirectoryExists(path);
 }
 
 bool Win32SettingsProbe::FitsFileCodePage(std::string_view text) {

@@ -5,7 +5,6 @@
 #include "base/win32/Files.h"
 #include "base/win32/MessageBox.h"
 #include "base/win32/ScopedWin.h"
-#include "base/win32/SystemUtilities.h"
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/Capture.h"
 #include "capture/win32/SaveBmp.h"
@@ -67,7 +66,7 @@ bool Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
 }
 
 bool Win32ActionServices::DirectoryExists(const std::string& path) {
-  return !GetDirName(path, kDirectoryAttribute).empty();
+  return kx::win::DirectoryExists(path);
 }
 
 bool Win32ActionServices::PlainFileExists(const std::string& path) {

@@ -15,6 +15,18 @@ bool PlainFileExists(const std::string& path) {
   return (attributes & kNotPlain) == 0;
 }
 
+std::string DirectoryEntryName(const std::string& path, std::uint32_t attributeMask) {
+  WIN32_FIND_DATAW entry{};
+  const FindHandle search(::FindFirstFileW(Utf8ToWide(path).c_str(), &entry));
+  if (!search) return {};
+  if ((entry.dwFileAttributes & attributeMask) == 0) return {};
+  return WideToUtf8(entry.cFileName);
+}
+
+bool DirectoryExists(const std::string& path) {
+  return !DirectoryEntryName(path, kDirectoryAttribute).empty();
+}
+
 std::optional<std::string> ReadFileBytes(const std::string& path) {
   const FileHandle file(::CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -1,13 +1,26 @@
 #pragma once
-// Whole-file reads and plain-file tests on UTF-8 paths.
+// Whole-file reads and file and folder tests on UTF-8 paths.
 
+#include <windows.h>
+
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace kx::win {
 
+inline constexpr std::uint32_t kDirectoryAttribute = FILE_ATTRIBUTE_DIRECTORY;  // 16
+
 // True when a file exists that is neither a folder nor hidden nor a system file.
 bool PlainFileExists(const std::string& path);
+
+// The name (last component) of the entry that `path` finds when its
+// attributes share a bit with `attributeMask`; else the empty text. A path
+// ending in "\" finds nothing; wildcards search, and the first match decides.
+std::string DirectoryEntryName(const std::string& path, std::uint32_t attributeMask);
+
+// True when `path` finds a folder as DirectoryEntryName does.
+bool DirectoryExists(const std::string& path);
 
 // The file's bytes, or nothing when it cannot be opened or read.
 std::optional<std::string> ReadFileBytes(const std::string& path);

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "base/win32/ScopedWin.h"
-#include "base/win32/SystemUtilities.h"
 #include "capture/CaptureArea.h"
 #include "capture/win32/BitmapPixels.h"
 
@@ -116,14 +115,11 @@ void CopyForegroundToSurface(PictureSurface& surface) {
   surface.SetPicture(CopyForegroundWindow());
 }
 
-bool DrawPointer(HDC& dc, bool foregroundCapture, HWND mainWindow) {
+bool DrawPointer(HDC dc, bool foregroundCapture, HWND mainWindow) {
   std::int64_t originLeft = 0;
   std::int64_t originTop = 0;
   if (foregroundCapture) {
-    HWND foreground = nullptr;
-    std::string title;
-    ActiveWindowGet(foreground, title);
-    if (const auto area = WindowCaptureAreaOf(foreground)) {
+    if (const auto area = WindowCaptureAreaOf(::GetForegroundWindow())) {
       originLeft = area->outer.left;
       originTop = area->outer.top;
     }

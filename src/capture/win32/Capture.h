@@ -39,6 +39,6 @@ std::optional<CaptureArea> WindowCaptureAreaOf(HWND window);
 // corner at the pointer position: on the screen, or relative to the outer
 // corner of the foreground window's capture. False when the class has no
 // cursor or drawing fails.
-bool DrawPointer(HDC& dc, bool foregroundCapture, HWND mainWindow);
+bool DrawPointer(HDC dc, bool foregroundCapture, HWND mainWindow);
 
 }  // namespace kx::win
