@@ -14,45 +14,44 @@
 namespace kx::win {
 
 Win32ActionServices::Win32ActionServices(HWND mainWindow, PictureSurface& surface)
-    : mainWindow_(mainWindow), PicGmn(surface) {}
+    : mainWindow_(mainWindow), surface_(surface) {}
 
 void Win32ActionServices::CopyDesktopToSurface() {
-  PicGmn.SetAutoRedraw(false);
-  kx::win::CopyDesktopToSurface(PicGmn);
+  surface_.SetAutoRedraw(false);
+  kx::win::CopyDesktopToSurface(surface_);
 }
 
 void Win32ActionServices::CopyForegroundToSurface() {
-  PicGmn.SetAutoRedraw(false);
-  kx::win::CopyForegroundToSurface(PicGmn);
+  surface_.SetAutoRedraw(false);
+  kx::win::CopyForegroundToSurface(surface_);
 }
 
 void Win32ActionServices::DrawPointerOnSurface(bool foregroundCapture) {
-  PicGmn.SetAutoRedraw(true);
-  HDC dc = PicGmn.hDC();
-  DrawPointer(dc, foregroundCapture, mainWindow_);
-  PicGmn.SetAutoRedraw(false);
-  PicGmn.AdoptImage();
+  surface_.SetAutoRedraw(true);
+  DrawPointer(surface_.DrawingDc(), foregroundCapture, mainWindow_);
+  surface_.SetAutoRedraw(false);
+  surface_.AdoptImage();
 }
 
 void Win32ActionServices::InvertSurface() {
-  PicGmn.SetAutoRedraw(true);
-  PicGmn.PaintPicture(DSTINVERT);
-  PicGmn.AdoptImage();
-  PicGmn.SetAutoRedraw(false);
-  PicGmn.Refresh();
+  surface_.SetAutoRedraw(true);
+  surface_.PaintPicture(DSTINVERT);
+  surface_.AdoptImage();
+  surface_.SetAutoRedraw(false);
+  surface_.Refresh();
 }
 
 void Win32ActionServices::ReduceSurfaceColors(std::int16_t colors) {
   const WindowDc dc = WindowDc::Client(mainWindow_);
-  kx::win::ReduceSurfaceColors(dc.get(), PicGmn, colors, true);
+  kx::win::ReduceSurfaceColors(dc.get(), surface_, colors, true);
 }
 
 SaveResult Win32ActionServices::SaveSurfaceBmp(const std::string& fileName, SaveMode mode) {
-  return kx::win::SaveSurfaceBmp(PicGmn, fileName, mode);
+  return kx::win::SaveSurfaceBmp(surface_, fileName, mode);
 }
 
 bool Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
-  const Picture& picture = PicGmn.GetPicture();
+  const Picture& picture = surface_.GetPicture();
   const Rgb32Image pixels = ReadPixels(picture);
   const PrintParameters parameters{settings.printPercent, settings.headerText,
                                    settings.headerLayout, settings.quality,

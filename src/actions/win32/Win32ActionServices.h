@@ -1,6 +1,6 @@
 #pragma once
-// A capture action on the main window: its picture surface PicGmn, the files,
-// the printer and the notices.
+// A capture action on the main window: its picture surface, the files, the
+// printer and the notices.
 
 #include <windows.h>
 
@@ -30,7 +30,7 @@ class Win32ActionServices final : public ActionServices {
 
  private:
   HWND mainWindow_;
-  PictureSurface& PicGmn;
+  PictureSurface& surface_;
 };
 
 }  // namespace kx::win

@@ -143,7 +143,7 @@ void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtua
 }
 
 void MainWindow::RunCapture(int modifiers) {
-  Win32ActionServices services(hwnd_, PicGmn);
+  Win32ActionServices services(hwnd_, surface_);
   RunCaptureAction(modifiers, plan_->settings, programDir_, services);
 }
 

@@ -53,7 +53,7 @@ class MainWindow final : public HotKeyHandler {
   std::string programDir_;
   std::string commandLine_;
   std::optional<StartupPlan> plan_;
-  PictureSurface PicGmn;
+  PictureSurface surface_;
 
   Win32WindowServices windowServices_;
   Win32AtomTable atomTable_;

@@ -1,6 +1,6 @@
 #pragma once
-// Screen capture (MCapture): block copies of the primary screen or of the
-// foreground window into new pictures, and the pointer overlay.
+// Screen capture: block copies of the primary screen or of the foreground
+// window into new pictures, and the pointer overlay.
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #pragma once
-// The picture surface of the hidden main window (PicGmn): the current picture
-// and a persistent drawing image that covers the whole of it. It is never
-// shown, so it needs no window.
+// The picture surface of the hidden main window: the current picture and a
+// persistent drawing image that covers the whole of it. It is never shown,
+// so it needs no window.
 
 #include <windows.h>
 
@@ -22,7 +22,7 @@ class PictureSurface {
   void SetPicture(Picture picture);
   const Picture& GetPicture() const { return picture_; }
 
-  // On: drawing through hDC() and PaintPicture goes into the persistent image,
+  // On: drawing through DrawingDc() and PaintPicture goes into the persistent image,
   // made as a copy of the picture when it does not exist yet. Off: there is
   // nothing to draw on, as the surface is never shown.
   void SetAutoRedraw(bool on);
@@ -30,7 +30,7 @@ class PictureSurface {
 
   // The drawing context of the persistent image while auto-redraw is on;
   // null while it is off or the surface holds no picture.
-  HDC hDC() const { return autoRedraw_ ? imageDc_.get() : nullptr; }
+  HDC DrawingDc() const { return autoRedraw_ ? imageDc_.get() : nullptr; }
 
   // Makes what was drawn into the image the picture (with the picture's
   // palette). Without an image the picture stays as it is.

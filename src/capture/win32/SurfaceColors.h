@@ -1,6 +1,6 @@
 #pragma once
-// Colour reduction of pictures (MPIC_256GEN): to the fixed palettes of 2, 16
-// and 256 colours, in memory.
+// Colour reduction of pictures to the fixed palettes of 2, 16 and 256
+// colours, in memory.
 
 #include <windows.h>
 

@@ -134,8 +134,7 @@ class CaptureEndToEnd : public ::testing::Test {
   // The surface's picture after the pointer was drawn into it.
   static Rgb32Image WithPointer(PictureSurface& surface, bool foreground, HWND owner, bool& drawn) {
     surface.SetAutoRedraw(true);
-    HDC dc = surface.hDC();
-    drawn = DrawPointer(dc, foreground, owner);
+    drawn = DrawPointer(surface.DrawingDc(), foreground, owner);
     surface.SetAutoRedraw(false);
     surface.AdoptImage();
     return ReadPixels(surface.GetPicture());

@@ -63,11 +63,11 @@ TEST(Picture, WithoutABitmapItIsEmpty) {
 TEST(PictureSurface, DrawingGoesToTheImageOnlyWhileAutoRedrawIsOn) {
   PictureSurface surface;
   surface.SetPicture(test::ScreenPicture(Quarters(40, 20)));
-  EXPECT_EQ(surface.hDC(), nullptr);
+  EXPECT_EQ(surface.DrawingDc(), nullptr);
   EXPECT_FALSE(surface.PaintPicture(DSTINVERT));
 
   surface.SetAutoRedraw(true);
-  HDC dc = surface.hDC();
+  HDC dc = surface.DrawingDc();
   ASSERT_NE(dc, nullptr);
   const BrushHandle black(::CreateSolidBrush(RGB(0, 0, 0)));
   const RECT spot{5, 5, 8, 8};
@@ -90,7 +90,7 @@ TEST(PictureSurface, DestinationInversionReachesEveryPixel) {
   surface.SetAutoRedraw(true);
   EXPECT_TRUE(surface.PaintPicture(DSTINVERT));
   surface.AdoptImage();  // still on: a fresh image of the new picture
-  EXPECT_NE(surface.hDC(), nullptr);
+  EXPECT_NE(surface.DrawingDc(), nullptr);
   surface.SetAutoRedraw(false);
   surface.Refresh();
   const Rgb32Image inverted = ReadPixels(surface.GetPicture());
@@ -103,12 +103,12 @@ TEST(PictureSurface, DestinationInversionReachesEveryPixel) {
 TEST(PictureSurface, ANewPictureStartsANewImage) {
   PictureSurface surface;
   surface.SetAutoRedraw(true);
-  EXPECT_EQ(surface.hDC(), nullptr);  // nothing to draw on yet
+  EXPECT_EQ(surface.DrawingDc(), nullptr);  // nothing to draw on yet
   surface.AdoptImage();
   EXPECT_FALSE(surface.GetPicture());
 
   surface.SetPicture(test::ScreenPicture(Quarters(10, 10)));
-  ::PatBlt(surface.hDC(), 0, 0, 10, 10, BLACKNESS);
+  ::PatBlt(surface.DrawingDc(), 0, 0, 10, 10, BLACKNESS);
   surface.SetPicture(test::ScreenPicture(Quarters(12, 12)));
   surface.AdoptImage();
   const Rgb32Image pixels = ReadPixels(surface.GetPicture());
