@@ -65,13 +65,14 @@ struct NoticeDesign {
   unsigned closeAfterMs;  // 0: stays until closed by the user
 };
 
-// frmKekka: the result of a successful action, for half a second.
+// The result notice: the outcome of a successful action, for half a second.
 inline constexpr NoticeDesign kResultNotice{
     kResultNoticeClass, "", NoticeFrame::Borderless, 2190, 750,
     {{120, 120, 1935, 495}, TextAlignment::Centre, {kGothicFaces, 24.0, 400}, std::nullopt},
     std::nullopt, 500};
 
-// frmErrMsg: a capture was not saved because the save folder is missing.
+// The save-aborted notice: a capture was not saved because the save folder is
+// missing.
 inline constexpr NoticeDesign kSaveAbortedNotice{
     kSaveAbortedNoticeClass, kSaveAbortedNoticeCaption, NoticeFrame::FixedDialog, 4785, 1410,
     {{240, 360, 4575, 855},
@@ -80,7 +81,7 @@ inline constexpr NoticeDesign kSaveAbortedNotice{
      Rgb{255, 0, 0}},
     std::nullopt, 5000};
 
-// frmPrintError: printing failed; stays until OK or the close box.
+// The print-error notice: printing failed; stays until OK or the close box.
 inline constexpr NoticeDesign kPrintErrorNotice{
     kPrintErrorNoticeClass, kPrintErrorNoticeCaption, NoticeFrame::FixedDialog, 5730, 1410,
     {{240, 240, 5295, 615}, TextAlignment::Left, {kGothicFaces, 9.0, 400}, std::nullopt},

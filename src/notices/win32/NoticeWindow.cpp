@@ -164,7 +164,7 @@ HWND LoadNotice(const NoticeDesign& design, const std::string& labelText) {
                   WS_TABSTOP | BS_DEFPUSHBUTTON, *layout.button, IDOK, owned.buttonFont.get());
   }
   if (design.closeAfterMs > 0) ::SetTimer(window, kCloseTimerId, design.closeAfterMs, nullptr);
-  FormFront(window, false);
+  SetTopmost(window, true);
   return window;
 }
 

@@ -9,21 +9,22 @@
 
 namespace kx::win {
 
-// Puts a window into the topmost band (release false) or takes it out of it
-// (release true) without moving, resizing, activating or repainting it.
-void FormFront(HWND form, bool release);
+// Puts a window into the topmost band or takes it out of it, without moving,
+// resizing, activating or repainting it.
+void SetTopmost(HWND window, bool topmost);
 
-// frmKekka: shows the text for half a second, centred and topmost; returns
-// once the notice has closed itself. A call made while the notice is open
-// replaces its text and waits for the same window.
+// The result notice: shows the text for half a second, centred and topmost;
+// returns once the notice has closed itself. A call made while the notice is
+// open replaces its text and waits for the same window.
 void ShowResultNotice(const std::string& text);
 
-// frmErrMsg: a new notice on every call that the save folder does not exist;
-// closes itself five seconds after it appeared.
+// The save-aborted notice: a new one on every call, saying that the save
+// folder does not exist; closes itself five seconds after it appeared.
 void ShowSaveAbortedNotice();
 
-// frmPrintError: a new notice on every call that printing failed, naming the
-// error log; beeps once and stays until OK or its close box.
+// The print-error notice: a new one on every call, saying that printing
+// failed and naming the error log; beeps once and stays until OK or its close
+// box.
 void ShowPrintErrorNotice();
 
 // True while any notice window of the calling thread is open.

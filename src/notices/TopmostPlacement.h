@@ -1,5 +1,5 @@
 #pragma once
-// Where FormFront puts a window in the stacking order: the window keeps its
+// Where SetTopmost puts a window in the stacking order: the window keeps its
 // position and size (outer rectangle in twips, turned back into pixels) and
 // only moves into or out of the topmost band.
 
@@ -37,7 +37,7 @@ struct StackingPlacement {
 // the window is neither activated nor repainted. When a length cannot be
 // converted (a zero metric, a result beyond 32 bits) the window changes band
 // only, with its position and size left alone.
-StackingPlacement FormFrontPlacement(const TwipsRect& outer, double twipsPerPixelX,
-                                     double twipsPerPixelY, bool release);
+StackingPlacement TopmostPlacement(const TwipsRect& outer, double twipsPerPixelX,
+                                   double twipsPerPixelY, bool topmost);
 
 }  // namespace kx

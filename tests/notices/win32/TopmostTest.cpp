@@ -10,7 +10,7 @@ namespace {
 using namespace std::chrono_literals;
 
 UniqueWindow MakeWindow(DWORD style, int x, int y, int width, int height) {
-  return UniqueWindow(::CreateWindowExW(0, L"STATIC", L"FormFront", style, x, y, width, height,
+  return UniqueWindow(::CreateWindowExW(0, L"STATIC", L"SetTopmost", style, x, y, width, height,
                                         nullptr, nullptr, nullptr, nullptr));
 }
 
@@ -24,7 +24,7 @@ bool SameRect(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-TEST(FormFront, RaisesIntoAndReleasesFromTheTopmostBandInPlace) {
+TEST(SetTopmost, RaisesIntoAndReleasesFromTheTopmostBandInPlace) {
   for (const DWORD style : {DWORD{WS_POPUP | WS_BORDER}, DWORD{WS_OVERLAPPEDWINDOW}}) {
     const UniqueWindow window = MakeWindow(style, 100, 120, 240, 90);
     ASSERT_TRUE(window);
@@ -32,19 +32,19 @@ TEST(FormFront, RaisesIntoAndReleasesFromTheTopmostBandInPlace) {
     kx::test::PumpMessagesFor(100ms);
     const RECT before = RectOf(window.get());
 
-    FormFront(window.get(), false);
+    SetTopmost(window.get(), true);
     kx::test::PumpMessagesFor(100ms);
     EXPECT_TRUE(test::IsTopmost(window.get()));
     EXPECT_TRUE(SameRect(RectOf(window.get()), before));
 
-    FormFront(window.get(), true);
+    SetTopmost(window.get(), false);
     kx::test::PumpMessagesFor(100ms);
     EXPECT_FALSE(test::IsTopmost(window.get()));
     EXPECT_TRUE(SameRect(RectOf(window.get()), before));
   }
 }
 
-TEST(FormFront, NeitherShowsNorActivatesTheWindow) {
+TEST(SetTopmost, NeitherShowsNorActivatesTheWindow) {
   const UniqueWindow active = MakeWindow(WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
   const UniqueWindow hidden = MakeWindow(WS_POPUP, 200, 200, 100, 100);
   const UniqueWindow shown = MakeWindow(WS_POPUP, 400, 200, 100, 100);
@@ -54,8 +54,8 @@ TEST(FormFront, NeitherShowsNorActivatesTheWindow) {
   kx::test::PumpMessagesFor(100ms);
   ASSERT_EQ(::GetForegroundWindow(), active.get());
 
-  FormFront(hidden.get(), false);
-  FormFront(shown.get(), false);
+  SetTopmost(hidden.get(), true);
+  SetTopmost(shown.get(), true);
   kx::test::PumpMessagesFor(100ms);
   EXPECT_FALSE(::IsWindowVisible(hidden.get()));
   EXPECT_TRUE(test::IsTopmost(hidden.get()));

@@ -1,12 +1,12 @@
-#include "notices/FormFrontPlacement.h"
+#include "notices/TopmostPlacement.h"
 
 #include "base/Twips.h"
 
 namespace kx {
 
-StackingPlacement FormFrontPlacement(const TwipsRect& outer, double twipsPerPixelX,
-                                     double twipsPerPixelY, bool release) {
-  const StackingBand band = release ? StackingBand::NotTopmost : StackingBand::Topmost;
+StackingPlacement TopmostPlacement(const TwipsRect& outer, double twipsPerPixelX,
+                                   double twipsPerPixelY, bool topmost) {
+  const StackingBand band = topmost ? StackingBand::Topmost : StackingBand::NotTopmost;
   const unsigned flags = kSwpNoActivate | kSwpNoRedraw;
   const auto x = TwipsToPixels(outer.left, twipsPerPixelX);
   const auto y = TwipsToPixels(outer.top, twipsPerPixelY);
