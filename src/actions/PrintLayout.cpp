@@ -79,27 +79,27 @@ void PrintAt(PrinterBackend& printer, double x, double y, const std::string& tex
 }
 
 // The heading line with its top edge at `top`; right-aligned text ends
-// kRightInset left of `right`. Each step sets `TrapNo`.
+// kRightInset left of `right`. Each step sets `trapNumber`.
 void PrintHeading(PrinterBackend& printer, const PrintParameters& parameters, const LocalTime& now,
-                  double L, double R, double top, double right, std::int16_t& TrapNo) {
+                  double L, double R, double top, double right, std::int16_t& trapNumber) {
   const bool withDate = parameters.printDate == 1;
   if (parameters.headerLayout == 0) {
     const std::string& text = parameters.headerText;
     printer.SetCurrentX(ToSingle((printer.ScaleWidth() - printer.TextWidth(text) + L - R) / 2.0));
-    TrapNo = 12;
+    trapNumber = 12;
     printer.SetCurrentY(ToSingle(top));
     printer.Print(text);
     if (!withDate) return;
-    TrapNo = 13;
+    trapNumber = 13;
     const std::string date = FormatPrintDate(now);
     printer.SetCurrentX(ToSingle(right - printer.TextWidth(date) - kRightInset));
     printer.SetCurrentY(ToSingle(top));
-    TrapNo = 14;
+    trapNumber = 14;
     printer.Print(date);
   } else if (parameters.headerLayout == 1) {
     const std::string line =
         withDate ? parameters.headerText + " " + FormatPrintDate(now) : parameters.headerText;
-    TrapNo = 15;
+    trapNumber = 15;
     PrintAt(printer, right - printer.TextWidth(line) - kRightInset, top, line);
   }
 }
@@ -117,9 +117,9 @@ void SetPrintQuality(PrinterBackend& printer, std::int16_t value) {
 bool PrintPictureToFitPage(PrinterBackend& printer, const PrintPicture& picture,
                            const PrintParameters& parameters, const LocalTime& now,
                            PrintErrorReporter& reporter) {
-  std::int16_t TrapNo = 0;
+  std::int16_t trapNumber = 0;
   try {
-    TrapNo = 1;
+    trapNumber = 1;
     if (parameters.quality == 0) {
       SetPrintQuality(printer, kQualityDraft);
     } else if (parameters.quality == 2) {
@@ -127,20 +127,20 @@ bool PrintPictureToFitPage(PrinterBackend& printer, const PrintPicture& picture,
       SetPrintQuality(printer, kQualityHigh);
     }
 
-    TrapNo = 2;
+    trapNumber = 2;
     printer.SetOrientation(parameters.orientation);
 
-    TrapNo = 3;
+    trapNumber = 3;
     const double L = ToDrawingX(printer, parameters.marginLeft, ScaleUnit::Millimetres);
     const double R = ToDrawingX(printer, parameters.marginRight, ScaleUnit::Millimetres);
     const double T =
         ToDrawingY(printer, parameters.marginTop, ScaleUnit::Millimetres) + kHeadingRoom;
     const double B = ToDrawingY(printer, parameters.marginBottom, ScaleUnit::Millimetres);
 
-    TrapNo = 4;
+    trapNumber = 4;
     const double a = Divide(picture.widthHimetric, picture.heightHimetric);
 
-    TrapNo = 5;
+    trapNumber = 5;
     const double Aw =
         static_cast<double>(FromDrawingX(printer, printer.ScaleWidth(), ScaleUnit::Himetric)) -
         FromDrawingX(printer, L + R, ScaleUnit::Himetric);
@@ -149,30 +149,30 @@ bool PrintPictureToFitPage(PrinterBackend& printer, const PrintPicture& picture,
         FromDrawingY(printer, T + B, ScaleUnit::Himetric);
     if (!(Aw > 0.0 && Ah > 0.0)) throw PrintError::NoPrintableArea();
 
-    TrapNo = 6;
+    trapNumber = 6;
     const double r = Divide(Aw, Ah);
 
-    TrapNo = 7;
+    trapNumber = 7;
     const Placement fit = Fit(printer, a, r, Aw, Ah);
 
-    TrapNo = 8;
+    trapNumber = 8;
     const Placement placed = Scale(fit, parameters.percent);
 
-    TrapNo = 9;
+    trapNumber = 9;
     printer.PaintPicture(picture, ToSingle(L + placed.x0), ToSingle(T + placed.y0), placed.width,
                          placed.height);
 
-    TrapNo = 10;
+    trapNumber = 10;
     printer.SetFontSize(kHeadingPoints);
 
-    TrapNo = 11;
+    trapNumber = 11;
     PrintHeading(printer, parameters, now, L, R, T + placed.y0 - kHeadingRise,
-                 L + placed.x0 + placed.width, TrapNo);
+                 L + placed.x0 + placed.width, trapNumber);
     return true;
   } catch (const PrintError& error) {
-    reporter.ReportPrintError(BuildErrorRecord(error, TrapNo, parameters));
+    reporter.ReportPrintError(BuildErrorRecord(error, trapNumber, parameters));
   } catch (const std::bad_alloc&) {
-    reporter.ReportPrintError(BuildErrorRecord(PrintError::OutOfMemory(), TrapNo, parameters));
+    reporter.ReportPrintError(BuildErrorRecord(PrintError::OutOfMemory(), trapNumber, parameters));
   }
   return false;
 }

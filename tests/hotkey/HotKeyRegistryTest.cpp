@@ -133,7 +133,7 @@ TEST_F(HotKeyTest, PressRaisesHotKeyAndReachesThePreviousProcedure) {
   EXPECT_EQ(windows.delivered[1].lParam, 0x002C0005);
 }
 
-TEST_F(HotKeyTest, AnyNamedAtomRaisesTheEventAndNothingElseDoes) {
+TEST_F(HotKeyTest, AnyNamedAtomReachesTheHandlerAndNothingElseDoes) {
   registry->SetTarget(kWindow);
   atoms.Add("Elsewhere");
   Press("Elsewhere", 0x00410002);

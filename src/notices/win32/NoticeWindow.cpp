@@ -124,7 +124,7 @@ COLORREF ColourOf(const LabelDesign& label) {
 
 }  // namespace
 
-HWND LoadNotice(const NoticeDesign& design, const std::string& labelText) {
+HWND CreateNotice(const NoticeDesign& design, const std::string& labelText) {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   const std::wstring className = Utf8ToWide(design.className);
   if (!RegisterNoticeClass(instance, className)) return nullptr;

@@ -9,10 +9,10 @@
 
 namespace kx::win {
 
-// Loads a notice, still hidden: the label holds the text, the window is
+// Creates a notice, still hidden: the label holds the text, the window is
 // centred on the screen and topmost, its closing timer runs. Null when the
 // window cannot be created.
-HWND LoadNotice(const NoticeDesign& design, const std::string& labelText);
+HWND CreateNotice(const NoticeDesign& design, const std::string& labelText);
 
 // The calling thread's open notice of a design, or null.
 HWND FindNotice(const NoticeDesign& design);

@@ -37,7 +37,7 @@ void ShowResultNotice(const std::string& text) {
   if (notice) {
     SetNoticeText(notice, text);
   } else {
-    notice = LoadNotice(kResultNotice, text);
+    notice = CreateNotice(kResultNotice, text);
     if (!notice) return;
     ::ShowWindow(notice, SW_SHOWNOACTIVATE);
     ::UpdateWindow(notice);
@@ -46,13 +46,13 @@ void ShowResultNotice(const std::string& text) {
 }
 
 void ShowSaveAbortedNotice() {
-  const HWND notice = LoadNotice(kSaveAbortedNotice, std::string(kSaveAbortedText));
+  const HWND notice = CreateNotice(kSaveAbortedNotice, std::string(kSaveAbortedText));
   if (notice) ::ShowWindow(notice, SW_SHOW);
 }
 
 void ShowPrintErrorNotice() {
   const HWND notice =
-      LoadNotice(kPrintErrorNotice, PrintErrorText(ProgramDir(), kProgramTitle));
+      CreateNotice(kPrintErrorNotice, PrintErrorText(ProgramDir(), kProgramTitle));
   if (!notice) return;
   ::MessageBeep(MB_OK);
   ::ShowWindow(notice, SW_SHOW);
