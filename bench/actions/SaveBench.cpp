@@ -38,7 +38,7 @@ class TimedServices final : public kx::ActionServices {
     savedAt = NowMs();
     return result;
   }
-  bool PrintSurface(const kx::CaptureSettings& settings) override {
+  kx::PrintReport PrintSurface(const kx::CaptureSettings& settings) override {
     return real_.PrintSurface(settings);
   }
   bool DirectoryExists(const std::string& path) override { return real_.DirectoryExists(path); }
@@ -46,6 +46,7 @@ class TimedServices final : public kx::ActionServices {
   void ShowResultNotice(const std::string&) override {}
   void ShowSaveAbortedNotice() override { real_.ShowSaveAbortedNotice(); }
   void ShowErrorBox(const std::string& text) override { std::printf("error: %s\n", text.c_str()); }
+  void ReportOutcome(const kx::ActionResult&) override {}
 
   double savedAt = 0;
 

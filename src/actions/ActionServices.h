@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "actions/PrintOut.h"
 #include "base/AtomicSave.h"
 #include "settings/CaptureSettings.h"
 
@@ -15,6 +16,24 @@ namespace kx {
 class ActionError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+// What an action came to, as a one-shot run's exit code tells it.
+enum class ActionOutcome { Done, SaveFailed, FolderMissing, NoFreeNumber, PrintFailed, OtherError };
+
+struct ActionResult {
+  ActionOutcome outcome = ActionOutcome::Done;
+  // Done: the file written or the printer printed on. Otherwise the failure,
+  // in one line.
+  std::string line;
+
+  bool operator==(const ActionResult&) const = default;
+};
+
+// A print-out's outcome and the printer it went to (or was meant for).
+struct PrintReport {
+  PrintOutcome outcome = PrintOutcome::Printed;
+  std::string printer;
 };
 
 class ActionServices {
@@ -28,8 +47,7 @@ class ActionServices {
   virtual void InvertSurface() = 0;
   virtual void ReduceSurfaceColors(std::int16_t colors) = 0;
   virtual SaveResult SaveSurfaceBmp(const std::string& fileName, SaveMode mode) = 0;
-  // True when the page was printed.
-  virtual bool PrintSurface(const CaptureSettings& settings) = 0;
+  virtual PrintReport PrintSurface(const CaptureSettings& settings) = 0;
 
   // Files: an existing folder (a path ending in "\" is none), a plain file.
   virtual bool DirectoryExists(const std::string& path) = 0;
@@ -40,6 +58,8 @@ class ActionServices {
   virtual void ShowResultNotice(const std::string& text) = 0;
   virtual void ShowSaveAbortedNotice() = 0;
   virtual void ShowErrorBox(const std::string& text) = 0;
+  // The outcome for a script, told once per action before the user is shown it.
+  virtual void ReportOutcome(const ActionResult& result) = 0;
 };
 
 }  // namespace kx

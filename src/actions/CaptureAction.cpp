@@ -23,13 +23,31 @@ std::int16_t ReductionColors(std::int16_t colors) {
   }
 }
 
-void SaveNumbered(const CaptureSettings& settings, ActionServices& services) {
+std::string Joined(std::string_view text, std::string_view subject) {
+  return std::string(text).append(": ").append(subject);
+}
+
+// Tells the script first, then returns the result for the user to be shown it.
+ActionResult Report(ActionServices& services, ActionOutcome outcome, std::string line) {
+  ActionResult result{outcome, std::move(line)};
+  services.ReportOutcome(result);
+  return result;
+}
+
+ActionResult SaveNumbered(const CaptureSettings& settings, ActionServices& services) {
   if (!services.DirectoryExists(settings.saveFolder)) {
+    ActionResult result = Report(services, ActionOutcome::FolderMissing,
+                                 Joined(kFolderMissingText, settings.saveFolder));
     services.ShowSaveAbortedNotice();
-    return;
+    return result;
   }
   const std::optional<std::int32_t> highest = HighestSerial(settings.serialDigits);
-  if (!highest) throw ActionError(std::string(kTooManyDigitsText));
+  if (!highest) {
+    ActionResult result =
+        Report(services, ActionOutcome::NoFreeNumber, std::string(kTooManyDigitsText));
+    services.ShowErrorBox(std::string(kTooManyDigitsText));
+    return result;
+  }
 
   for (std::int32_t serial = 1; serial <= *highest; ++serial) {
     const std::string fileName =
@@ -37,49 +55,79 @@ void SaveNumbered(const CaptureSettings& settings, ActionServices& services) {
                          settings.serialDigits, settings.extension);
     if (services.PlainFileExists(fileName)) continue;
     switch (services.SaveSurfaceBmp(fileName, SaveMode::CreateNew)) {
-      case SaveResult::Saved:
+      case SaveResult::Saved: {
+        ActionResult result = Report(services, ActionOutcome::Done, fileName);
         services.ShowResultNotice(std::string(kSavedText));
-        return;
+        return result;
+      }
       case SaveResult::NameTaken:  // appeared since the test: take the next
         continue;
-      case SaveResult::Failed:
+      case SaveResult::Failed: {
+        ActionResult result =
+            Report(services, ActionOutcome::SaveFailed, Joined(kSaveFailedText, fileName));
         services.ShowErrorBox(std::string(kSaveFailedTriedText) + "\r\n" + fileName);
         services.ShowErrorBox(std::string(kSaveFailedText));
-        return;
+        return result;
+      }
     }
   }
+  ActionResult result = Report(services, ActionOutcome::NoFreeNumber,
+                               Joined(kNoFreeNumberText, settings.saveFolder));
   services.ShowErrorBox(std::string(kSaveFailedText));
+  return result;
 }
 
-void Save(const CaptureSettings& settings, const std::string& programDir,
-          ActionServices& services) {
+ActionResult Save(const CaptureSettings& settings, const std::string& programDir,
+                  ActionServices& services) {
   if (const std::int16_t colors = ReductionColors(settings.colors); colors != 0) {
     services.ReduceSurfaceColors(colors);
   }
-  if (settings.toStoreFile) {
-    const bool stored = services.SaveSurfaceBmp(JoinPath(programDir, kStoreFileName),
-                                                SaveMode::ReplaceExisting) == SaveResult::Saved;
-    if (stored) {
-      services.ShowResultNotice(std::string(kStoredText));
-    } else {
-      services.ShowErrorBox(std::string(kStoreFailedText));
-    }
-    return;
+  if (!settings.toStoreFile) return SaveNumbered(settings, services);
+
+  const std::string storeFile = JoinPath(programDir, kStoreFileName);
+  if (services.SaveSurfaceBmp(storeFile, SaveMode::ReplaceExisting) == SaveResult::Saved) {
+    ActionResult result = Report(services, ActionOutcome::Done, storeFile);
+    services.ShowResultNotice(std::string(kStoredText));
+    return result;
   }
-  SaveNumbered(settings, services);
+  ActionResult result =
+      Report(services, ActionOutcome::SaveFailed, Joined(kStoreFailedText, storeFile));
+  services.ShowErrorBox(std::string(kStoreFailedText));
+  return result;
 }
 
-void Print(CaptureSettings& settings, ActionServices& services) {
+ActionResult Print(CaptureSettings& settings, ActionServices& services) {
   if (settings.printPercent < 1 || settings.printPercent > 100) {
     settings.printPercent = 100;
   }
-  if (services.PrintSurface(settings)) services.ShowResultNotice(std::string(kPrintedText));
+  const PrintReport report = services.PrintSurface(settings);
+  switch (report.outcome) {
+    case PrintOutcome::Printed: {
+      ActionResult result = Report(services, ActionOutcome::Done, report.printer);
+      services.ShowResultNotice(std::string(kPrintedText));
+      return result;
+    }
+    case PrintOutcome::Failed:  // the print-out has shown its notice
+      return Report(services, ActionOutcome::PrintFailed,
+                    Joined(kPrintFailedText, report.printer));
+    case PrintOutcome::PrinterNotFound:  // nothing is shown for it
+      return Report(services, ActionOutcome::PrintFailed,
+                    Joined(kPrinterNotFoundText, report.printer));
+    case PrintOutcome::NoPrinter:
+    case PrintOutcome::NotSent:
+      break;
+  }
+  const std::string text = PrintOutcomeMessage(report.outcome).value_or(MessageText{}).text;
+  ActionResult result = Report(services, ActionOutcome::PrintFailed,
+                               report.printer.empty() ? text : Joined(text, report.printer));
+  services.ShowErrorBox(text);
+  return result;
 }
 
 }  // namespace
 
-void RunCaptureAction(int modifiers, CaptureSettings& settings, const std::string& programDir,
-                      ActionServices& services) {
+ActionResult RunCaptureAction(int modifiers, CaptureSettings& settings,
+                              const std::string& programDir, ActionServices& services) {
   const KeyBusyScope busy;
   try {
     const bool foreground = (modifiers & kModAlt) != 0;
@@ -92,14 +140,18 @@ void RunCaptureAction(int modifiers, CaptureSettings& settings, const std::strin
     if (settings.invert == 1) services.InvertSurface();
 
     if ((modifiers & kModShift) != 0 || settings.alwaysSave == 1) {
-      Save(settings, programDir, services);
-    } else {
-      Print(settings, services);
+      return Save(settings, programDir, services);
     }
+    return Print(settings, services);
   } catch (const ActionError& error) {
+    ActionResult result = Report(services, ActionOutcome::OtherError, error.what());
     services.ShowErrorBox(error.what());
+    return result;
   } catch (const std::exception&) {
+    ActionResult result =
+        Report(services, ActionOutcome::OtherError, std::string(kUnexpectedErrorText));
     services.ShowErrorBox(std::string(kUnexpectedErrorText));
+    return result;
   }
 }
 

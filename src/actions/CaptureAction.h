@@ -13,8 +13,9 @@ namespace kx {
 // Captures the screen (or, with Alt in `modifiers`, the foreground window),
 // then saves it (with Shift, or always when the settings say so) or prints it,
 // and tells the user the outcome. Holds the busy flag (KeyBusy.h) throughout.
-// An error that ends the action early is shown in an error box.
-void RunCaptureAction(int modifiers, CaptureSettings& settings, const std::string& programDir,
-                      ActionServices& services);
+// An error that ends the action early is shown in an error box. The outcome
+// is reported to `services` before the user sees it, and returned.
+ActionResult RunCaptureAction(int modifiers, CaptureSettings& settings,
+                              const std::string& programDir, ActionServices& services);
 
 }  // namespace kx

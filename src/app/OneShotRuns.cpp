@@ -1,6 +1,7 @@
 #include "app/OneShotRuns.h"
 
 #include "app/CommandGet.h"
+#include "base/ExitCodes.h"
 #include "base/LenientNumber.h"
 #include "base/ProductNames.h"
 #include "hotkey/HotKeyService.h"
@@ -37,6 +38,24 @@ OneShotRequest PrepareOptionRun(std::string_view kindValue, std::string_view com
 
   settings.printer = std::string(TrimBlanks(CommandGet(commandLine, kPrinterOption)));
   return request;
+}
+
+int OneShotExitCode(ActionOutcome outcome) {
+  switch (outcome) {
+    case ActionOutcome::Done:
+      return kExitOk;
+    case ActionOutcome::SaveFailed:
+      return kExitSaveFailed;
+    case ActionOutcome::FolderMissing:
+      return kExitFolderMissing;
+    case ActionOutcome::NoFreeNumber:
+      return kExitNoFreeNumber;
+    case ActionOutcome::PrintFailed:
+      return kExitPrintFailed;
+    case ActionOutcome::OtherError:
+      break;
+  }
+  return kExitOtherError;
 }
 
 }  // namespace kx

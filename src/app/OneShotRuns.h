@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "actions/ActionServices.h"
 #include "settings/CaptureSettings.h"
 
 namespace kx {
@@ -22,5 +23,8 @@ OneShotRequest PrepareStoreRun(CaptureSettings& settings);
 // named there (trimmed, possibly empty) replaces the settings' printer.
 OneShotRequest PrepareOptionRun(std::string_view kindValue, std::string_view commandLine,
                                 CaptureSettings& settings);
+
+// The exit code of a one-shot run that came to `outcome` (base/ExitCodes.h).
+int OneShotExitCode(ActionOutcome outcome);
 
 }  // namespace kx

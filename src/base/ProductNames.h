@@ -143,8 +143,17 @@ inline constexpr std::string_view kTooManyDigitsText =
     "保存ファイル名の桁数が多すぎます（9桁まで）";
 inline constexpr std::string_view kUnexpectedErrorText =
     "予期しないエラーのため処理を中止しました";
+inline constexpr std::string_view kCaptureFailedText = "画面を取り込めませんでした";
 inline constexpr std::string_view kNoPrinterText = "使用できるプリンタがありません";
 inline constexpr std::string_view kJobNotSentText = "印刷ジョブをプリンタに送れませんでした";
+
+// One-line reports of an action's failure on standard error, after the
+// title kErrorTitle; most are followed by ": " and the file, folder or
+// printer concerned.
+inline constexpr std::string_view kFolderMissingText = "保存先フォルダがありません";
+inline constexpr std::string_view kNoFreeNumberText = "空いている連番がありません";
+inline constexpr std::string_view kPrintFailedText = "印刷に失敗しました";
+inline constexpr std::string_view kPrinterNotFoundText = "プリンタが見つかりません";
 
 inline constexpr std::string_view kSaveAbortedText =
     "現在設定されているディレクトリは存在しません\r\n"

@@ -32,10 +32,10 @@ class FakeActionServices final : public ActionServices {
     if (taken.erase(fileName) > 0) return SaveResult::NameTaken;
     return saveResult;
   }
-  bool PrintSurface(const CaptureSettings& settings) override {
+  PrintReport PrintSurface(const CaptureSettings& settings) override {
     Record("print " + std::to_string(settings.printPercent));
     if (!printError.empty()) throw ActionError(printError);
-    return printed;
+    return {printOutcome, "PDF"};
   }
   bool DirectoryExists(const std::string& path) override {
     Record("dir " + path);
@@ -48,16 +48,22 @@ class FakeActionServices final : public ActionServices {
   void ShowResultNotice(const std::string& text) override { Record("notice " + text); }
   void ShowSaveAbortedNotice() override { Record("save aborted"); }
   void ShowErrorBox(const std::string& text) override { Record("box " + text); }
+  void ReportOutcome(const ActionResult& result) override {
+    reports.push_back(result);
+    callsBeforeReport = calls.size();
+  }
 
   std::vector<std::string> calls;
   std::vector<bool> busyDuringCalls;
   std::set<std::string> existing;
   std::set<std::string> taken;  // names that appear just before the write
   SaveResult saveResult = SaveResult::Saved;
-  bool printed = true;
+  PrintOutcome printOutcome = PrintOutcome::Printed;
   std::string printError;
   bool directoryExists = true;
   int existenceTests = 0;
+  std::vector<ActionResult> reports;
+  std::size_t callsBeforeReport = 0;
 
  private:
   void Record(std::string call) {
@@ -71,12 +77,13 @@ class CaptureActionTest : public ::testing::Test {
   CaptureActionTest() { settings.saveFolder = kSaveDir; }
 
   std::vector<std::string> Run(int modifiers) {
-    RunCaptureAction(modifiers, settings, kProgramDir, services);
+    result = RunCaptureAction(modifiers, settings, kProgramDir, services);
     return services.calls;
   }
 
   CaptureSettings settings;
   FakeActionServices services;
+  ActionResult result;
 };
 
 TEST_F(CaptureActionTest, ShiftSavesTheScreenUnderTheFirstNumber) {
@@ -107,7 +114,7 @@ TEST_F(CaptureActionTest, AlwaysSaveSavesWithoutShift) {
 }
 
 TEST_F(CaptureActionTest, FailedPrintShowsNothingMore) {
-  services.printed = false;
+  services.printOutcome = PrintOutcome::Failed;
   EXPECT_THAT(Run(0), ElementsAre("desktop", "print 100"));
 }
 
@@ -230,6 +237,70 @@ TEST_F(CaptureActionTest, ErrorThatEndsTheRunIsShownAndClearsTheFlag) {
   services.printError = "プリンタがありません";
   EXPECT_THAT(Run(0), ElementsAre("desktop", "print 100", "box プリンタがありません"));
   EXPECT_FALSE(KeyBusy());
+}
+
+// Each outcome is told once, before the notice or box that shows it to the
+// user (a script waiting for it may stop watching while a box is open).
+TEST_F(CaptureActionTest, EveryOutcomeIsReportedOnceBeforeTheUserSeesIt) {
+  using O = ActionOutcome;
+  struct Case {
+    const char* name;
+    int modifiers = kModShift;
+    bool store = false;
+    std::int16_t digits = 3;
+    bool folderExists = true;
+    bool allTaken = false;
+    SaveResult save = SaveResult::Saved;
+    PrintOutcome print = PrintOutcome::Printed;
+    const char* error = "";  // thrown by the print-out
+    ActionResult expected;
+    std::size_t callsBefore;  // the service calls before the report
+  };
+  const Case cases[] = {
+      {.name = "saved", .expected = {O::Done, "D:\\Shots\\KX001.BMP"}, .callsBefore = 3},
+      {.name = "stored", .store = true, .expected = {O::Done, "C:\\Kx\\Dammy.bmp"},
+       .callsBefore = 2},
+      {.name = "printed", .modifiers = 0, .expected = {O::Done, "PDF"}, .callsBefore = 2},
+      {.name = "write failed", .save = SaveResult::Failed,
+       .expected = {O::SaveFailed, "保存に失敗しました: D:\\Shots\\KX001.BMP"}, .callsBefore = 3},
+      {.name = "store failed", .store = true, .save = SaveResult::Failed,
+       .expected = {O::SaveFailed, "記憶に失敗しました: C:\\Kx\\Dammy.bmp"}, .callsBefore = 2},
+      {.name = "folder missing", .folderExists = false,
+       .expected = {O::FolderMissing, "保存先フォルダがありません: D:\\Shots"}, .callsBefore = 2},
+      {.name = "all taken", .digits = 1, .allTaken = true,
+       .expected = {O::NoFreeNumber, "空いている連番がありません: D:\\Shots"}, .callsBefore = 2},
+      {.name = "ten digits", .digits = 10,
+       .expected = {O::NoFreeNumber, "保存ファイル名の桁数が多すぎます（9桁まで）"},
+       .callsBefore = 2},
+      {.name = "print failed", .modifiers = 0, .print = PrintOutcome::Failed,
+       .expected = {O::PrintFailed, "印刷に失敗しました: PDF"}, .callsBefore = 2},
+      {.name = "printer not found", .modifiers = 0, .print = PrintOutcome::PrinterNotFound,
+       .expected = {O::PrintFailed, "プリンタが見つかりません: PDF"}, .callsBefore = 2},
+      {.name = "job not sent", .modifiers = 0, .print = PrintOutcome::NotSent,
+       .expected = {O::PrintFailed, "印刷ジョブをプリンタに送れませんでした: PDF"},
+       .callsBefore = 2},
+      {.name = "error ending the run", .modifiers = 0, .error = "画面を取り込めませんでした",
+       .expected = {O::OtherError, "画面を取り込めませんでした"}, .callsBefore = 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    settings = CaptureSettings{};
+    settings.saveFolder = kSaveDir;
+    settings.toStoreFile = c.store;
+    settings.serialDigits = c.digits;
+    services = FakeActionServices{};
+    services.directoryExists = c.folderExists;
+    for (char digit = '1'; c.allTaken && digit <= '9'; ++digit) {
+      services.existing.insert(std::string("D:\\Shots\\KX") + digit + ".BMP");
+    }
+    services.saveResult = c.save;
+    services.printOutcome = c.print;
+    services.printError = c.error;
+    Run(c.modifiers);
+    EXPECT_EQ(result, c.expected);
+    EXPECT_THAT(services.reports, ElementsAre(c.expected));
+    EXPECT_EQ(services.callsBeforeReport, c.callsBefore);
+  }
 }
 
 }  // namespace

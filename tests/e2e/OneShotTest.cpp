@@ -8,6 +8,7 @@
 
 #include <set>
 
+#include "base/ExitCodes.h"
 #include "base/win32/Strconv.h"
 #include "e2e/harness/BmpFile.h"
 #include "e2e/harness/KaptorixRun.h"
@@ -25,6 +26,8 @@ using ::testing::ElementsAre;
 const std::string kSaved = "notice 保存成功";
 const std::string kStored = "notice 記憶成功";
 const std::string kSaveFailedBox = "box エラー: 保存に失敗しました";
+
+DWORD Code(int exitCode) { return static_cast<DWORD>(exitCode); }
 
 std::int32_t ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
 std::int32_t ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
@@ -62,6 +65,7 @@ class OneShotE2E : public ::testing::Test {
 TEST_F(OneShotE2E, StoreRunKeepsAFullColourScreenInTheStoreFile) {
   const RunRecord first = Run("[I256]256\r\n", "Kaptorix_Dash");
   EXPECT_THAT(first.shown, ElementsAre(kStored));
+  EXPECT_EQ(first.exitCode, Code(kExitOk));
   const auto stored = ReadBmpFile(folder_ / L"Dammy.bmp");
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->bitsPerPixel, 32);
@@ -75,7 +79,9 @@ TEST_F(OneShotE2E, StoreRunKeepsAFullColourScreenInTheStoreFile) {
 }
 
 TEST_F(OneShotE2E, KindTwoSavesTheScreenUnderTheFirstNumber) {
-  EXPECT_THAT(Run("", "Kaptorix /KIND=2").shown, ElementsAre(kSaved));
+  const RunRecord record = Run("", "Kaptorix /KIND=2");
+  EXPECT_THAT(record.shown, ElementsAre(kSaved));
+  EXPECT_EQ(record.exitCode, Code(kExitOk));
   const auto saved = ReadBmpFile(shots() / L"KX001.BMP");
   ASSERT_TRUE(saved);
   EXPECT_EQ(saved->bitsPerPixel, 32);
@@ -97,11 +103,15 @@ TEST_F(OneShotE2E, EveryNumberTakenShowsTheFailureBoxAndWritesNothing) {
   for (int i = 1; i <= 9; ++i) {
     test::WriteAll(shots() / (L"KX" + std::to_wstring(i) + L".BMP"), std::to_string(i));
   }
-  EXPECT_THAT(Run("[SVNO]1\r\n", "Kaptorix /KIND=2").shown, ElementsAre(kSaveFailedBox));
+  const RunRecord allTaken = Run("[SVNO]1\r\n", "Kaptorix /KIND=2");
+  EXPECT_THAT(allTaken.shown, ElementsAre(kSaveFailedBox));
+  EXPECT_EQ(allTaken.exitCode, Code(kExitNoFreeNumber));
   EXPECT_EQ(FileNames(shots()).size(), 9U);
   EXPECT_EQ(test::ReadAll(shots() / L"KX1.BMP"), "1");
 
-  EXPECT_THAT(Run("[SVNO]0\r\n", "Kaptorix /KIND=2").shown, ElementsAre(kSaveFailedBox));
+  const RunRecord noDigits = Run("[SVNO]0\r\n", "Kaptorix /KIND=2");
+  EXPECT_THAT(noDigits.shown, ElementsAre(kSaveFailedBox));
+  EXPECT_EQ(noDigits.exitCode, Code(kExitNoFreeNumber));
   EXPECT_EQ(FileNames(shots()).size(), 9U);
 }
 
@@ -109,6 +119,7 @@ TEST_F(OneShotE2E, TenDigitsAreReportedAsAnError) {
   const RunRecord record = Run("[SVNO]10\r\n", "Kaptorix /KIND=2");
   ASSERT_EQ(record.shown.size(), 1U);
   EXPECT_EQ(record.shown[0].rfind("box エラー: ", 0), 0U) << record.shown[0];
+  EXPECT_EQ(record.exitCode, Code(kExitNoFreeNumber));
   EXPECT_TRUE(std::filesystem::is_empty(shots()));
 }
 
@@ -162,6 +173,7 @@ TEST_F(OneShotE2E, MissingSaveFolderShowsOnlyTheSaveAbortedNotice) {
   const RunRecord record = RunToEnd(folder_, "Kaptorix /KIND=2");
   EXPECT_THAT(record.shown, ElementsAre("aborted Kaptorix 保存中止"));
   EXPECT_TRUE(record.ended);
+  EXPECT_EQ(record.exitCode, Code(kExitFolderMissing));
   EXPECT_GE(record.milliseconds, 4500U) << "the run ends once its notice has closed";
   EXPECT_FALSE(std::filesystem::exists(folder_ / L"missing"));
   EXPECT_EQ(FileNames(folder_.dir()), (std::set<std::wstring>{L"Kaptorix.ini",
@@ -181,7 +193,27 @@ TEST_F(OneShotE2E, FailedWriteShowsBothBoxesAndLeavesNoFile) {
               ElementsAre("box エラー: 保存に失敗しました（下記で保存を試みました）\r\n" + folder +
                               "\\KX001.BMP",
                           kSaveFailedBox));
+  EXPECT_EQ(record.exitCode, Code(kExitSaveFailed));
   EXPECT_TRUE(std::filesystem::is_empty(win::Utf8ToWide(folder)));
+}
+
+// A printer that is not installed is no failure the user is shown (nothing
+// is printed and nothing appears), but the exit code says it.
+TEST_F(OneShotE2E, PrinterThatIsNotInstalledEndsWithThePrintCode) {
+  const RunRecord record = Run("", "Kaptorix /KIND=1 /PRNT=Kaptorix No Such Printer");
+  EXPECT_TRUE(record.shown.empty());
+  EXPECT_EQ(record.exitCode, Code(kExitPrintFailed));
+  EXPECT_TRUE(std::filesystem::is_empty(shots()));
+}
+
+// A foreground window of no size gives no picture: the run ends with an
+// error box, writes nothing and says so in its exit code.
+TEST_F(OneShotE2E, CaptureThatGivesNoPictureEndsWithTheOtherErrorCode) {
+  const TestWindow window(300, 300, 0, 0, 0x000000, 0x000000);
+  const RunRecord record = Run("", "Kaptorix /KIND=2 /ACTIVE=1");
+  EXPECT_THAT(record.shown, ElementsAre("box エラー: 画面を取り込めませんでした"));
+  EXPECT_EQ(record.exitCode, Code(kExitOtherError));
+  EXPECT_TRUE(std::filesystem::is_empty(shots()));
 }
 
 TEST_F(OneShotE2E, PointerIsDrawnWhereItStands) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/ExitCodes.h"
 #include "base/ProductNames.h"
 #include "base/win32/Strconv.h"
 #include "e2e/harness/KaptorixRun.h"
@@ -25,6 +26,7 @@ void ExpectStartupBoxThenExit(const KaptorixProcess& run, const std::string& tex
   EXPECT_TRUE(run.Running()) << "the process must wait for OK";
   PressOk(box);
   EXPECT_TRUE(run.WaitForExit(kExitTimeoutMs));
+  EXPECT_EQ(run.ExitCode(), static_cast<DWORD>(kExitStartupFailed));
 }
 
 HWND MainWindowOf(const KaptorixProcess& run) {

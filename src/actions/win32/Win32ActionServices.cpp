@@ -4,7 +4,9 @@
 #include "base/ProductNames.h"
 #include "base/win32/Files.h"
 #include "base/win32/MessageBox.h"
+#include "base/win32/PrinterList.h"
 #include "base/win32/ScopedWin.h"
+#include "base/win32/StandardStreams.h"
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/Capture.h"
 #include "capture/win32/SaveBmp.h"
@@ -12,6 +14,20 @@
 #include "notices/win32/Notices.h"
 
 namespace kx::win {
+namespace {
+
+// A capture that gave no picture ends the action: there is nothing to save.
+void RequirePicture(const PictureSurface& surface) {
+  if (!surface.GetPicture()) throw ActionError(std::string(kCaptureFailedText));
+}
+
+std::string WithoutBlanks(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
 
 Win32ActionServices::Win32ActionServices(HWND mainWindow, PictureSurface& surface)
     : mainWindow_(mainWindow), surface_(surface) {}
@@ -19,11 +35,13 @@ Win32ActionServices::Win32ActionServices(HWND mainWindow, PictureSurface& surfac
 void Win32ActionServices::CopyDesktopToSurface() {
   surface_.SetAutoRedraw(false);
   kx::win::CopyDesktopToSurface(surface_);
+  RequirePicture(surface_);
 }
 
 void Win32ActionServices::CopyForegroundToSurface() {
   surface_.SetAutoRedraw(false);
   kx::win::CopyForegroundToSurface(surface_);
+  RequirePicture(surface_);
 }
 
 void Win32ActionServices::DrawPointerOnSurface(bool foregroundCapture) {
@@ -50,7 +68,7 @@ SaveResult Win32ActionServices::SaveSurfaceBmp(const std::string& fileName, Save
   return kx::win::SaveSurfaceBmp(surface_, fileName, mode);
 }
 
-bool Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
+PrintReport Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
   const Picture& picture = surface_.GetPicture();
   const Rgb32Image pixels = ReadPixels(picture);
   const PrintParameters parameters{settings.printPercent, settings.headerText,
@@ -58,10 +76,12 @@ bool Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
                                    settings.marginLeft,   settings.marginRight,
                                    settings.marginTop,    settings.marginBottom,
                                    settings.printDate,    settings.orientation};
+  // Where the print-out goes: the printer named, else the default one.
+  std::string printer = WithoutBlanks(settings.printer);
+  if (printer.empty()) printer = DefaultPrinterName();
   const PrintOutcome outcome = kx::win::PrintSurface(
       pixels, picture.WidthHimetric(), picture.HeightHimetric(), parameters, settings.printer);
-  if (const auto message = PrintOutcomeMessage(outcome)) throw ActionError(message->text);
-  return outcome == PrintOutcome::Printed;
+  return {outcome, std::move(printer)};
 }
 
 bool Win32ActionServices::DirectoryExists(const std::string& path) {
@@ -80,6 +100,14 @@ void Win32ActionServices::ShowSaveAbortedNotice() { kx::win::ShowSaveAbortedNoti
 
 void Win32ActionServices::ShowErrorBox(const std::string& text) {
   ShowMessageBox(nullptr, MessageText{std::string(kErrorTitle), text}, MB_ICONERROR);
+}
+
+void Win32ActionServices::ReportOutcome(const ActionResult& result) {
+  if (result.outcome == ActionOutcome::Done) {
+    WriteStandardLine(STD_OUTPUT_HANDLE, result.line);
+  } else {
+    WriteStandardLine(STD_ERROR_HANDLE, std::string(kErrorTitle) + ": " + result.line);
+  }
 }
 
 }  // namespace kx::win

@@ -19,7 +19,7 @@ class Win32ActionServices final : public ActionServices {
   void InvertSurface() override;
   void ReduceSurfaceColors(std::int16_t colors) override;
   SaveResult SaveSurfaceBmp(const std::string& fileName, SaveMode mode) override;
-  bool PrintSurface(const CaptureSettings& settings) override;
+  PrintReport PrintSurface(const CaptureSettings& settings) override;
 
   bool DirectoryExists(const std::string& path) override;
   bool PlainFileExists(const std::string& path) override;
@@ -27,6 +27,7 @@ class Win32ActionServices final : public ActionServices {
   void ShowResultNotice(const std::string& text) override;
   void ShowSaveAbortedNotice() override;
   void ShowErrorBox(const std::string& text) override;
+  void ReportOutcome(const ActionResult& result) override;
 
  private:
   HWND mainWindow_;

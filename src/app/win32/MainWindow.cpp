@@ -4,6 +4,7 @@
 #include "actions/win32/Win32ActionServices.h"
 #include "app/OneShotRuns.h"
 #include "app/win32/Win32StartupServices.h"
+#include "base/ExitCodes.h"
 #include "base/ProductNames.h"
 #include "base/Twips.h"
 #include "base/win32/MessageBox.h"
@@ -54,7 +55,8 @@ MainWindow::~MainWindow() {
 }
 
 int MainWindow::Run() {
-  if (!Create() || !Start()) return 1;
+  if (!Create()) return kExitOtherError;
+  if (!Start()) return kExitStartupFailed;
   switch (plan_->course) {
     case Course::StoreRun:
       return RunStoreRun();
@@ -117,14 +119,14 @@ int MainWindow::RunOptionRun() {
 }
 
 // One capture action after the request's wait, then the end of the process
-// once the notices it opened have closed.
+// once the notices it opened have closed, with the action's exit code.
 int MainWindow::RunOneShot(const OneShotRequest& request) {
   if (request.waitSeconds > 0) {
     ::Sleep(static_cast<DWORD>(request.waitSeconds) * kMillisecondsPerSecond);
   }
-  RunCapture(request.modifiers);
+  const ActionResult result = RunCapture(request.modifiers);
   WaitForNotices();
-  return 0;
+  return OneShotExitCode(result.outcome);
 }
 
 // Registers the four combinations of the key, reports the ones that failed
@@ -142,9 +144,9 @@ void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtua
   RunCapture(modifiers);
 }
 
-void MainWindow::RunCapture(int modifiers) {
+ActionResult MainWindow::RunCapture(int modifiers) {
   Win32ActionServices services(hwnd_, surface_);
-  RunCaptureAction(modifiers, plan_->settings, programDir_, services);
+  return RunCaptureAction(modifiers, plan_->settings, programDir_, services);
 }
 
 // When the window closes or the session ends: the registry leaves the

@@ -45,7 +45,7 @@ class MainWindow final : public HotKeyHandler {
   int RunOptionRun();
   int RunOneShot(const OneShotRequest& request);
   int RunResident();
-  void RunCapture(int modifiers);
+  ActionResult RunCapture(int modifiers);
   void ReleaseHotKeys();
 
   HINSTANCE instance_;

@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "base/ExitCodes.h"
 #include "base/win32/Files.h"
 #include "base/win32/MessageBox.h"
+#include "base/win32/StandardStreams.h"
 #include "base/win32/Strconv.h"
 
 namespace kx::win {
@@ -17,8 +19,9 @@ std::optional<std::string> Win32StartupServices::ReadTextFile(const std::string&
 }
 
 void Win32StartupServices::ShowAndExit(const MessageText& message) {
+  WriteStandardLine(STD_ERROR_HANDLE, message.title + ": " + message.text);
   ShowMessageBox(nullptr, message, MB_ICONERROR);
-  ::ExitProcess(1);
+  ::ExitProcess(kExitStartupFailed);
 }
 
 }  // namespace kx::win

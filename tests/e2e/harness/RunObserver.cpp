@@ -48,6 +48,7 @@ RunRecord Watch(const KaptorixProcess& run, DWORD milliseconds) {
     test::PumpMessagesFor(std::chrono::milliseconds(0));
     if (run.WaitForExit(kPollMs)) {
       record.ended = true;
+      record.exitCode = run.ExitCode();
       break;
     }
   }

@@ -17,6 +17,7 @@ struct RunRecord {
   // with OK), "box <title>: <text>" for a message box.
   std::vector<std::string> shown;
   bool ended = false;
+  DWORD exitCode = STILL_ACTIVE;
   DWORD milliseconds = 0;   // from the process's start to the end of watching
   DWORD firstShownMs = 0;   // from the process's start to the first window shown
 };
