@@ -4,6 +4,32 @@
 #include "settings/SettingsReader.h"
 
 namespace kx {
+namespace {
+
+constexpr std::string_view kStartedNote = "Kaptorix_Key を起動しました";
+constexpr std::string_view kRestartedNote = "Kaptorix_Key を再起動しました";
+constexpr std::string_view kStoppedNote = "Kaptorix_Key を終了しました";
+constexpr std::string_view kNotRunningNote = "Kaptorix_Key は常駐していません";
+constexpr std::string_view kAppliesAfterStartNote =
+    "Kaptorix_Key は常駐中です。新しい設定は Kaptorix.exe start で再起動すると有効になります"
+    "（set --restart でも再起動できます）";
+constexpr std::string_view kAppliesAtNextStartNote =
+    "Kaptorix_Key は常駐していません。新しい設定は次の起動から有効です";
+
+// The lines of a program's output, without their ends; none for no output.
+std::vector<std::string> Lines(std::string_view text) {
+  std::vector<std::string> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return lines;
+}
+
+}  // namespace
 
 Launcher::Launcher(std::string programDir, SettingsFile& file, KeyProgram& key,
                    SettingsProbe& probe, LauncherOutput& output)
@@ -16,9 +42,9 @@ int Launcher::Run(const LauncherCommand& command) {
       output_.Print(UsageText());
       return kExitOk;
     case LauncherAction::Start:
-      return EnsureSettingsFile() && StartResident(command.showKeyWindow) ? kExitOk : kExitFailed;
+      return Start(command);
     case LauncherAction::Stop:
-      return StopResidents() ? kExitOk : kExitFailed;
+      return Stop();
     case LauncherAction::Capture:
     case LauncherAction::Store:
       return RunOnce(command);
@@ -92,16 +118,37 @@ bool Launcher::StopResidents() {
   return true;
 }
 
+int Launcher::Start(const LauncherCommand& command) {
+  if (!EnsureSettingsFile()) return kExitFailed;
+  const bool running = key_.ResidentCount() > 0;
+  if (!StartResident(command.showKeyWindow)) return kExitFailed;
+  output_.Note(Stream::Output, running ? kRestartedNote : kStartedNote);
+  return kExitOk;
+}
+
+int Launcher::Stop() {
+  if (key_.ResidentCount() == 0) {
+    output_.Note(Stream::Output, kNotRunningNote);
+    return kExitOk;
+  }
+  if (!StopResidents()) return kExitFailed;
+  output_.Note(Stream::Output, kStoppedNote);
+  return kExitOk;
+}
+
 int Launcher::Get(const LauncherCommand& command) {
   const std::optional<CaptureSettings> settings = LoadSettings();
   if (!settings) return kExitFailed;
+  const auto value = [&](SettingField field) {
+    return command.raw ? FieldText(*settings, field) : ShownText(*settings, field);
+  };
   if (command.fields.size() == 1) {
-    output_.Print(FieldText(*settings, command.fields.front()) + "\r\n");
+    output_.Print(value(command.fields.front()) + "\r\n");
     return kExitOk;
   }
   std::string text;
   const auto list = [&](SettingField field) {
-    text.append(CommandName(field)).append("=").append(FieldText(*settings, field)).append("\r\n");
+    text.append(CommandName(field)).append("=").append(value(field)).append("\r\n");
   };
   if (command.fields.empty()) {
     for (const SettingField field : kAllSettingFields) list(field);
@@ -124,17 +171,50 @@ int Launcher::Set(const LauncherCommand& command) {
       return kExitRefused;
     }
   }
-  return SaveSettings(*settings) ? kExitOk : kExitFailed;
+  if (!SaveSettings(*settings)) return kExitFailed;
+  const bool running = key_.ResidentCount() > 0;
+  if (!command.restart) {
+    if (running) output_.Note(Stream::Output, kAppliesAfterStartNote);
+    return kExitOk;
+  }
+  if (!running) {
+    output_.Note(Stream::Output, kAppliesAtNextStartNote);
+    return kExitOk;
+  }
+  if (!StartResident(false)) return kExitFailed;
+  output_.Note(Stream::Output, kRestartedNote);
+  return kExitOk;
 }
 
+// The run is waited for up to its delay and kAnswerWaitSeconds more; what it
+// wrote is passed on, and an exit code it explained on no line is explained here.
 int Launcher::RunOnce(const LauncherCommand& command) {
   if (!EnsureSettingsFile() || !CheckInstalled()) return kExitFailed;
-  const std::optional<std::uint32_t> exitCode = key_.RunToEnd(KeyArguments(command));
-  if (!exitCode) {
+  const std::uint32_t seconds = CaptureDelaySeconds(command) + kAnswerWaitSeconds;
+  const std::optional<KeyRun> run = key_.RunToEnd(KeyArguments(command), seconds * 1000);
+  if (!run) {
     Fail("Kaptorix_Key.exeを起動できません");
     return kExitFailed;
   }
-  return static_cast<int>(*exitCode);
+  for (const std::string& line : Lines(run->output)) output_.Note(Stream::Output, line);
+  for (const std::string& line : Lines(run->errors)) output_.Note(Stream::Error, line);
+  if (!run->exitCode) {
+    output_.Note(Stream::Error, std::string(kErrorTitle) + ": " +
+                                    "Kaptorix_Key.exeが画面のメッセージへの応答を待っています（" +
+                                    std::to_string(seconds) +
+                                    "秒待ちました）。応答すると取り込みを終えます");
+    return kExitStillWaiting;
+  }
+  const int code = static_cast<int>(*run->exitCode);
+  if (code != kExitOk && Lines(run->errors).empty()) {
+    const std::string_view meaning = ExitCodeMeaning(code);
+    output_.Note(Stream::Error, std::string(kErrorTitle) + ": " +
+                                    (meaning.empty() ? "Kaptorix_Key.exeが終了コード " +
+                                                           std::to_string(*run->exitCode) +
+                                                           " で終わりました"
+                                                     : std::string(meaning)));
+  }
+  return code;
 }
 
 bool Launcher::CheckInstalled() {

@@ -6,16 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "base/ExitCodes.h"
 #include "launcher/LauncherCommand.h"
 #include "launcher/LauncherServices.h"
 #include "launcher/SettingFields.h"
 
 namespace kx {
-
-// Exit codes of Kaptorix.exe (a capture or store passes on Kaptorix_Key.exe's own).
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitRefused = 1;  // bad arguments or values; nothing was changed
-inline constexpr int kExitFailed = 2;   // a file or process could not be handled
 
 inline constexpr std::uint32_t kStopTimeoutMs = 10000;
 
@@ -40,6 +36,8 @@ class Launcher {
   bool StopResidents();
 
  private:
+  int Start(const LauncherCommand& command);
+  int Stop();
   int Get(const LauncherCommand& command);
   int Set(const LauncherCommand& command);
   int RunOnce(const LauncherCommand& command);
@@ -55,5 +53,7 @@ class Launcher {
 
 // The title of boxes that refuse an input.
 inline constexpr std::string_view kInputErrorTitle = "入力エラー";
+// The title of boxes that tell or ask something.
+inline constexpr std::string_view kMessageTitle = "Kaptorix";
 
 }  // namespace kx

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/ExitCodes.h"
 #include "base/ProductNames.h"
-
 
 namespace kx {
 namespace {
@@ -11,6 +11,8 @@ namespace {
 using Parsed = std::variant<LauncherCommand, std::string>;
 
 constexpr std::string_view kTestSwitch = "/TEST";
+constexpr std::string_view kRawSwitch = "--raw";
+constexpr std::string_view kRestartSwitch = "--restart";
 constexpr std::string_view kHelpHint = "\r\n使い方は Kaptorix.exe help で表示されます";
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
@@ -114,6 +116,10 @@ Parsed ParseGet(std::span<const std::string> rest) {
   LauncherCommand command;
   command.action = LauncherAction::Get;
   for (const std::string& name : rest) {
+    if (SameIgnoringCase(name, kRawSwitch)) {
+      command.raw = true;
+      continue;
+    }
     const std::optional<SettingField> field = FieldNamed(name);
     if (!field) return Refusal("設定の名前が違います: " + name);
     command.fields.push_back(*field);
@@ -124,8 +130,11 @@ Parsed ParseGet(std::span<const std::string> rest) {
 Parsed ParseSet(std::span<const std::string> rest) {
   LauncherCommand command;
   command.action = LauncherAction::Set;
-  if (rest.empty()) return Refusal("set には 名前=値 を指定して下さい");
   for (const std::string& assignment : rest) {
+    if (SameIgnoringCase(assignment, kRestartSwitch)) {
+      command.restart = true;
+      continue;
+    }
     const std::size_t equals = assignment.find('=');
     if (equals == std::string::npos) {
       return Refusal("名前=値 の形で指定して下さい: " + assignment);
@@ -135,6 +144,7 @@ Parsed ParseSet(std::span<const std::string> rest) {
     if (!field) return Refusal("設定の名前が違います: " + name);
     command.assignments.emplace_back(*field, assignment.substr(equals + 1));
   }
+  if (command.assignments.empty()) return Refusal("set には 名前=値 を指定して下さい");
   return command;
 }
 
@@ -184,18 +194,69 @@ std::string KeyArguments(const LauncherCommand& command) {
   return text;
 }
 
-std::string_view UsageText() {
-  return "Kaptorix.exe                  設定画面を開きます\r\n"
-         "Kaptorix.exe start [/TEST]    Kaptorix_Key を常駐させます（常駐中なら再起動）\r\n"
-         "Kaptorix.exe stop             常駐中の Kaptorix_Key を終了します\r\n"
-         "Kaptorix.exe capture /KIND=n [/TIME=秒] [/ACTIVE=1] [/PRNT=プリンタ名] [/TEST]\r\n"
-         "                              一回だけ取り込みます（/KIND=1 印刷、/KIND=2 保存）\r\n"
-         "Kaptorix.exe store [/TEST]    画面全体をフルカラーで Dammy.bmp に記憶します\r\n"
-         "Kaptorix.exe get [名前...]    設定を表示します\r\n"
-         "Kaptorix.exe set 名前=値 ...  設定を変更します\r\n"
-         "名前: key folder prefix digits extension colors alwayssave pointer invert\r\n"
-         "      printer orientation quality percent margin-left margin-right\r\n"
-         "      margin-top margin-bottom header layout date\r\n";
+std::uint32_t CaptureDelaySeconds(const LauncherCommand& command) {
+  const auto seconds = [](const std::optional<std::string>& text) -> std::uint32_t {
+    if (!text || !IsWholeNumberIn(*text, 0, 20)) return 0;
+    return static_cast<std::uint32_t>(std::stoi(std::string(TrimBlanks(*text))));
+  };
+  if (command.action != LauncherAction::Capture) return 0;
+  const std::uint32_t time = seconds(command.capture.time);
+  return seconds(command.capture.active) == 1 && time == 0 ? 1 : time;
+}
+
+std::string_view ExitCodeMeaning(int code) {
+  switch (code) {
+    case kExitOk:
+      return "成功（保存、記憶、印刷をしました）";
+    case kExitRefused:
+      return "引数か値の誤り（何も変更していません）";
+    case kExitFailed:
+      return "ファイルかプログラムを扱えません";
+    case kExitStillWaiting:
+      return "Kaptorix_Key が画面のメッセージへの応答を待っています（待つのをやめました）";
+    case kExitSaveFailed:
+      return "保存に失敗しました";
+    case kExitFolderMissing:
+      return "保存先フォルダがありません";
+    case kExitNoFreeNumber:
+      return "空いている連番がありません";
+    case kExitPrintFailed:
+      return "印刷できません（プリンタがない、見つからない、印刷に失敗した）";
+    case kExitStartupFailed:
+      return "Kaptorix_Key が起動できません（Kaptorix.ini を読み込めないなど）";
+    case kExitOtherError:
+      return "その他のエラー（画面を取り込めないなど）";
+    default:
+      return {};
+  }
+}
+
+std::string UsageText() {
+  std::string text =
+      "Kaptorix.exe                  設定画面を開きます\r\n"
+      "Kaptorix.exe start [/TEST]    Kaptorix_Key を常駐させます（常駐中なら再起動）\r\n"
+      "Kaptorix.exe stop             常駐中の Kaptorix_Key を終了します\r\n"
+      "Kaptorix.exe capture /KIND=n [/TIME=秒] [/ACTIVE=1] [/PRNT=プリンタ名] [/TEST]\r\n"
+      "                              一回だけ取り込みます（/KIND=1 印刷、/KIND=2 保存）\r\n"
+      "Kaptorix.exe store [/TEST]    画面全体をフルカラーで Dammy.bmp に記憶します\r\n"
+      "Kaptorix.exe get [--raw] [名前...]\r\n"
+      "                              設定を表示します（--raw: 名前でなく数値で）\r\n"
+      "Kaptorix.exe set [--restart] 名前=値 ...\r\n"
+      "                              設定を変更します（--restart: 常駐中なら再起動）\r\n"
+      "名前: key folder prefix digits extension colors alwayssave pointer invert\r\n"
+      "      printer orientation quality percent margin-left margin-right\r\n"
+      "      margin-top margin-bottom header layout date\r\n"
+      "capture と store は、保存したファイルのパス（印刷ではプリンタ名）を1行出力します。\r\n"
+      "待つのは /TIME= の秒数と" + std::to_string(kAnswerWaitSeconds) + "秒までです。\r\n"
+      "終了コード:\r\n";
+  for (const int code : {kExitOk, kExitRefused, kExitFailed, kExitStillWaiting, kExitSaveFailed,
+                         kExitFolderMissing, kExitNoFreeNumber, kExitPrintFailed,
+                         kExitStartupFailed, kExitOtherError}) {
+    const std::string number = std::to_string(code);
+    text.append(std::string(4 - number.size(), ' ')).append(number).append("  ");
+    text.append(ExitCodeMeaning(code)).append("\r\n");
+  }
+  return text;
 }
 
 }  // namespace kx

@@ -2,6 +2,7 @@
 // The command line of Kaptorix.exe, and the command line it gives
 // Kaptorix_Key.exe.
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -28,6 +29,8 @@ struct CaptureOptions {
 struct LauncherCommand {
   LauncherAction action = LauncherAction::Dialog;
   bool showKeyWindow = false;  // "/TEST": Kaptorix_Key.exe shows its main window
+  bool raw = false;            // get "--raw": values as the file holds them
+  bool restart = false;        // set "--restart": a resident copy restarts with them
   CaptureOptions capture;
   std::vector<SettingField> fields;  // get: the fields asked for; none means all
   std::vector<std::pair<SettingField, std::string>> assignments;  // set
@@ -43,7 +46,19 @@ std::variant<LauncherCommand, std::string> ParseLauncherArguments(
 // capture or store command.
 std::string KeyArguments(const LauncherCommand& command);
 
-// The usage text of "help".
-std::string_view UsageText();
+// The seconds a capture waits before it is taken: "/TIME=", and at least
+// one with "/ACTIVE=1".
+std::uint32_t CaptureDelaySeconds(const LauncherCommand& command);
+
+// How long a capture or store is waited for beyond its delay: longer, it
+// waits for an answer on screen, and a script is not kept waiting with it.
+inline constexpr std::uint32_t kAnswerWaitSeconds = 30;
+
+// What an exit code of either program means, in a few words; empty for a
+// code neither program gives.
+std::string_view ExitCodeMeaning(int code);
+
+// The usage text of "help", ending with the exit codes.
+std::string UsageText();
 
 }  // namespace kx

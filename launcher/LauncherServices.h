@@ -27,6 +27,13 @@ class SettingsFile {
   virtual WriteOutcome Write(const CaptureSettings& settings) = 0;
 };
 
+// What a one-shot run of Kaptorix_Key.exe left behind.
+struct KeyRun {
+  std::optional<std::uint32_t> exitCode;  // nothing: still running when the wait ended
+  std::string output;                     // its standard output, UTF-8
+  std::string errors;                     // its standard error, UTF-8
+};
+
 // Kaptorix_Key.exe beside the launcher, and its resident copies.
 class KeyProgram {
  public:
@@ -34,13 +41,16 @@ class KeyProgram {
   virtual bool Installed() = 0;
   // Starts it and returns once it waits for input; false when it could not start.
   virtual bool Launch(std::string_view arguments) = 0;
-  // Starts it and waits for its end: its exit code, or nothing when it could not start.
-  virtual std::optional<std::uint32_t> RunToEnd(std::string_view arguments) = 0;
+  // Starts it and waits up to `timeoutMs` for its end, taking what it writes
+  // to its standard output and error; nothing when it could not start.
+  virtual std::optional<KeyRun> RunToEnd(std::string_view arguments, std::uint32_t timeoutMs) = 0;
   virtual std::size_t ResidentCount() = 0;
   // Sends every resident copy's main window a close request and waits up to
   // `timeoutMs` for them to end; returns how many are still running.
   virtual std::size_t CloseResidents(std::uint32_t timeoutMs) = 0;
 };
+
+enum class Stream { Output, Error };
 
 class LauncherOutput {
  public:
@@ -49,6 +59,10 @@ class LauncherOutput {
   virtual void Print(std::string_view text) = 0;
   // A failure, shown in the program's style.
   virtual void ReportError(const MessageText& message) = 0;
+  // One line for a console or a script: what a command did, or what
+  // Kaptorix_Key.exe reported and has shown on screen itself. Where there is
+  // neither, it is dropped rather than shown in a box.
+  virtual void Note(Stream stream, std::string_view line) = 0;
 };
 
 }  // namespace kx

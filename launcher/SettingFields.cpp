@@ -9,7 +9,7 @@
 namespace kx {
 namespace {
 
-enum class Kind { Range, Choice, Text, Folder, FileNamePart, Extension };
+enum class Kind { Key, Range, Choice, Text, Folder, FileNamePart, Extension };
 
 using Member = std::variant<std::int32_t CaptureSettings::*, std::int16_t CaptureSettings::*,
                             std::string CaptureSettings::*>;
@@ -23,10 +23,9 @@ struct FieldRule {
   std::int32_t min = 0;
   std::int32_t max = 0;
   std::span<const std::int32_t> choices = {};
-  std::string_view choicesShown = {};  // as the user is told them
 };
 
-constexpr std::int32_t kColorChoices[] = {0, 2, 16, 256, 1};  // 1 also means 256 colours
+constexpr std::int32_t kColorChoices[] = {0, 256, 16, 2, 1};  // 1 also means 256 colours
 constexpr std::int32_t kSwitchChoices[] = {0, 1};
 constexpr std::int32_t kOrientationChoices[] = {1, 2};
 constexpr std::int32_t kThreeChoices[] = {0, 1, 2};
@@ -34,37 +33,64 @@ constexpr std::string_view kFileNameForbidden = "\\/:*?\"<>|";
 
 using S = CaptureSettings;
 const std::array<FieldRule, kAllSettingFields.size()> kRules{{
-    {SettingField::Key, "key", "ホットキー", &S::hotKey, Kind::Range, 1, 254},
+    {SettingField::Key, "key", "ホットキー", &S::hotKey, Kind::Key, 1, 254},
     {SettingField::SaveDir, "folder", "保存先フォルダ", &S::saveFolder, Kind::Folder},
-    {SettingField::FilePrefix, "prefix", "ファイル名の先頭", &S::filePrefix,
-     Kind::FileNamePart},
+    {SettingField::FilePrefix, "prefix", "先頭文字", &S::filePrefix, Kind::FileNamePart},
     {SettingField::SerialDigits, "digits", "連番の桁数", &S::serialDigits, Kind::Range, 1, 9},
     {SettingField::Extension, "extension", "拡張子", &S::extension, Kind::Extension},
-    {SettingField::Colors, "colors", "保存時の色数", &S::colors, Kind::Choice, 0, 0,
-     kColorChoices, "0、2、16、256"},
-    {SettingField::AlwaysSave, "alwayssave", "常に保存", &S::alwaysSave, Kind::Choice, 0, 0,
-     kSwitchChoices, "0、1"},
-    {SettingField::Cursor, "pointer", "マウスポインタ", &S::cursor, Kind::Choice, 0, 0,
-     kSwitchChoices, "0、1"},
-    {SettingField::Invert, "invert", "色の反転", &S::invert, Kind::Choice, 0, 0,
-     kSwitchChoices, "0、1"},
+    {SettingField::Colors, "colors", "色数", &S::colors, Kind::Choice, 0, 0, kColorChoices},
+    {SettingField::AlwaysSave, "alwayssave", "Shiftなしでも保存する", &S::alwaysSave,
+     Kind::Choice, 0, 0, kSwitchChoices},
+    {SettingField::Cursor, "pointer", "マウスポインタを写す", &S::cursor, Kind::Choice, 0, 0,
+     kSwitchChoices},
+    {SettingField::Invert, "invert", "色を反転する", &S::invert, Kind::Choice, 0, 0,
+     kSwitchChoices},
     {SettingField::Printer, "printer", "プリンタ", &S::printer, Kind::Text},
-    {SettingField::Orientation, "orientation", "印刷の向き", &S::orientation, Kind::Choice,
-     0, 0, kOrientationChoices, "1、2"},
-    {SettingField::Quality, "quality", "印刷品質", &S::quality, Kind::Choice, 0, 0,
-     kThreeChoices, "0、1、2"},
-    {SettingField::PrintPercent, "percent", "印刷倍率", &S::printPercent, Kind::Range, 1, 100},
-    {SettingField::MarginLeft, "margin-left", "左余白", &S::marginLeft, Kind::Range, 0, 99},
-    {SettingField::MarginRight, "margin-right", "右余白", &S::marginRight, Kind::Range, 0, 99},
-    {SettingField::MarginTop, "margin-top", "上余白", &S::marginTop, Kind::Range, 0, 99},
-    {SettingField::MarginBottom, "margin-bottom", "下余白", &S::marginBottom, Kind::Range, 0,
+    {SettingField::Orientation, "orientation", "向き", &S::orientation, Kind::Choice, 0, 0,
+     kOrientationChoices},
+    {SettingField::Quality, "quality", "品質", &S::quality, Kind::Choice, 0, 0, kThreeChoices},
+    {SettingField::PrintPercent, "percent", "倍率", &S::printPercent, Kind::Range, 1, 100},
+    {SettingField::MarginLeft, "margin-left", "余白 左", &S::marginLeft, Kind::Range, 0, 99},
+    {SettingField::MarginRight, "margin-right", "余白 右", &S::marginRight, Kind::Range, 0, 99},
+    {SettingField::MarginTop, "margin-top", "余白 上", &S::marginTop, Kind::Range, 0, 99},
+    {SettingField::MarginBottom, "margin-bottom", "余白 下", &S::marginBottom, Kind::Range, 0,
      99},
     {SettingField::HeaderText, "header", "見出し", &S::headerText, Kind::Text},
-    {SettingField::HeaderLayout, "layout", "見出しの配置", &S::headerLayout, Kind::Choice, 0,
-     0, kThreeChoices, "0、1、2"},
-    {SettingField::PrintDate, "date", "日付の印刷", &S::printDate, Kind::Choice, 0, 0,
-     kSwitchChoices, "0、1"},
+    {SettingField::HeaderLayout, "layout", "配置", &S::headerLayout, Kind::Choice, 0, 0,
+     kThreeChoices},
+    {SettingField::PrintDate, "date", "日付と時刻を印刷する", &S::printDate, Kind::Choice, 0, 0,
+     kSwitchChoices},
 }};
+
+std::vector<Choice> KeyNames() {
+  std::vector<Choice> names = {
+      {"Print Screen", "44"}, {"Pause", "19"},   {"Scroll Lock", "145"}, {"Insert", "45"},
+      {"Delete", "46"},       {"Home", "36"},    {"End", "35"},          {"Page Up", "33"},
+      {"Page Down", "34"},
+  };
+  for (int n = 1; n <= 24; ++n) {
+    names.push_back({std::string("F").append(std::to_string(n)), std::to_string(111 + n)});
+  }
+  return names;
+}
+
+// Keys that a global hot key would take away from typing, and keys that are
+// no hot key of their own.
+bool IsTypingKey(std::int32_t code) {
+  constexpr std::int32_t kTyping[] = {
+      8, 9, 13, 20, 21, 25, 27, 28, 29, 32, 37, 38, 39, 40, 226, 229, 240, 241, 242, 243, 244};
+  return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') ||
+         (code >= 96 && code <= 111) ||   // numeric keypad
+         (code >= 186 && code <= 192) ||  // punctuation
+         (code >= 219 && code <= 223) ||
+         std::find(std::begin(kTyping), std::end(kTyping), code) != std::end(kTyping);
+}
+
+bool IsModifierOrMouseButton(std::int32_t code) {
+  constexpr std::int32_t kOthers[] = {1, 2, 4, 5, 6, 16, 17, 18, 91, 92};
+  return (code >= 160 && code <= 165) ||
+         std::find(std::begin(kOthers), std::end(kOthers), code) != std::end(kOthers);
+}
 
 const FieldRule& RuleOf(SettingField field) {
   return *std::find_if(kRules.begin(), kRules.end(),
@@ -72,15 +98,37 @@ const FieldRule& RuleOf(SettingField field) {
 }
 
 std::string Problem(const FieldRule& rule, std::string_view text) {
-  return std::string(rule.label) + std::string(text);
+  return "「" + std::string(rule.label) + "」" + std::string(text);
+}
+
+// The choices as the user is told them: "縦(1)、横(2)", or "0、1" without names.
+std::string ChoicesShown(const FieldRule& rule) {
+  std::string shown;
+  const std::vector<Choice>& names = NamedValues(rule.field);
+  for (const std::int32_t value : rule.choices) {
+    const std::string text = std::to_string(value);
+    const auto named = std::find_if(names.begin(), names.end(),
+                                    [&](const Choice& choice) { return choice.value == text; });
+    if (names.empty()) {
+      shown.append(shown.empty() ? "" : "、").append(text);
+    } else if (named != names.end()) {
+      shown.append(shown.empty() ? "" : "、").append(named->label).append("(" + text + ")");
+    }
+  }
+  return shown;
 }
 
 std::string NumberProblem(const FieldRule& rule) {
+  if (rule.kind == Kind::Key) {
+    return Problem(rule, "はキーの名前（Print Screen、Pause、F1～F24 など）か、" +
+                             std::to_string(rule.min) + "から" + std::to_string(rule.max) +
+                             "までのキーコードで指定して下さい");
+  }
   if (rule.kind == Kind::Range) {
     return Problem(rule, "は" + std::to_string(rule.min) + "から" + std::to_string(rule.max) +
                              "までの数値で指定して下さい");
   }
-  return Problem(rule, "は" + std::string(rule.choicesShown) + "のいずれかで指定して下さい");
+  return Problem(rule, "は" + ChoicesShown(rule) + "のいずれかで指定して下さい");
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -135,6 +183,7 @@ std::optional<std::string> TextProblem(const FieldRule& rule, const std::string&
   return std::nullopt;
 }
 
+// What makes a folder name unusable; whether the folder exists is asked apart.
 std::optional<std::string> FolderProblem(const FieldRule& rule, const std::string& path,
                                          SettingsProbe& probe) {
   if (path.empty()) return Problem(rule, "を指定して下さい");
@@ -148,13 +197,13 @@ std::optional<std::string> FolderProblem(const FieldRule& rule, const std::strin
   if (!IsAbsolute(path)) {
     return Problem(rule, "はドライブ名から指定して下さい（例 C:\\Capture）");
   }
-  if (!probe.FolderExists(path)) return Problem(rule, "がありません\r\n" + path);
   return std::nullopt;
 }
 
 std::optional<std::string> ValueProblem(const FieldRule& rule, const CaptureSettings& settings,
                                         SettingsProbe& probe) {
   switch (rule.kind) {
+    case Kind::Key:
     case Kind::Range:
     case Kind::Choice: {
       const std::int32_t value = std::visit(
@@ -166,11 +215,19 @@ std::optional<std::string> ValueProblem(const FieldRule& rule, const CaptureSett
             }
           },
           rule.member);
-      const bool fits = rule.kind == Kind::Range
-                            ? value >= rule.min && value <= rule.max
-                            : std::find(rule.choices.begin(), rule.choices.end(), value) !=
-                                  rule.choices.end();
+      const bool fits = rule.kind == Kind::Choice
+                            ? std::find(rule.choices.begin(), rule.choices.end(), value) !=
+                                  rule.choices.end()
+                            : value >= rule.min && value <= rule.max;
       if (!fits) return NumberProblem(rule);
+      if (rule.kind == Kind::Key && IsTypingKey(value)) {
+        return Problem(rule,
+                       "に文字、数字、Space、Enter など普段の入力に使うキーは使えません"
+                       "（Print Screen、Pause、F1～F24 などを指定して下さい）");
+      }
+      if (rule.kind == Kind::Key && IsModifierOrMouseButton(value)) {
+        return Problem(rule, "に Shift、Ctrl、Alt、Windows キーやマウスのボタンは使えません");
+      }
       return std::nullopt;
     }
     case Kind::Text:
@@ -192,12 +249,35 @@ std::optional<std::string> ValueProblem(const FieldRule& rule, const CaptureSett
   return std::nullopt;
 }
 
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
   return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-           return lower(x) == lower(y);
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
          });
+}
+
+// "page up" names "Page Up"; so does "PageUp".
+bool SameName(std::string_view typed, std::string_view name) {
+  std::string a, b;
+  for (const char c : typed) if (!IsBlank(c)) a.push_back(LowerAscii(c));
+  for (const char c : name) if (!IsBlank(c)) b.push_back(LowerAscii(c));
+  return !a.empty() && a == b;
+}
+
+// A letter, or the name of a key used for typing, as its key code.
+std::optional<std::int32_t> TypingKeyCode(std::string_view name) {
+  name = TrimBlanks(name);
+  if (name.size() == 1 && LowerAscii(name[0]) >= 'a' && LowerAscii(name[0]) <= 'z') {
+    return LowerAscii(name[0]) - 'a' + 'A';
+  }
+  constexpr std::pair<std::string_view, std::int32_t> kNamed[] = {
+      {"Space", 32}, {"Enter", 13}, {"Tab", 9}, {"Backspace", 8}, {"Esc", 27}};
+  for (const auto& [keyName, code] : kNamed) {
+    if (SameName(name, keyName)) return code;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -228,9 +308,77 @@ std::string FieldText(const CaptureSettings& settings, SettingField field) {
       RuleOf(field).member);
 }
 
+const std::vector<Choice>& NamedValues(SettingField field) {
+  static const std::vector<Choice> keys = KeyNames();
+  static const std::vector<Choice> extensions = {{".BMP", ".BMP"}, {".bmp", ".bmp"}};
+  static const std::vector<Choice> colors = {
+      {"フルカラー", "0"}, {"256色", "256"}, {"16色", "16"}, {"2色（白黒）", "2"}};
+  static const std::vector<Choice> orientations = {{"縦", "1"}, {"横", "2"}};
+  static const std::vector<Choice> qualities = {
+      {"ドラフト", "0"}, {"プリンタの設定のまま", "1"}, {"高品質", "2"}};
+  static const std::vector<Choice> layouts = {
+      {"中央（日付は右端）", "0"}, {"右寄せ", "1"}, {"印刷しない", "2"}};
+  static const std::vector<Choice> none;
+  switch (field) {
+    case SettingField::Key:
+      return keys;
+    case SettingField::Extension:
+      return extensions;
+    case SettingField::Colors:
+      return colors;
+    case SettingField::Orientation:
+      return orientations;
+    case SettingField::Quality:
+      return qualities;
+    case SettingField::HeaderLayout:
+      return layouts;
+    default:
+      return none;
+  }
+}
+
+std::string ActingText(const CaptureSettings& settings, SettingField field) {
+  const std::string text = FieldText(settings, field);
+  switch (field) {
+    case SettingField::Colors:
+      if (text == "1") return "256";
+      return text == "2" || text == "16" || text == "256" ? text : "0";
+    case SettingField::Orientation:
+      return text == "1" ? "1" : "2";
+    case SettingField::Quality:
+      return text == "0" || text == "2" ? text : "1";
+    case SettingField::HeaderLayout:
+      return text == "0" || text == "1" ? text : "2";
+    default:
+      return text;
+  }
+}
+
+std::string ShownText(const CaptureSettings& settings, SettingField field) {
+  const std::vector<Choice>& names = NamedValues(field);
+  const std::string acting = ActingText(settings, field);
+  const auto named = std::find_if(names.begin(), names.end(),
+                                  [&](const Choice& choice) { return choice.value == acting; });
+  return named != names.end() ? named->label : FieldText(settings, field);
+}
+
 std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField field,
                                          std::string_view text) {
   const FieldRule& rule = RuleOf(field);
+  std::string code;
+  if (HoldsNumber(field)) {  // the extension's names are its values, case and all
+    const std::vector<Choice>& names = NamedValues(field);
+    const auto named = std::find_if(names.begin(), names.end(), [&](const Choice& choice) {
+      return SameName(text, choice.label);
+    });
+    if (named != names.end()) {
+      text = named->value;
+    } else if (field == SettingField::Key) {
+      // Typing keys by name, so that the check can say why they are refused.
+      if (const auto typing = TypingKeyCode(text)) code = std::to_string(*typing);
+      if (!code.empty()) text = code;
+    }
+  }
   if (rule.kind == Kind::Folder) {
     settings.saveFolder = WithoutTrailingSeparators(text);
     return std::nullopt;
@@ -255,8 +403,12 @@ std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField
 
 std::optional<FieldProblem> CheckSetting(const CaptureSettings& settings, SettingField field,
                                          SettingsProbe& probe) {
-  if (auto message = ValueProblem(RuleOf(field), settings, probe)) {
+  const FieldRule& rule = RuleOf(field);
+  if (auto message = ValueProblem(rule, settings, probe)) {
     return FieldProblem{field, std::move(*message)};
+  }
+  if (rule.kind == Kind::Folder && !probe.FolderExists(settings.saveFolder)) {
+    return FieldProblem{field, Problem(rule, "がありません\r\n" + settings.saveFolder), true};
   }
   return std::nullopt;
 }

@@ -1,13 +1,15 @@
 #pragma once
 // The settings a user can change, one per value of the settings record: their
-// names on the command line, their labels, their text form, and the checks
-// that keep the file in the shape the capture program reads.
+// names on the command line, their labels, their text form, the names of
+// their values, and the checks that keep the file in the shape the capture
+// program reads.
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/CaptureSettings.h"
 
@@ -33,8 +35,17 @@ inline constexpr std::array<SettingField, 20> kAllSettingFields{
 struct FieldProblem {
   SettingField field;
   std::string message;
+  bool folderMissing = false;  // the save folder is well formed but does not exist
 
   bool operator==(const FieldProblem&) const = default;
+};
+
+// One named value of a field: what the user sees and the field text it stands for.
+struct Choice {
+  std::string label;
+  std::string value;
+
+  bool operator==(const Choice&) const = default;
 };
 
 // What the checks need to know about the system.
@@ -46,8 +57,9 @@ class SettingsProbe {
   virtual bool FitsFileCodePage(std::string_view text) = 0;
 };
 
-// The name on the command line ("key", "folder", ...) and the label shown to
-// the user ("ホットキー", ...).
+// The name on the command line ("key", "folder", ...) and the label of the
+// field's control in the settings dialog ("ホットキー", ...), which messages
+// use too.
 std::string_view CommandName(SettingField field);
 std::string_view Label(SettingField field);
 
@@ -61,8 +73,22 @@ std::optional<SettingField> FieldNamed(std::string_view name);
 // ".bmp", texts unchanged.
 std::string FieldText(const CaptureSettings& settings, SettingField field);
 
-// Puts the text form of a value into the record. A number must be a whole
-// number; a save folder loses trailing "\". Ranges are left to CheckSettings.
+// The named values of a field, as the settings dialog lists them: the keys
+// by name, colours, orientations, qualities, heading layouts, extensions.
+// Empty for fields whose values have no names.
+const std::vector<Choice>& NamedValues(SettingField field);
+
+// FieldText with values that act alike made alike: colours 1 are 256,
+// an orientation other than 1 is 2, an unknown quality is 1, an unknown
+// heading layout is 2.
+std::string ActingText(const CaptureSettings& settings, SettingField field);
+
+// The value as a user reads it: its name when it has one, else FieldText.
+std::string ShownText(const CaptureSettings& settings, SettingField field);
+
+// Puts the text form of a value into the record: the name of a value (ASCII
+// case and blanks ignored) or its text. A number must be a whole number; a
+// save folder loses trailing "\". Ranges are left to CheckSettings.
 std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField field,
                                          std::string_view text);
 

@@ -12,18 +12,6 @@ std::size_t IndexOf(SettingField field) {
       kAllSettingFields.begin());
 }
 
-std::vector<Choice> KeyChoices() {
-  std::vector<Choice> choices = {
-      {"Print Screen", "44"}, {"Pause", "19"},   {"Scroll Lock", "145"}, {"Insert", "45"},
-      {"Delete", "46"},       {"Home", "36"},    {"End", "35"},          {"Page Up", "33"},
-      {"Page Down", "34"},
-  };
-  for (int n = 1; n <= 24; ++n) {
-    choices.push_back({std::string("F").append(std::to_string(n)), std::to_string(111 + n)});
-  }
-  return choices;
-}
-
 std::vector<Choice> PrinterChoices(const std::vector<std::string>& printers,
                                    const std::string& chosen) {
   std::vector<Choice> choices = {{"（通常使うプリンタ）", ""}};
@@ -33,43 +21,6 @@ std::vector<Choice> PrinterChoices(const std::vector<std::string>& printers,
     choices.push_back({std::string(chosen).append("（見つかりません）"), chosen});
   }
   return choices;
-}
-
-std::vector<Choice> FixedChoices(SettingField field) {
-  switch (field) {
-    case SettingField::Key:
-      return KeyChoices();
-    case SettingField::Extension:
-      return {{".BMP", ".BMP"}, {".bmp", ".bmp"}};
-    case SettingField::Colors:
-      return {{"フルカラー", "0"}, {"256色", "256"}, {"16色", "16"}, {"2色（白黒）", "2"}};
-    case SettingField::Orientation:
-      return {{"縦", "1"}, {"横", "2"}};
-    case SettingField::Quality:
-      return {{"ドラフト", "0"}, {"プリンタの設定のまま", "1"}, {"高品質", "2"}};
-    case SettingField::HeaderLayout:
-      return {{"中央（日付は右端）", "0"}, {"右寄せ", "1"}, {"印刷しない", "2"}};
-    default:
-      return {};
-  }
-}
-
-// The field's value as its list shows it: values that act alike show alike.
-std::string ShownValue(const CaptureSettings& settings, SettingField field) {
-  const std::string text = FieldText(settings, field);
-  switch (field) {
-    case SettingField::Colors:
-      if (text == "1") return "256";
-      return text == "2" || text == "16" || text == "256" ? text : "0";
-    case SettingField::Orientation:
-      return text == "1" ? "1" : "2";
-    case SettingField::Quality:
-      return text == "0" || text == "2" ? text : "1";
-    case SettingField::HeaderLayout:
-      return text == "0" || text == "1" ? text : "2";
-    default:
-      return text;
-  }
 }
 
 }  // namespace
@@ -102,8 +53,8 @@ SettingsForm::SettingsForm(CaptureSettings loaded, const std::vector<std::string
     if (KindOf(field) != ControlKind::Choice) continue;
     std::vector<Choice>& choices = choices_[IndexOf(field)];
     choices = field == SettingField::Printer ? PrinterChoices(printers, loaded_.printer)
-                                             : FixedChoices(field);
-    const std::string shown = ShownValue(loaded_, field);
+                                             : NamedValues(field);
+    const std::string shown = ActingText(loaded_, field);
     auto found = std::find_if(choices.begin(), choices.end(),
                               [&](const Choice& choice) { return choice.value == shown; });
     if (found == choices.end()) {  // a key code without a name

@@ -14,14 +14,6 @@ namespace kx {
 
 enum class ControlKind { Edit, Check, Choice };
 
-// One entry of a drop-down list: what it shows and the field text it stands for.
-struct Choice {
-  std::string label;
-  std::string value;
-
-  bool operator==(const Choice&) const = default;
-};
-
 // The current state of the dialog's controls.
 class FormControls {
  public:

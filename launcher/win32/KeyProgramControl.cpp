@@ -1,5 +1,8 @@
 #include "launcher/win32/KeyProgramControl.h"
 
+#include <array>
+#include <cstddef>
+
 #include "base/Paths.h"
 #include "base/ProductNames.h"
 #include "base/win32/Files.h"
@@ -11,6 +14,7 @@ namespace {
 
 constexpr DWORD kReadyTimeoutMs = 10000;
 constexpr DWORD kPollMs = 50;
+constexpr DWORD kPipeBytes = 64 * 1024;  // more than a run writes, so it never waits on us
 
 // Starts the exe with `arguments` from its own folder; the process handle,
 // or an invalid one when it could not start.
@@ -22,6 +26,96 @@ KernelHandle StartProcess(const std::wstring& exe, const std::wstring& folder,
   PROCESS_INFORMATION info{};
   if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &info)) {
+    return KernelHandle();
+  }
+  const KernelHandle thread(info.hThread);
+  return KernelHandle(info.hProcess);
+}
+
+// A pipe whose write end a child takes as a standard handle.
+struct ChildPipe {
+  KernelHandle read;   // ours, not inherited
+  KernelHandle write;  // the child's
+};
+
+std::optional<ChildPipe> MakeChildPipe() {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE read = nullptr;
+  HANDLE write = nullptr;
+  if (!::CreatePipe(&read, &write, &inherit, kPipeBytes)) return std::nullopt;
+  ChildPipe pipe{KernelHandle(read), KernelHandle(write)};
+  if (!::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0)) return std::nullopt;
+  return pipe;
+}
+
+// What the pipe holds now, without waiting for more.
+std::string TakeAvailable(HANDLE read) {
+  std::string bytes;
+  DWORD available = 0;
+  while (::PeekNamedPipe(read, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+    std::string chunk(available, '\0');
+    DWORD got = 0;
+    if (!::ReadFile(read, chunk.data(), available, &got, nullptr) || got == 0) break;
+    bytes.append(chunk, 0, got);
+  }
+  return bytes;
+}
+
+// Names the only handles a child inherits, so that it holds no handle of
+// ours open (a script reading our output would wait for it otherwise).
+class InheritedHandles {
+ public:
+  explicit InheritedHandles(std::array<HANDLE, 3> handles) : handles_(handles) {
+    SIZE_T size = 0;
+    ::InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+    buffer_.resize(size);
+    if (!::InitializeProcThreadAttributeList(List(), 1, 0, &size)) return;
+    initialized_ = true;
+    ready_ = ::UpdateProcThreadAttribute(List(), 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
+                                         handles_.data(), sizeof handles_, nullptr,
+                                         nullptr) != FALSE;
+  }
+  ~InheritedHandles() {
+    if (initialized_) ::DeleteProcThreadAttributeList(List());
+  }
+  InheritedHandles(const InheritedHandles&) = delete;
+  InheritedHandles& operator=(const InheritedHandles&) = delete;
+
+  bool ready() const { return ready_; }
+  LPPROC_THREAD_ATTRIBUTE_LIST List() {
+    return reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(buffer_.data());
+  }
+
+ private:
+  std::array<HANDLE, 3> handles_;
+  std::vector<std::byte> buffer_;
+  bool initialized_ = false;
+  bool ready_ = false;
+};
+
+// Starts the exe like StartProcess, with NUL as its input and the two pipes
+// as its output and error.
+KernelHandle StartWithPipes(const std::wstring& exe, const std::wstring& folder,
+                            std::string_view arguments, HANDLE output, HANDLE errors) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  const FileHandle nul(::CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     &inherit, OPEN_EXISTING, 0, nullptr));
+  if (!nul) return KernelHandle();
+  InheritedHandles inherited({nul.get(), output, errors});
+  if (!inherited.ready()) return KernelHandle();
+
+  std::wstring commandLine = L"\"" + exe + L"\" " + Utf8ToWide(arguments);
+  STARTUPINFOEXW startup{};
+  startup.StartupInfo.cb = sizeof startup;
+  startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+  startup.StartupInfo.hStdInput = nul.get();
+  startup.StartupInfo.hStdOutput = output;
+  startup.StartupInfo.hStdError = errors;
+  startup.lpAttributeList = inherited.List();
+  PROCESS_INFORMATION info{};
+  if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                        EXTENDED_STARTUPINFO_PRESENT, nullptr, folder.c_str(),
+                        &startup.StartupInfo, &info)) {
     return KernelHandle();
   }
   const KernelHandle thread(info.hThread);
@@ -42,15 +136,26 @@ bool KeyProgramControl::Launch(std::string_view arguments) {
   return true;
 }
 
-std::optional<std::uint32_t> KeyProgramControl::RunToEnd(std::string_view arguments) {
-  const KernelHandle process = StartProcess(exe_, folder_, arguments);
+std::optional<KeyRun> KeyProgramControl::RunToEnd(std::string_view arguments,
+                                                  std::uint32_t timeoutMs) {
+  std::optional<ChildPipe> output = MakeChildPipe();
+  std::optional<ChildPipe> errors = MakeChildPipe();
+  if (!output || !errors) return std::nullopt;
+  const KernelHandle process =
+      StartWithPipes(exe_, folder_, arguments, output->write.get(), errors->write.get());
   if (!process) return std::nullopt;
+  output->write.reset();
+  errors->write.reset();
+
+  KeyRun run;
   DWORD exitCode = 0;
-  if (::WaitForSingleObject(process.get(), INFINITE) != WAIT_OBJECT_0 ||
-      !::GetExitCodeProcess(process.get(), &exitCode)) {
-    return std::nullopt;
+  if (::WaitForSingleObject(process.get(), timeoutMs) == WAIT_OBJECT_0 &&
+      ::GetExitCodeProcess(process.get(), &exitCode)) {
+    run.exitCode = exitCode;
   }
-  return exitCode;
+  run.output = AnsiToUtf8(TakeAvailable(output->read.get()));
+  run.errors = AnsiToUtf8(TakeAvailable(errors->read.get()));
+  return run;
 }
 
 std::size_t KeyProgramControl::ResidentCount() { return KeyMainWindows().size(); }

@@ -17,7 +17,7 @@ class KeyProgramControl final : public KeyProgram {
 
   bool Installed() override;
   bool Launch(std::string_view arguments) override;
-  std::optional<std::uint32_t> RunToEnd(std::string_view arguments) override;
+  std::optional<KeyRun> RunToEnd(std::string_view arguments, std::uint32_t timeoutMs) override;
   std::size_t ResidentCount() override;
   std::size_t CloseResidents(std::uint32_t timeoutMs) override;
 

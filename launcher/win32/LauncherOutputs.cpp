@@ -1,29 +1,15 @@
 #include "launcher/win32/LauncherOutputs.h"
 
 #include "base/win32/MessageBox.h"
-#include "base/win32/Strconv.h"
+#include "base/win32/StandardStreams.h"
+#include "launcher/Launcher.h"
 
 namespace kx::win {
 namespace {
 
-bool Usable(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
-
 // A missing handle, or one that may be a console this process is not attached to.
 bool WantsConsole(HANDLE handle) {
   return !Usable(handle) || ::GetFileType(handle) == FILE_TYPE_CHAR;
-}
-
-// A console gets UTF-16; a file or pipe gets the ANSI code page.
-void WriteText(HANDLE target, std::string_view text) {
-  DWORD mode = 0;
-  DWORD written = 0;
-  if (::GetConsoleMode(target, &mode)) {
-    const std::wstring wide = Utf8ToWide(text);
-    ::WriteConsoleW(target, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    return;
-  }
-  const std::string ansi = Utf8ToAnsi(text);
-  ::WriteFile(target, ansi.data(), static_cast<DWORD>(ansi.size()), &written, nullptr);
 }
 
 }  // namespace
@@ -54,12 +40,19 @@ void ConsoleOutput::ReportError(const MessageText& message) {
   }
 }
 
+void ConsoleOutput::Note(Stream stream, std::string_view line) {
+  const HANDLE target = stream == Stream::Output ? out_ : error_;
+  if (Usable(target)) WriteText(target, std::string(line) + "\r\n");
+}
+
 void MessageBoxOutput::Print(std::string_view text) {
-  ShowMessageBox(owner_, {"Kaptorix", std::string(text)}, MB_ICONINFORMATION);
+  ShowMessageBox(owner_, {std::string(kMessageTitle), std::string(text)}, MB_ICONINFORMATION);
 }
 
 void MessageBoxOutput::ReportError(const MessageText& message) {
   ShowMessageBox(owner_, message, MB_ICONERROR);
 }
+
+void MessageBoxOutput::Note(Stream, std::string_view) {}
 
 }  // namespace kx::win

@@ -15,6 +15,8 @@ class MessageBoxOutput final : public LauncherOutput {
   void SetOwner(HWND owner) { owner_ = owner; }
   void Print(std::string_view text) override;
   void ReportError(const MessageText& message) override;
+  // Notes are for consoles and scripts: the dialog shows its own state.
+  void Note(Stream stream, std::string_view line) override;
 
  private:
   HWND owner_ = nullptr;
@@ -27,6 +29,7 @@ class ConsoleOutput final : public LauncherOutput {
   ConsoleOutput();
   void Print(std::string_view text) override;
   void ReportError(const MessageText& message) override;
+  void Note(Stream stream, std::string_view line) override;
 
  private:
   FileHandle console_;  // the parent's console, when attached to it

@@ -110,6 +110,15 @@ TEST(LauncherCommand, TheCaptureProgramReadsBackWhatWasAsked) {
   }
 }
 
+TEST(LauncherCommand, CaptureDelayIsTheTimeAndAtLeastASecondForTheWindowInFront) {
+  EXPECT_EQ(CaptureDelaySeconds(Command({"capture", "/KIND=2"})), 0U);
+  EXPECT_EQ(CaptureDelaySeconds(Command({"capture", "/KIND=2", "/TIME=20"})), 20U);
+  EXPECT_EQ(CaptureDelaySeconds(Command({"capture", "/KIND=2", "/ACTIVE=1"})), 1U);
+  EXPECT_EQ(CaptureDelaySeconds(Command({"capture", "/KIND=2", "/ACTIVE=1", "/TIME=4"})), 4U);
+  EXPECT_EQ(CaptureDelaySeconds(Command({"capture", "/KIND=2", "/ACTIVE=0", "/TIME= 3"})), 3U);
+  EXPECT_EQ(CaptureDelaySeconds(Command({"store"})), 0U);
+}
+
 TEST(LauncherCommand, GetAndSetNameTheirSettings) {
   EXPECT_EQ(Command({"get", "KEY", "margin-top"}).fields,
             (std::vector<SettingField>{SettingField::Key, SettingField::MarginTop}));
@@ -123,6 +132,12 @@ TEST(LauncherCommand, GetAndSetNameTheirSettings) {
                 {SettingField::HeaderText, "a=b"},
                 {SettingField::Printer, ""}}));
   EXPECT_EQ(Refusal({"set"}), "set には 名前=値 を指定して下さい");
+  EXPECT_EQ(Refusal({"set", "--restart"}), Refusal({"set"}));
+  EXPECT_TRUE(Command({"set", "--Restart", "percent=80"}).restart);
+  EXPECT_FALSE(Command({"set", "percent=80"}).restart);
+  EXPECT_TRUE(Command({"get", "--raw", "key"}).raw);
+  EXPECT_EQ(Command({"get", "key", "--RAW"}).fields, std::vector<SettingField>{SettingField::Key});
+  EXPECT_EQ(Refusal({"get", "-raw"}), "設定の名前が違います: -raw");
   EXPECT_EQ(Refusal({"set", "percent"}), "名前=値 の形で指定して下さい: percent");
   EXPECT_EQ(Refusal({"set", "size=3"}), "設定の名前が違います: size");
 }

@@ -38,7 +38,7 @@ class FakeKeyProgram : public KeyProgram {
   bool startable = true;
   std::size_t residents = 0;
   std::size_t refusingToClose = 0;
-  std::uint32_t exitCode = 0;
+  KeyRun run;  // what a one-shot run leaves
   std::vector<std::string> events;
 
   bool Installed() override { return installed; }
@@ -47,10 +47,10 @@ class FakeKeyProgram : public KeyProgram {
     if (startable) ++residents;
     return startable;
   }
-  std::optional<std::uint32_t> RunToEnd(std::string_view arguments) override {
-    events.push_back("run " + std::string(arguments));
+  std::optional<KeyRun> RunToEnd(std::string_view arguments, std::uint32_t timeoutMs) override {
+    events.push_back("run " + std::string(arguments) + " for " + std::to_string(timeoutMs));
     if (!startable) return std::nullopt;
-    return exitCode;
+    return run;
   }
   std::size_t ResidentCount() override { return residents; }
   std::size_t CloseResidents(std::uint32_t timeoutMs) override {
@@ -64,9 +64,13 @@ class FakeOutput : public LauncherOutput {
  public:
   std::string printed;
   std::vector<MessageText> errors;
+  std::vector<std::string> notes;  // "out " or "err " and the line
 
   void Print(std::string_view text) override { printed += text; }
   void ReportError(const MessageText& message) override { errors.push_back(message); }
+  void Note(Stream stream, std::string_view line) override {
+    notes.push_back((stream == Stream::Output ? "out " : "err ") + std::string(line));
+  }
 };
 
 class LauncherTest : public ::testing::Test {
@@ -97,6 +101,7 @@ TEST_F(LauncherTest, StartWritesDefaultsOnTheFirstRun) {
   EXPECT_EQ(file.text, WriteSettings("", DefaultCaptureSettings(kProgramDir)));
   EXPECT_EQ(key.events, (std::vector<std::string>{"launch Kaptorix"}));
   EXPECT_TRUE(output.errors.empty());
+  EXPECT_EQ(output.notes, (std::vector<std::string>{"out Kaptorix_Key を起動しました"}));
 }
 
 TEST_F(LauncherTest, StartLeavesAnExistingFileAlone) {
@@ -112,6 +117,7 @@ TEST_F(LauncherTest, StartEndsTheRunningCopyFirst) {
   EXPECT_EQ(Run({"start"}), kExitOk);
   EXPECT_EQ(key.events, (std::vector<std::string>{"close 10000", "launch Kaptorix"}));
   EXPECT_EQ(key.residents, 1U);
+  EXPECT_EQ(output.notes, (std::vector<std::string>{"out Kaptorix_Key を再起動しました"}));
 }
 
 TEST_F(LauncherTest, StartDoesNotStartASecondCopyBesideOneThatWillNotEnd) {
@@ -136,7 +142,7 @@ TEST_F(LauncherTest, MissingOrBrokenCaptureProgramIsReported) {
   EXPECT_EQ(output.errors, Errors("エラー", "Kaptorix_Key.exeを起動できません"));
 }
 
-TEST_F(LauncherTest, StopIsQuietWhenNothingRuns) {
+TEST_F(LauncherTest, StopSaysWhatItDid) {
   EXPECT_EQ(Run({"stop"}), kExitOk);
   EXPECT_TRUE(key.events.empty());
   key.residents = 2;
@@ -144,15 +150,59 @@ TEST_F(LauncherTest, StopIsQuietWhenNothingRuns) {
   EXPECT_EQ(key.events, (std::vector<std::string>{"close 10000"}));
   EXPECT_TRUE(output.errors.empty());
   EXPECT_FALSE(file.Exists());
+  EXPECT_EQ(output.notes, (std::vector<std::string>{"out Kaptorix_Key は常駐していません",
+                                                    "out Kaptorix_Key を終了しました"}));
 }
 
-TEST_F(LauncherTest, OneShotRunsWaitAndPassOnTheExitCode) {
+TEST_F(LauncherTest, OneShotRunsWaitTheirDelayAndThirtySecondsAndPassOnTheExitCode) {
   file.text = "";
-  key.exitCode = 3;
-  EXPECT_EQ(Run({"capture", "/KIND=2", "/TIME=1"}), 3);
-  EXPECT_EQ(Run({"store"}), 3);
-  EXPECT_EQ(key.events, (std::vector<std::string>{"run Kaptorix /KIND=2 /TIME=1",
-                                                  "run Kaptorix Kaptorix_Dash"}));
+  key.run.exitCode = 12U;
+  key.run.errors = "エラー: 空いている連番がありません: C:\\Shots\r\n";
+  EXPECT_EQ(Run({"capture", "/KIND=2", "/TIME=5"}), 12);
+  EXPECT_EQ(Run({"capture", "/KIND=2", "/ACTIVE=1"}), 12);
+  EXPECT_EQ(Run({"store"}), 12);
+  EXPECT_EQ(key.events, (std::vector<std::string>{"run Kaptorix /KIND=2 /TIME=5 for 35000",
+                                                  "run Kaptorix /KIND=2 /ACTIVE=1 for 31000",
+                                                  "run Kaptorix Kaptorix_Dash for 30000"}));
+  EXPECT_EQ(output.notes.front(), "err エラー: 空いている連番がありません: C:\\Shots");
+  EXPECT_EQ(output.notes.size(), 3U) << "the run's own line, nothing added";
+  EXPECT_TRUE(output.errors.empty()) << "no box: Kaptorix_Key.exe has shown its own";
+}
+
+TEST_F(LauncherTest, OneShotRunsTellWhatHappenedInOneLineEach) {
+  struct Case {
+    const char* name;
+    KeyRun run;
+    int exitCode;
+    std::vector<std::string> notes;
+  };
+  const Case cases[] = {
+      {"saved", {0U, "C:\\Kx\\KX001.BMP\r\n", ""}, 0, {"out C:\\Kx\\KX001.BMP"}},
+      {"printed on", {0U, "PDF\r\n", ""}, 0, {"out PDF"}},
+      {"failure said by the run",
+       {10U, "", "エラー: 保存に失敗しました: D:\\KX001.BMP\r\n"},
+       10,
+       {"err エラー: 保存に失敗しました: D:\\KX001.BMP"}},
+      {"failure it did not say", {13U, "", ""}, 13,
+       {"err エラー: 印刷できません（プリンタがない、見つからない、印刷に失敗した）"}},
+      {"a code of neither program", {0xC0000005U, "", ""}, static_cast<int>(0xC0000005U),
+       {"err エラー: Kaptorix_Key.exeが終了コード 3221225477 で終わりました"}},
+      {"still waiting for a box",
+       {std::nullopt, "", "エラー: 保存に失敗しました: D:\\KX001.BMP\r\n"},
+       kExitStillWaiting,
+       {"err エラー: 保存に失敗しました: D:\\KX001.BMP",
+        "err エラー: Kaptorix_Key.exeが画面のメッセージへの応答を待っています（30秒待ちました）。"
+        "応答すると取り込みを終えます"}},
+  };
+  file.text = "";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    key.run = c.run;
+    output.notes.clear();
+    EXPECT_EQ(Run({"store"}), c.exitCode);
+    EXPECT_EQ(output.notes, c.notes);
+    EXPECT_EQ(output.printed, "");
+  }
 }
 
 TEST_F(LauncherTest, FailedFirstFileStopsTheRun) {
@@ -171,11 +221,27 @@ TEST_F(LauncherTest, GetPrintsOneValueOrNamedLines) {
   EXPECT_EQ(output.printed, "header=見出し\r\nextension=.BMP\r\n");
   output.printed.clear();
   EXPECT_EQ(Run({"get"}), kExitOk);
-  const std::string start = "key=44\r\nfolder=C:\\Tools\\Kaptorix\r\nprefix=KX\r\n";
+  const std::string start = "key=Print Screen\r\nfolder=C:\\Tools\\Kaptorix\r\nprefix=KX\r\n";
   EXPECT_EQ(output.printed.substr(0, start.size()), start);
   EXPECT_EQ(std::count(output.printed.begin(), output.printed.end(), '\n'),
             static_cast<std::ptrdiff_t>(kAllSettingFields.size()));
   EXPECT_EQ(file.writes, 0);
+}
+
+TEST_F(LauncherTest, GetNamesValuesThatHaveNamesAndRawKeepsTheCodes) {
+  file.text = "[KEY ]123\r\n[I256]1\r\n[MUKI]2\r\n[QUAL]0\r\n[HITI]1\r\n[PAR ]80\r\n";
+  const char* const fields[] = {"get", "key", "colors", "orientation", "quality", "layout",
+                                "percent"};
+  std::vector<std::string> arguments(std::begin(fields), std::end(fields));
+  EXPECT_EQ(Run(arguments), kExitOk);
+  EXPECT_EQ(output.printed,
+            "key=F12\r\ncolors=256色\r\norientation=横\r\nquality=ドラフト\r\n"
+            "layout=右寄せ\r\npercent=80\r\n");
+  output.printed.clear();
+  arguments.insert(arguments.begin() + 1, "--raw");
+  EXPECT_EQ(Run(arguments), kExitOk);
+  EXPECT_EQ(output.printed,
+            "key=123\r\ncolors=1\r\norientation=2\r\nquality=0\r\nlayout=1\r\npercent=80\r\n");
 }
 
 TEST_F(LauncherTest, GetReportsAnUnreadableFile) {
@@ -203,7 +269,52 @@ TEST_F(LauncherTest, SetRefusesABadValueAndWritesNothing) {
   EXPECT_EQ(Run({"set", "percent=90", "margin-left=100"}), kExitRefused);
   EXPECT_EQ(file.writes, 0);
   EXPECT_EQ(file.text, "[PAR ]80\r\n");
-  EXPECT_EQ(output.errors, Errors("入力エラー", "左余白は0から99までの数値で指定して下さい"));
+  EXPECT_EQ(output.errors, Errors("入力エラー", "「余白 左」は0から99までの数値で指定して下さい"));
+}
+
+TEST_F(LauncherTest, SetAcceptsNamesAndRefusesTypingKeys) {
+  file.text = "";
+  EXPECT_EQ(Run({"set", "key=f12", "colors=16色", "orientation=縦"}), kExitOk);
+  EXPECT_EQ(FileSettings().hotKey, 123);
+  EXPECT_EQ(FileSettings().colors, 16);
+  EXPECT_EQ(FileSettings().orientation, 1);
+  EXPECT_EQ(Run({"set", "key=page down"}), kExitOk);
+  EXPECT_EQ(FileSettings().hotKey, 34);
+
+  EXPECT_EQ(Run({"set", "key=A"}), kExitRefused);
+  EXPECT_EQ(Run({"set", "key=65"}), kExitRefused);
+  EXPECT_EQ(FileSettings().hotKey, 34);
+  EXPECT_EQ(output.errors.back().text,
+            "「ホットキー」に文字、数字、Space、Enter など普段の入力に使うキーは使えません"
+            "（Print Screen、Pause、F1～F24 などを指定して下さい）");
+}
+
+TEST_F(LauncherTest, SetTellsWhenTheNewValuesApply) {
+  file.text = "";
+  EXPECT_EQ(Run({"set", "percent=80"}), kExitOk);
+  EXPECT_TRUE(output.notes.empty()) << "nothing runs: the next start reads them";
+
+  key.residents = 1;
+  EXPECT_EQ(Run({"set", "percent=70"}), kExitOk);
+  EXPECT_EQ(output.notes,
+            (std::vector<std::string>{
+                "out Kaptorix_Key は常駐中です。新しい設定は Kaptorix.exe start で再起動すると有効に"
+                "なります（set --restart でも再起動できます）"}));
+  EXPECT_TRUE(key.events.empty());
+
+  output.notes.clear();
+  EXPECT_EQ(Run({"set", "--restart", "percent=60"}), kExitOk);
+  EXPECT_EQ(FileSettings().printPercent, 60);
+  EXPECT_EQ(key.events, (std::vector<std::string>{"close 10000", "launch Kaptorix"}));
+  EXPECT_EQ(output.notes, (std::vector<std::string>{"out Kaptorix_Key を再起動しました"}));
+
+  key.residents = 0;
+  key.events.clear();
+  output.notes.clear();
+  EXPECT_EQ(Run({"set", "percent=50", "--RESTART"}), kExitOk);
+  EXPECT_TRUE(key.events.empty());
+  EXPECT_EQ(output.notes, (std::vector<std::string>{
+                              "out Kaptorix_Key は常駐していません。新しい設定は次の起動から有効です"}));
 }
 
 TEST_F(LauncherTest, SetReportsAFailedWrite) {

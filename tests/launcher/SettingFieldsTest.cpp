@@ -49,7 +49,7 @@ TEST(SettingFields, TextFormRoundTripsForEveryField) {
 }
 
 TEST(SettingFields, NumbersMustBeWholeAndInRange) {
-  const std::string percent = "印刷倍率は1から100までの数値で指定して下さい";
+  const std::string percent = "「倍率」は1から100までの数値で指定して下さい";
   EXPECT_EQ(ProblemOf(SettingField::PrintPercent, "0"), percent);
   EXPECT_EQ(ProblemOf(SettingField::PrintPercent, "101"), percent);
   EXPECT_EQ(ProblemOf(SettingField::PrintPercent, "80%"), percent);
@@ -59,7 +59,7 @@ TEST(SettingFields, NumbersMustBeWholeAndInRange) {
   EXPECT_EQ(ProblemOf(SettingField::PrintPercent, " 100 "), "");
   EXPECT_EQ(ProblemOf(SettingField::PrintPercent, "1"), "");
 
-  const std::string digits = "連番の桁数は1から9までの数値で指定して下さい";
+  const std::string digits = "「連番の桁数」は1から9までの数値で指定して下さい";
   EXPECT_EQ(ProblemOf(SettingField::SerialDigits, "0"), digits);
   EXPECT_EQ(ProblemOf(SettingField::SerialDigits, "10"), digits);
   EXPECT_EQ(ProblemOf(SettingField::SerialDigits, "9"), "");
@@ -67,26 +67,29 @@ TEST(SettingFields, NumbersMustBeWholeAndInRange) {
   for (const SettingField margin : {SettingField::MarginLeft, SettingField::MarginRight,
                                     SettingField::MarginTop, SettingField::MarginBottom}) {
     EXPECT_EQ(ProblemOf(margin, "-1"),
-              std::string(Label(margin)) + "は0から99までの数値で指定して下さい");
+              "「" + std::string(Label(margin)) + "」は0から99までの数値で指定して下さい");
     EXPECT_EQ(ProblemOf(margin, "100"), ProblemOf(margin, "-1"));
     EXPECT_EQ(ProblemOf(margin, "0"), "");
     EXPECT_EQ(ProblemOf(margin, "99"), "");
   }
   EXPECT_EQ(ProblemOf(SettingField::Key, "255"),
-            "ホットキーは1から254までの数値で指定して下さい");
+            "「ホットキー」はキーの名前（Print Screen、Pause、F1～F24 など）か、1から254までの"
+            "キーコードで指定して下さい");
 }
 
 TEST(SettingFields, ChoicesNameTheirValues) {
   EXPECT_EQ(ProblemOf(SettingField::Colors, "24"),
-            "保存時の色数は0、2、16、256のいずれかで指定して下さい");
+            "「色数」はフルカラー(0)、256色(256)、16色(16)、2色（白黒）(2)のいずれかで指定して下さい");
   EXPECT_EQ(ProblemOf(SettingField::Colors, "1"), "");  // also 256 colours
   EXPECT_EQ(ProblemOf(SettingField::Orientation, "0"),
-            "印刷の向きは1、2のいずれかで指定して下さい");
-  EXPECT_EQ(ProblemOf(SettingField::PrintDate, "2"), "日付の印刷は0、1のいずれかで指定して下さい");
+            "「向き」は縦(1)、横(2)のいずれかで指定して下さい");
+  EXPECT_EQ(ProblemOf(SettingField::PrintDate, "2"),
+            "「日付と時刻を印刷する」は0、1のいずれかで指定して下さい");
   EXPECT_EQ(ProblemOf(SettingField::HeaderLayout, "3"),
-            "見出しの配置は0、1、2のいずれかで指定して下さい");
-  EXPECT_EQ(ProblemOf(SettingField::Extension, "BMP"), "拡張子は.BMPか.bmpで指定して下さい");
+            "「配置」は中央（日付は右端）(0)、右寄せ(1)、印刷しない(2)のいずれかで指定して下さい");
+  EXPECT_EQ(ProblemOf(SettingField::Extension, "BMP"), "「拡張子」は.BMPか.bmpで指定して下さい");
   EXPECT_EQ(ProblemOf(SettingField::Extension, ".bmp"), "");
+  EXPECT_EQ(ProblemOf(SettingField::Extension, ".Bmp"), "「拡張子」は.BMPか.bmpで指定して下さい");
 }
 
 TEST(SettingFields, SaveFolderMustBeAnExistingFolderTheProgramCanFind) {
@@ -94,27 +97,83 @@ TEST(SettingFields, SaveFolderMustBeAnExistingFolderTheProgramCanFind) {
   EXPECT_EQ(SetFieldText(settings, SettingField::SaveDir, "D:\\Shots\\\\"), std::nullopt);
   EXPECT_EQ(settings.saveFolder, "D:\\Shots");
   EXPECT_EQ(ProblemOf(SettingField::SaveDir, "D:\\Shots\\"), "");
-  EXPECT_EQ(ProblemOf(SettingField::SaveDir, ""), "保存先フォルダを指定して下さい");
+  EXPECT_EQ(ProblemOf(SettingField::SaveDir, ""), "「保存先フォルダ」を指定して下さい");
   EXPECT_EQ(ProblemOf(SettingField::SaveDir, "C:\\"),
-            "保存先フォルダにドライブのルートは指定できません。フォルダを指定して下さい");
+            "「保存先フォルダ」にドライブのルートは指定できません。フォルダを指定して下さい");
   EXPECT_EQ(ProblemOf(SettingField::SaveDir, "Shots"),
-            "保存先フォルダはドライブ名から指定して下さい（例 C:\\Capture）");
-  EXPECT_EQ(ProblemOf(SettingField::SaveDir, "D:\\Sh*"), "保存先フォルダに * や ? は使えません");
+            "「保存先フォルダ」はドライブ名から指定して下さい（例 C:\\Capture）");
+  EXPECT_EQ(ProblemOf(SettingField::SaveDir, "D:\\Sh*"),
+            "「保存先フォルダ」に * や ? は使えません");
   EXPECT_EQ(ProblemOf(SettingField::SaveDir, "D:\\Missing"),
-            "保存先フォルダがありません\r\nD:\\Missing");
+            "「保存先フォルダ」がありません\r\nD:\\Missing");
+  // Only a well-formed folder that is not there can be offered for creation.
+  test::FakeSettingsProbe probe;
+  settings = DefaultCaptureSettings(kProgramDir);
+  settings.saveFolder = "D:\\Missing";
+  EXPECT_TRUE(CheckSetting(settings, SettingField::SaveDir, probe)->folderMissing);
+  settings.saveFolder = "Missing";
+  EXPECT_FALSE(CheckSetting(settings, SettingField::SaveDir, probe)->folderMissing);
 }
 
 TEST(SettingFields, TextsMustStayOnOneLineAndInTheCodePage) {
   EXPECT_EQ(ProblemOf(SettingField::HeaderText, "two\r\nlines"),
-            "見出しに改行などの制御文字は使えません");
+            "「見出し」に改行などの制御文字は使えません");
   EXPECT_EQ(ProblemOf(SettingField::Printer, "tab\there"),
-            "プリンタに改行などの制御文字は使えません");
+            "「プリンタ」に改行などの制御文字は使えません");
   EXPECT_EQ(ProblemOf(SettingField::HeaderText, "見出し 😀"),
-            "見出しに、このパソコンの文字コードで保存できない文字があります");
+            "「見出し」に、このパソコンの文字コードで保存できない文字があります");
   EXPECT_EQ(ProblemOf(SettingField::HeaderText, " 見出し / [PRNT] "), "");
   EXPECT_EQ(ProblemOf(SettingField::FilePrefix, "a:b"),
-            "ファイル名の先頭に次の文字は使えません: \\ / : * ? \" < > |");
+            "「先頭文字」に次の文字は使えません: \\ / : * ? \" < > |");
   EXPECT_EQ(ProblemOf(SettingField::FilePrefix, ""), "");
+}
+
+TEST(SettingFields, ValuesWithNamesAreShownAndTakenByName) {
+  CaptureSettings settings = DefaultCaptureSettings(kProgramDir);
+  const std::pair<std::string_view, std::int32_t> keys[] = {
+      {"Print Screen", 44}, {"printscreen", 44}, {"PAUSE", 19}, {"scroll lock", 145},
+      {"F1", 112},          {"f24", 135},        {"Page Up", 33}, {" 123 ", 123}};
+  for (const auto& [text, code] : keys) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(SetFieldText(settings, SettingField::Key, text), std::nullopt);
+    EXPECT_EQ(settings.hotKey, code);
+  }
+  EXPECT_EQ(ShownText(settings, SettingField::Key), "F12");
+  settings.hotKey = 7;
+  EXPECT_EQ(ShownText(settings, SettingField::Key), "7") << "a code without a name";
+  EXPECT_EQ(ProblemOf(SettingField::Key, "F25"), ProblemOf(SettingField::Key, "0"));
+
+  for (const SettingField field : kAllSettingFields) {
+    for (const Choice& choice : NamedValues(field)) {
+      SCOPED_TRACE(choice.label);
+      CaptureSettings named = DefaultCaptureSettings(kProgramDir);
+      ASSERT_EQ(SetFieldText(named, field, choice.label), std::nullopt);
+      EXPECT_EQ(FieldText(named, field), choice.value);
+      EXPECT_EQ(ShownText(named, field), choice.label);
+      EXPECT_EQ(ProblemOf(field, choice.label), "") << "every named value is allowed";
+    }
+  }
+}
+
+TEST(SettingFields, KeysUsedForTypingAreNoHotKeys) {
+  const std::string typing =
+      "「ホットキー」に文字、数字、Space、Enter など普段の入力に使うキーは使えません"
+      "（Print Screen、Pause、F1～F24 などを指定して下さい）";
+  const std::string modifier = "「ホットキー」に Shift、Ctrl、Alt、Windows キーやマウスのボタンは使えません";
+  const std::pair<const char*, const std::string*> cases[] = {
+      {"65", &typing},  {"90", &typing},  {"48", &typing},  {"57", &typing},  {"32", &typing},
+      {"13", &typing},  {"8", &typing},   {"9", &typing},   {"27", &typing},  {"37", &typing},
+      {"96", &typing},  {"111", &typing}, {"186", &typing}, {"222", &typing}, {"25", &typing},
+      {"243", &typing}, {"Q", &typing},   {"z", &typing},   {" Space", &typing},
+      {"enter", &typing}, {"1", &modifier}, {"16", &modifier}, {"18", &modifier}, {"91", &modifier},
+      {"164", &modifier}};
+  for (const auto& [code, message] : cases) {
+    EXPECT_EQ(ProblemOf(SettingField::Key, code), *message) << code;
+  }
+  for (const char* code :
+       {"44", "19", "145", "45", "46", "36", "35", "33", "34", "112", "135", "144", "166", "254"}) {
+    EXPECT_EQ(ProblemOf(SettingField::Key, code), "") << code;
+  }
 }
 
 }  // namespace

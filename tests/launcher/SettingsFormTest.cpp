@@ -132,7 +132,7 @@ TEST(SettingsForm, ReportsTheFirstBadControlInFieldOrder) {
   result = form.Collect(controls, probe);
   ASSERT_TRUE(std::holds_alternative<FieldProblem>(result));
   EXPECT_EQ(std::get<FieldProblem>(result),
-            (FieldProblem{SettingField::MarginTop, "上余白は0から99までの数値で指定して下さい"}));
+            (FieldProblem{SettingField::MarginTop, "「余白 上」は0から99までの数値で指定して下さい"}));
 }
 
 }  // namespace

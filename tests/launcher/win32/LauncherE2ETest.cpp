@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "LauncherRun.h"
+#include "base/ExitCodes.h"
 #include "base/win32/Strconv.h"
 #include "e2e/harness/WindowProbe.h"
 #include "launcher/DialogLayout.h"
@@ -22,6 +23,8 @@ constexpr DWORD kSendTimeoutMs = 2000;
 const char* const kAtoms[] = {"Kaptorix_11", "Kaptorix_22", "Kaptorix_33", "Kaptorix_44"};
 
 std::string Ansi(const std::string& utf8) { return win::Utf8ToAnsi(utf8); }
+
+DWORD Code(int exitCode) { return static_cast<DWORD>(exitCode); }
 
 DWORD ProcessOf(HWND window) {
   DWORD processId = 0;
@@ -57,6 +60,7 @@ TEST_F(LauncherE2E, FirstStartWritesTheDefaultsAndStopEndsTheProgramProperly) {
   ASSERT_FALSE(folder.HasIni());
   const LauncherResult start = RunLauncher(folder, "start");
   EXPECT_EQ(start.exitCode, 0U) << start.errors;
+  EXPECT_EQ(start.output, Ansi("Kaptorix_Key を起動しました\r\n"));
   EXPECT_EQ(folder.IniBytes(),
             Ansi(WriteSettings("", DefaultCaptureSettings(folder.Utf8Path()))));
 
@@ -70,6 +74,7 @@ TEST_F(LauncherE2E, FirstStartWritesTheDefaultsAndStopEndsTheProgramProperly) {
 
   const LauncherResult stop = RunLauncher(folder, "stop");
   EXPECT_EQ(stop.exitCode, 0U) << stop.errors;
+  EXPECT_EQ(stop.output, Ansi("Kaptorix_Key を終了しました\r\n"));
   EXPECT_EQ(::WaitForSingleObject(process.get(), 0), WAIT_OBJECT_0) << "stop returned too early";
   DWORD exitCode = STILL_ACTIVE;
   ::GetExitCodeProcess(process.get(), &exitCode);
@@ -80,6 +85,7 @@ TEST_F(LauncherE2E, FirstStartWritesTheDefaultsAndStopEndsTheProgramProperly) {
   const LauncherResult again = RunLauncher(folder, "stop");
   EXPECT_EQ(again.exitCode, 0U);
   EXPECT_EQ(again.errors, "");
+  EXPECT_EQ(again.output, Ansi("Kaptorix_Key は常駐していません\r\n"));
 }
 
 TEST_F(LauncherE2E, StartRestartsARunningCopyAndTestShowsItsWindow) {
@@ -88,11 +94,27 @@ TEST_F(LauncherE2E, StartRestartsARunningCopyAndTestShowsItsWindow) {
   ASSERT_NE(first, nullptr);
   const DWORD firstProcess = ProcessOf(first);
 
-  ASSERT_EQ(RunLauncher(folder, "start /TEST").exitCode, 0U);
+  const LauncherResult restart = RunLauncher(folder, "start /TEST");
+  ASSERT_EQ(restart.exitCode, 0U);
+  EXPECT_EQ(restart.output, Ansi("Kaptorix_Key を再起動しました\r\n"));
   const HWND second = ResidentWindow();
   ASSERT_NE(second, nullptr);
   EXPECT_NE(ProcessOf(second), firstProcess);
   EXPECT_TRUE(::IsWindowVisible(second));
+
+  // A setting changed meanwhile waits for a restart, or restarts it.
+  const LauncherResult set = RunLauncher(folder, "set percent=90");
+  EXPECT_EQ(set.exitCode, 0U) << set.errors;
+  EXPECT_NE(set.output.find(Ansi("Kaptorix.exe start で再起動すると有効になります")),
+            std::string::npos)
+      << set.output;
+  EXPECT_EQ(ResidentWindow(), second);
+  const LauncherResult restarting = RunLauncher(folder, "set --restart percent=80");
+  EXPECT_EQ(restarting.exitCode, 0U) << restarting.errors;
+  EXPECT_EQ(restarting.output, Ansi("Kaptorix_Key を再起動しました\r\n"));
+  const HWND third = ResidentWindow();
+  ASSERT_NE(third, nullptr);
+  EXPECT_NE(ProcessOf(third), ProcessOf(second));
   EXPECT_EQ(RunLauncher(folder, "stop").exitCode, 0U);
 }
 
@@ -104,15 +126,70 @@ TEST_F(LauncherE2E, MissingCaptureProgramIsReported) {
                                "Kaptorix.exeと同じフォルダに置いて下さい\r\n"));
 }
 
-TEST_F(LauncherE2E, OneShotCommandsProduceTheirFiles) {
+TEST_F(LauncherE2E, OneShotCommandsProduceTheirFilesAndPrintTheirPaths) {
   const LauncherResult store = RunLauncher(folder, "store");
   EXPECT_EQ(store.exitCode, 0U) << store.errors;
   EXPECT_TRUE(std::filesystem::exists(folder / L"Dammy.bmp"));
+  EXPECT_EQ(store.output, Ansi(folder.Utf8Path(L"Dammy.bmp") + "\r\n"));
 
   const LauncherResult capture = RunLauncher(folder, "capture /KIND=2");
   EXPECT_EQ(capture.exitCode, 0U) << capture.errors;
   EXPECT_TRUE(std::filesystem::exists(folder / L"KX001.BMP"));
+  EXPECT_EQ(capture.output, Ansi(folder.Utf8Path(L"KX001.BMP") + "\r\n"));
+  EXPECT_EQ(capture.errors, "");
   EXPECT_TRUE(KeyWindows().empty());
+}
+
+// The exit codes of Kaptorix_Key.exe come through, each failure with one line.
+TEST_F(LauncherE2E, CapturePassesOnTheRunsExitCodeAndItsLine) {
+  struct Case {
+    const char* name;
+    std::string settings;
+    const char* arguments;
+    int exitCode;
+    std::string errors;
+  };
+  const Case cases[] = {
+      {"folder missing", "[FILE]" + folder.Utf8Path(L"gone") + "\r\n", "capture /KIND=2",
+       kExitFolderMissing, "エラー: 保存先フォルダがありません: " + folder.Utf8Path(L"gone") + "\r\n"},
+      {"printer not installed", "", "capture /KIND=1 \"/PRNT=Kaptorix No Such Printer\"",
+       kExitPrintFailed, "エラー: プリンタが見つかりません: Kaptorix No Such Printer\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    folder.WriteIni(c.settings);
+    const LauncherResult run = RunLauncher(folder, c.arguments);
+    EXPECT_EQ(run.exitCode, Code(c.exitCode));
+    EXPECT_EQ(run.errors, Ansi(c.errors));
+    EXPECT_EQ(run.output, "");
+  }
+}
+
+// A run that waits for an answer in a message box is left to it: Kaptorix.exe
+// ends after the bound with its own code and says why, and a script reading
+// its output through a pipe is not held by the run still going on.
+TEST_F(LauncherE2E, CaptureStuckOnABoxReturnsWithinTheBound) {
+  folder.WriteIni("[SVNO]1\r\n");
+  for (int i = 1; i <= 9; ++i) test::WriteAll(folder / (L"KX" + std::to_wstring(i) + L".BMP"), "x");
+
+  const PipedResult run = RunLauncherPiped(folder, "capture /KIND=2");
+  EXPECT_EQ(run.exitCode, Code(kExitStillWaiting));
+  EXPECT_GE(run.milliseconds, 30000U);
+  EXPECT_LT(run.milliseconds, 40000U);
+  EXPECT_TRUE(run.pipeClosed) << "the run kept the script's pipe open";
+  EXPECT_EQ(run.output, "");
+  EXPECT_EQ(run.errors, Ansi("エラー: 空いている連番がありません: " + folder.Utf8Path() +
+                             "\r\nエラー: Kaptorix_Key.exeが画面のメッセージへの応答を待っています"
+                             "（30秒待ちました）。応答すると取り込みを終えます\r\n"));
+
+  // The box is still there for the user; its OK ends the run.
+  const std::vector<HWND> running = KeyWindows();
+  ASSERT_EQ(running.size(), 1U);
+  const HWND box = WaitForWindow(ProcessOf(running.front()), "エラー");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "保存に失敗しました");
+  PressOk(box);
+  EXPECT_TRUE(WaitForWindowGone(running.front(), kExitTimeoutMs));
 }
 
 TEST_F(LauncherE2E, BadArgumentsAreRefusedWithExitCodeOne) {
@@ -138,8 +215,23 @@ TEST_F(LauncherE2E, GetAndSetWorkOnSingleSettings) {
 
   run = RunLauncher(folder, "set percent=0");
   EXPECT_EQ(run.exitCode, 1U);
-  EXPECT_EQ(run.errors, Ansi("入力エラー: 印刷倍率は1から100までの数値で指定して下さい\r\n"));
+  EXPECT_EQ(run.errors, Ansi("入力エラー: 「倍率」は1から100までの数値で指定して下さい\r\n"));
   EXPECT_EQ(folder.IniBytes(), bytes);
+
+  // Keys by the names the dialog lists; a typing key is refused.
+  run = RunLauncher(folder, "set \"key=Scroll Lock\" colors=256色");
+  EXPECT_EQ(run.exitCode, 0U) << run.errors;
+  EXPECT_NE(folder.IniBytes().find("\r\n[KEY ]145\r\n"), std::string::npos);
+  run = RunLauncher(folder, "get key colors");
+  EXPECT_EQ(run.output, Ansi("key=Scroll Lock\r\ncolors=256色\r\n"));
+  run = RunLauncher(folder, "get --raw key colors");
+  EXPECT_EQ(run.output, "key=145\r\ncolors=256\r\n");
+  const std::string named = folder.IniBytes();
+  run = RunLauncher(folder, "set key=Q");
+  EXPECT_EQ(run.exitCode, 1U);
+  EXPECT_EQ(run.errors, Ansi("入力エラー: 「ホットキー」に文字、数字、Space、Enter など普段の入力に"
+                             "使うキーは使えません（Print Screen、Pause、F1～F24 などを指定して下さい）\r\n"));
+  EXPECT_EQ(folder.IniBytes(), named);
 }
 
 // The settings dialog, driven from outside as a user would.
@@ -243,22 +335,22 @@ TEST_F(DialogE2E, RefusesBadValuesWithAMessageAndWritesNothing) {
 
   Type(dialog, SettingField::PrintPercent, "0");
   Click(dialog, kSaveAndStartId);
-  EXPECT_EQ(InputError(run), "印刷倍率は1から100までの数値で指定して下さい");
+  EXPECT_EQ(InputError(run), "「倍率」は1から100までの数値で指定して下さい");
 
   Type(dialog, SettingField::PrintPercent, "100");
   Type(dialog, SettingField::MarginTop, "100");
   Click(dialog, kSaveAndStartId);
-  EXPECT_EQ(InputError(run), "上余白は0から99までの数値で指定して下さい");
+  EXPECT_EQ(InputError(run), "「余白 上」は0から99までの数値で指定して下さい");
 
   Type(dialog, SettingField::MarginTop, "0");
   Type(dialog, SettingField::SerialDigits, "0");
   Click(dialog, kSaveAndStartId);
-  EXPECT_EQ(InputError(run), "連番の桁数は1から9までの数値で指定して下さい");
+  EXPECT_EQ(InputError(run), "「連番の桁数」は1から9までの数値で指定して下さい");
 
   Type(dialog, SettingField::SerialDigits, "3");
   Type(dialog, SettingField::SaveDir, folder.Utf8Path(L"missing"));
   Click(dialog, kSaveAndStartId);
-  EXPECT_EQ(InputError(run), "保存先フォルダがありません\r\n" + folder.Utf8Path(L"missing"));
+  EXPECT_EQ(InputError(run), "「保存先フォルダ」がありません\r\n" + folder.Utf8Path(L"missing"));
 
   EXPECT_TRUE(::IsWindow(dialog));
   EXPECT_EQ(folder.IniBytes(), before);

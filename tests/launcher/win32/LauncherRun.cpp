@@ -57,6 +57,48 @@ LauncherResult RunLauncher(const LauncherFolder& folder, const std::string& argu
   return {run.ExitCode(), run.Output(), run.Errors()};
 }
 
+PipedResult RunLauncherPiped(const LauncherFolder& folder, const std::string& arguments) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE read = nullptr;
+  HANDLE write = nullptr;
+  if (!::CreatePipe(&read, &write, &inherit, 0)) throw std::runtime_error("no pipe");
+  const win::KernelHandle readEnd(read);
+  win::KernelHandle writeEnd(write);
+  ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+  const test::TempFolder streams;
+  const win::FileHandle errors = InheritableFile(streams / "err", GENERIC_WRITE, CREATE_ALWAYS);
+  const ChildProcess run(folder.launcher(), arguments, folder.dir(), write, errors.get());
+  writeEnd.reset();
+
+  PipedResult result{};
+  const auto take = [&] {
+    DWORD available = 0;
+    if (!::PeekNamedPipe(read, nullptr, 0, nullptr, &available, nullptr)) return false;
+    std::string chunk(available, '\0');
+    DWORD got = 0;
+    if (available > 0 && ::ReadFile(read, chunk.data(), available, &got, nullptr)) {
+      result.output.append(chunk, 0, got);
+    }
+    return true;
+  };
+  while (!run.WaitForExit(20)) {
+    if (::GetTickCount() - run.startedAt() > kRunTimeoutMs) {
+      ADD_FAILURE() << "Kaptorix.exe " << arguments << " did not end";
+      break;
+    }
+    take();
+  }
+  result.milliseconds = ::GetTickCount() - run.startedAt();
+  result.exitCode = run.ExitCode();
+  result.pipeClosed = false;
+  for (int i = 0; i < 100 && !result.pipeClosed; ++i) {  // a broken pipe has no writer left
+    result.pipeClosed = !take() && ::GetLastError() == ERROR_BROKEN_PIPE;
+    if (!result.pipeClosed) ::Sleep(20);
+  }
+  result.errors = test::ReadAll(streams / "err");
+  return result;
+}
+
 std::vector<HWND> KeyWindows() {
   std::vector<HWND> found;
   ::EnumWindows(&CollectKeyWindow, reinterpret_cast<LPARAM>(&found));

@@ -56,6 +56,19 @@ struct LauncherResult {
 // Runs Kaptorix.exe to its end; a run that does not end in time fails the test.
 LauncherResult RunLauncher(const LauncherFolder& folder, const std::string& arguments);
 
+struct PipedResult {
+  DWORD exitCode;
+  std::string output;
+  std::string errors;
+  DWORD milliseconds;  // until Kaptorix.exe ended
+  // Every end of the output pipe was closed when Kaptorix.exe ended: a
+  // script reading it (a shell's $(...)) goes on, whatever still runs.
+  bool pipeClosed;
+};
+
+// Runs Kaptorix.exe with its standard output on a pipe, as a script would.
+PipedResult RunLauncherPiped(const LauncherFolder& folder, const std::string& arguments);
+
 // The main windows of the running copies of Kaptorix_Key.exe.
 std::vector<HWND> KeyWindows();
 
