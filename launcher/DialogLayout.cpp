@@ -17,6 +17,11 @@ constexpr int kListHeight = 120;
 constexpr int kLeftX = kMargin;
 constexpr int kRightX = kMargin + kGroupWidth + 6;
 
+// The field's label as its messages name it, with a mnemonic.
+std::string LabelText(SettingField field, char mnemonic) {
+  return std::string(Label(field)) + "(&" + mnemonic + ")";
+}
+
 class LayoutBuilder {
  public:
   explicit LayoutBuilder(DialogLayout& layout) : items_(layout.items) {}
@@ -41,13 +46,15 @@ class LayoutBuilder {
         break;
     }
   }
-  // A labelled row of a group whose left edge is `groupX`.
-  void Row(std::string label, SettingField field, int groupX, int y, int cx = kControlWidth) {
-    Label(std::move(label), groupX + 8, y, kLabelWidth);
+  // A row of a group whose left edge is `groupX`: the field's label with its
+  // mnemonic, then its control.
+  void Row(SettingField field, char mnemonic, int groupX, int y, int cx = kControlWidth) {
+    Label(LabelText(field, mnemonic) + ":", groupX + 8, y, kLabelWidth);
     Control(field, groupX + 8 + kLabelWidth + 4, y, cx);
   }
-  void Check(std::string text, SettingField field, int x, int y, int cx) {
-    items_.push_back({ItemKind::Check, ControlId(field), std::move(text), x, y + 1, cx, 10});
+  void Check(SettingField field, char mnemonic, int x, int y, int cx) {
+    items_.push_back(
+        {ItemKind::Check, ControlId(field), LabelText(field, mnemonic), x, y + 1, cx, 10});
   }
   void Button(ItemKind kind, int id, std::string text, int x, int y, int cx) {
     items_.push_back({kind, id, std::move(text), x, y, cx, 14});
@@ -60,33 +67,35 @@ class LayoutBuilder {
 }  // namespace
 
 DialogLayout SettingsDialogLayout() {
-  DialogLayout layout{std::string(kDialogTitle), 2 * kMargin + 2 * kGroupWidth + 6, 212, {}};
+  DialogLayout layout{std::string(kDialogTitle), 2 * kMargin + 2 * kGroupWidth + 6, 238, {}};
   LayoutBuilder add(layout);
   const int leftInner = kLeftX + 8;
   const int rightControls = kRightX + 8 + kLabelWidth + 4;
-  constexpr int kBottom = 186;
+  constexpr int kBottom = 200;
 
-  add.Group("取り込み", kLeftX, 4, 62);
-  add.Row("ホットキー(&K):", SettingField::Key, kLeftX, 16);
-  add.Check("マウスポインタを写す(&M)", SettingField::Cursor, leftInner, 32, 160);
-  add.Check("色を反転する(&I)", SettingField::Invert, leftInner, 46, 160);
+  add.Group("取り込み", kLeftX, 4, 76);
+  add.Row(SettingField::Key, 'K', kLeftX, 16);
+  add.Label(std::string(kKeysExplained), leftInner, 30, 164);
+  layout.items.back().cy = 16;
+  add.Check(SettingField::Cursor, 'M', leftInner, 48, 160);
+  add.Check(SettingField::Invert, 'I', leftInner, 60, 160);
 
-  add.Group("保存", kLeftX, 66, kBottom);
-  add.Label("保存先フォルダ(&F):", leftInner, 76, 160);
-  add.Control(SettingField::SaveDir, leftInner, 88, 116);
-  add.Button(ItemKind::Button, kBrowseId, "参照(&B)...", leftInner + 120, 87, 44);
-  add.Row("先頭文字(&P):", SettingField::FilePrefix, kLeftX, 106);
-  add.Row("連番の桁数(&N):", SettingField::SerialDigits, kLeftX, 122, 30);
-  add.Row("拡張子(&X):", SettingField::Extension, kLeftX, 138, 50);
-  add.Row("色数(&C):", SettingField::Colors, kLeftX, 154);
-  add.Check("Shiftなしでも保存する(&A)", SettingField::AlwaysSave, leftInner, 170, 160);
+  add.Group("保存", kLeftX, 80, kBottom);
+  add.Label(LabelText(SettingField::SaveDir, 'F') + ":", leftInner, 90, 160);
+  add.Control(SettingField::SaveDir, leftInner, 102, 116);
+  add.Button(ItemKind::Button, kBrowseId, "参照(&B)...", leftInner + 120, 101, 44);
+  add.Row(SettingField::FilePrefix, 'P', kLeftX, 120);
+  add.Row(SettingField::SerialDigits, 'N', kLeftX, 136, 30);
+  add.Row(SettingField::Extension, 'X', kLeftX, 152, 50);
+  add.Row(SettingField::Colors, 'V', kLeftX, 168);
+  add.Check(SettingField::AlwaysSave, 'A', leftInner, 184, 160);
 
   add.Group("印刷", kRightX, 4, kBottom);
-  add.Label("プリンタ(&R):", kRightX + 8, 14, 160);
+  add.Label(LabelText(SettingField::Printer, 'R') + ":", kRightX + 8, 14, 160);
   add.Control(SettingField::Printer, kRightX + 8, 26, 164);
-  add.Row("向き(&O):", SettingField::Orientation, kRightX, 44);
-  add.Row("品質(&Q):", SettingField::Quality, kRightX, 60);
-  add.Row("倍率(&E):", SettingField::PrintPercent, kRightX, 76, 30);
+  add.Row(SettingField::Orientation, 'O', kRightX, 44);
+  add.Row(SettingField::Quality, 'Q', kRightX, 60);
+  add.Row(SettingField::PrintPercent, 'E', kRightX, 76, 30);
   add.Label("%", rightControls + 33, 76, 12);
   add.Label("余白 (mm):", kRightX + 8, 92, kLabelWidth);
   add.Label("左(&L)", rightControls, 92, 22);
@@ -97,15 +106,16 @@ DialogLayout SettingsDialogLayout() {
   add.Control(SettingField::MarginTop, rightControls + 24, 108, 22);
   add.Label("下(&W)", rightControls + 52, 108, 22);
   add.Control(SettingField::MarginBottom, rightControls + 76, 108, 24);
-  add.Row("見出し(&H):", SettingField::HeaderText, kRightX, 124);
-  add.Row("配置(&Y):", SettingField::HeaderLayout, kRightX, 140);
-  add.Check("日付と時刻を印刷する(&D)", SettingField::PrintDate, kRightX + 8, 156, 160);
+  add.Row(SettingField::HeaderText, 'H', kRightX, 124);
+  add.Row(SettingField::HeaderLayout, 'Y', kRightX, 140);
+  add.Check(SettingField::PrintDate, 'D', kRightX + 8, 156, 160);
 
-  add.Label(std::string(kStoppedStatus), kLeftX, 193, 170);
+  add.Label(std::string(kStoppedStatus), kLeftX, 206, 200);
   layout.items.back().id = kStatusId;
-  add.Button(ItemKind::DefaultButton, kSaveAndStartId, "保存して起動(&S)", 185, 191, 68);
-  add.Button(ItemKind::Button, kStopId, "常駐を終了(&T)", 257, 191, 60);
-  add.Button(ItemKind::Button, kCancelId, "キャンセル", 321, 191, 52);
+  add.Button(ItemKind::DefaultButton, kSaveAndStartId, "保存して起動(&S)", 133, 219, 68);
+  add.Button(ItemKind::Button, kSaveOnlyId, "保存のみ(&J)", 205, 219, 52);
+  add.Button(ItemKind::Button, kStopId, "常駐を終了(&T)", 261, 219, 60);
+  add.Button(ItemKind::Button, kCancelId, "キャンセル(&C)", 325, 219, 48);
   return layout;
 }
 

@@ -31,10 +31,13 @@ inline constexpr int kCancelId = 2;        // Esc
 inline constexpr int kStopId = 3001;
 inline constexpr int kBrowseId = 3002;
 inline constexpr int kStatusId = 3003;
+inline constexpr int kSaveOnlyId = 3004;
 
 inline constexpr std::string_view kDialogTitle = "Kaptorix 設定";
 inline constexpr std::string_view kResidentStatus = "Kaptorix_Key は常駐しています";
 inline constexpr std::string_view kStoppedStatus = "Kaptorix_Key は常駐していません";
+inline constexpr std::string_view kKeysExplained =
+    "Shift+キーで保存、Alt+キーで手前のウィンドウだけを取り込みます";
 
 // The id of the control that shows a field.
 int ControlId(SettingField field);

@@ -1,7 +1,9 @@
 #include "launcher/win32/SettingsDialog.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
+#include "base/ProductNames.h"
 #include "base/win32/PrinterList.h"
 #include "base/win32/Strconv.h"
 #include "launcher/DialogLayout.h"
@@ -16,6 +18,12 @@ namespace {
 static_assert(kSaveAndStartId == IDOK && kCancelId == IDCANCEL);
 
 constexpr WORD kIconId = 1;
+constexpr std::string_view kCreateFolderQuestion = "作成しますか？";
+constexpr std::string_view kCannotCreateFolderText = "保存先フォルダを作成できません";
+constexpr std::string_view kSavedWhileResident =
+    "設定を保存しました。常駐中の Kaptorix_Key は、再起動すると新しい設定で動きます";
+constexpr UINT_PTR kStatusTimer = 1;
+constexpr UINT kStatusPollMs = 1000;  // the resident program may start or stop from outside
 
 std::string ControlText(HWND control) {
   const int length = ::GetWindowTextLengthW(control);
@@ -90,6 +98,7 @@ INT_PTR CALLBACK SettingsDialog::DialogProc(HWND dialog, UINT message, WPARAM wP
     self->output_.SetOwner(dialog);
     SetIcons(dialog);
     self->Fill();
+    ::SetTimer(dialog, kStatusTimer, kStatusPollMs, nullptr);
     return TRUE;
   }
   auto* self = reinterpret_cast<SettingsDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
@@ -98,6 +107,11 @@ INT_PTR CALLBACK SettingsDialog::DialogProc(HWND dialog, UINT message, WPARAM wP
     self->OnCommand(LOWORD(wParam));
     return TRUE;
   }
+  if (message == WM_TIMER && wParam == kStatusTimer) {
+    self->ShowStatus();
+    return TRUE;
+  }
+  if (message == WM_DESTROY) ::KillTimer(dialog, kStatusTimer);
   return FALSE;
 }
 
@@ -128,7 +142,10 @@ void SettingsDialog::Fill() {
 void SettingsDialog::OnCommand(int id) {
   switch (id) {
     case kSaveAndStartId:
-      Save();
+      Save(true);
+      break;
+    case kSaveOnlyId:
+      Save(false);
       break;
     case kCancelId:
       ::EndDialog(hwnd_, IDCANCEL);
@@ -145,21 +162,54 @@ void SettingsDialog::OnCommand(int id) {
   }
 }
 
-void SettingsDialog::Save() {
+void SettingsDialog::Save(bool start) {
   DialogControls controls(hwnd_);
-  const std::variant<CaptureSettings, FieldProblem> result = form_.Collect(controls, probe_);
+  std::variant<CaptureSettings, FieldProblem> result = form_.Collect(controls, probe_);
+  if (const auto* missing = std::get_if<FieldProblem>(&result);
+      missing && missing->folderMissing) {
+    if (!CreateFolderIfWanted(*missing)) {
+      FocusOn(SettingField::SaveDir);
+      return;
+    }
+    result = form_.Collect(controls, probe_);
+  }
   if (const auto* problem = std::get_if<FieldProblem>(&result)) {
     output_.ReportError({std::string(kInputErrorTitle), problem->message});
-    ::SendMessageW(hwnd_, WM_NEXTDLGCTL,
-                   reinterpret_cast<WPARAM>(Control(ControlId(problem->field))), TRUE);
+    FocusOn(problem->field);
     return;
   }
   if (!launcher_.SaveSettings(std::get<CaptureSettings>(result))) return;
+  if (!start) {
+    if (key_.ResidentCount() > 0) output_.Print(kSavedWhileResident);
+    ::EndDialog(hwnd_, IDOK);
+    return;
+  }
   if (!launcher_.StartResident(false)) {
     ShowStatus();
     return;
   }
   ::EndDialog(hwnd_, IDOK);
+}
+
+// Offers to create the missing save folder; true when it exists now. A
+// failure is reported here; a "no" needs no word.
+bool SettingsDialog::CreateFolderIfWanted(const FieldProblem& missing) {
+  const std::string folder = ControlText(Control(ControlId(SettingField::SaveDir)));
+  const std::wstring question =
+      Utf8ToWide(missing.message + "\r\n\r\n" + std::string(kCreateFolderQuestion));
+  if (::MessageBoxW(hwnd_, question.c_str(), Utf8ToWide(kMessageTitle).c_str(),
+                    MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    return false;
+  }
+  const int created = ::SHCreateDirectoryExW(hwnd_, Utf8ToWide(folder).c_str(), nullptr);
+  if (created == ERROR_SUCCESS || created == ERROR_ALREADY_EXISTS) return true;
+  output_.ReportError(
+      {std::string(kErrorTitle), std::string(kCannotCreateFolderText) + "\r\n" + folder});
+  return false;
+}
+
+void SettingsDialog::FocusOn(SettingField field) {
+  ::SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(ControlId(field))), TRUE);
 }
 
 void SettingsDialog::Browse() {
@@ -171,7 +221,8 @@ void SettingsDialog::Browse() {
 
 void SettingsDialog::ShowStatus() {
   const bool resident = key_.ResidentCount() > 0;
-  SetControlText(Control(kStatusId), resident ? kResidentStatus : kStoppedStatus);
+  const std::string_view status = resident ? kResidentStatus : kStoppedStatus;
+  if (ControlText(Control(kStatusId)) != status) SetControlText(Control(kStatusId), status);
   ::EnableWindow(Control(kStopId), resident);
 }
 

@@ -23,7 +23,9 @@ class SettingsDialog {
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
   void Fill();
   void OnCommand(int id);
-  void Save();
+  void Save(bool start);
+  bool CreateFolderIfWanted(const FieldProblem& missing);
+  void FocusOn(SettingField field);
   void Browse();
   void ShowStatus();
   HWND Control(int id) const { return ::GetDlgItem(hwnd_, id); }

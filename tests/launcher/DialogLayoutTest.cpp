@@ -61,6 +61,7 @@ TEST(DialogLayout, ControlIdsAreUniqueAndOkAndCancelAreThere) {
   EXPECT_TRUE(ids.contains(kStopId));
   EXPECT_TRUE(ids.contains(kBrowseId));
   EXPECT_TRUE(ids.contains(kStatusId));
+  EXPECT_TRUE(ids.contains(kSaveOnlyId));
   EXPECT_EQ(std::count_if(layout.items.begin(), layout.items.end(),
                           [](const DialogItem& i) { return i.kind == ItemKind::DefaultButton; }),
             1);
@@ -129,6 +130,30 @@ TEST(DialogLayout, MnemonicsAreUniqueAndLabelsLeadToTheirControls) {
     ASSERT_GT(i, 0U);
     EXPECT_EQ(layout.items[i - 1].kind, ItemKind::Label) << layout.items[i].id;
     EXPECT_NE(Mnemonic(layout.items[i - 1].text), 0) << layout.items[i].id;
+  }
+}
+
+// Input errors name a field by its label, so the label must be what the
+// dialog shows: a row's label or a check box's text, without mnemonic and colon.
+TEST(DialogLayout, EachFieldIsLabelledAsItsMessagesNameIt) {
+  const DialogLayout layout = SettingsDialogLayout();
+  std::set<std::string> shown;
+  for (const DialogItem& item : layout.items) {
+    std::string text = item.text;
+    if (const std::size_t mnemonic = text.find("(&"); mnemonic != std::string::npos) {
+      text.erase(mnemonic, 4);
+    }
+    if (!text.empty() && text.back() == ':') text.pop_back();
+    shown.insert(text);
+  }
+  for (const SettingField field : kAllSettingFields) {
+    const std::string label(Label(field));
+    if (label.starts_with("余白 ")) {  // "余白 (mm):" heads the four margins' own labels
+      EXPECT_TRUE(shown.contains("余白 (mm)"));
+      EXPECT_TRUE(shown.contains(label.substr(std::string("余白 ").size()))) << label;
+    } else {
+      EXPECT_TRUE(shown.contains(label)) << label;
+    }
   }
 }
 

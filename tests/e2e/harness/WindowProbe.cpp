@@ -104,9 +104,9 @@ std::string MessageBoxText(HWND box) {
   return text ? WindowText(text) : std::string();
 }
 
-void PressOk(HWND box) {
-  ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(box, IDOK)));
+void PressButton(HWND box, int id) {
+  ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(box, id)));
 }
 
 bool IsTopmost(HWND window) {

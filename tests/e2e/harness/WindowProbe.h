@@ -32,9 +32,10 @@ std::string ClassName(HWND window);
 // The texts of the window's child windows, joined by "|".
 std::string ChildTexts(HWND window);
 
-// Message boxes: the text of the box, and a press of its OK button.
+// Message boxes: the text of the box, and a press of one of its buttons.
 std::string MessageBoxText(HWND box);
-void PressOk(HWND box);
+void PressButton(HWND box, int id);
+inline void PressOk(HWND box) { PressButton(box, IDOK); }
 
 bool IsTopmost(HWND window);
 

@@ -272,6 +272,13 @@ class DialogE2E : public LauncherE2E {
     return text;
   }
 
+  std::string Status(HWND dialog) const { return WindowText(::GetDlgItem(dialog, kStatusId)); }
+  // True when the status line shows `status` within a few polls of the dialog.
+  bool StatusBecomes(HWND dialog, std::string_view status) const {
+    for (int i = 0; i < 100 && Status(dialog) != status; ++i) ::Sleep(50);
+    return Status(dialog) == status;
+  }
+
   std::string KnownIni() const {
     return "; written by hand\r\n[KEY ]44\r\n[FILE]" + folder.Utf8Path() +
            "\r\n[I256]16\r\n[PAR ]80\r\n[HTXT]月報\r\n[HITI]1\r\n[HEAD]10,15,05,07\r\n"
@@ -339,7 +346,7 @@ TEST_F(DialogE2E, RefusesBadValuesWithAMessageAndWritesNothing) {
 
   Type(dialog, SettingField::PrintPercent, "100");
   Type(dialog, SettingField::MarginTop, "100");
-  Click(dialog, kSaveAndStartId);
+  Click(dialog, kSaveOnlyId);
   EXPECT_EQ(InputError(run), "「余白 上」は0から99までの数値で指定して下さい");
 
   Type(dialog, SettingField::MarginTop, "0");
@@ -347,10 +354,17 @@ TEST_F(DialogE2E, RefusesBadValuesWithAMessageAndWritesNothing) {
   Click(dialog, kSaveAndStartId);
   EXPECT_EQ(InputError(run), "「連番の桁数」は1から9までの数値で指定して下さい");
 
+  // A missing folder is offered for creation; "no" leaves it at that.
   Type(dialog, SettingField::SerialDigits, "3");
   Type(dialog, SettingField::SaveDir, folder.Utf8Path(L"missing"));
   Click(dialog, kSaveAndStartId);
-  EXPECT_EQ(InputError(run), "「保存先フォルダ」がありません\r\n" + folder.Utf8Path(L"missing"));
+  const HWND offer = WaitForWindow(run.id(), "Kaptorix");
+  ASSERT_NE(offer, nullptr);
+  EXPECT_EQ(MessageBoxText(offer), "「保存先フォルダ」がありません\r\n" +
+                                       folder.Utf8Path(L"missing") + "\r\n\r\n作成しますか？");
+  PressButton(offer, IDNO);
+  EXPECT_TRUE(WaitForWindowGone(offer, kExitTimeoutMs));
+  EXPECT_FALSE(std::filesystem::exists(folder / L"missing"));
 
   EXPECT_TRUE(::IsWindow(dialog));
   EXPECT_EQ(folder.IniBytes(), before);
@@ -362,25 +376,66 @@ TEST_F(DialogE2E, RefusesBadValuesWithAMessageAndWritesNothing) {
   EXPECT_EQ(folder.Files().size(), 3U);
 }
 
-TEST_F(DialogE2E, StopButtonEndsTheResidentProgram) {
+// The status line follows the resident program however it starts and ends.
+TEST_F(DialogE2E, StatusFollowsTheResidentProgramAndItsButtonsActOnIt) {
   folder.WriteIni("");
-  ASSERT_EQ(RunLauncher(folder, "start").exitCode, 0U);
-  ASSERT_NE(ResidentWindow(), nullptr);
   LauncherProcess run(folder, "");
   const HWND dialog = OpenDialog(run);
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(WindowText(::GetDlgItem(dialog, kStatusId)), kResidentStatus);
+  EXPECT_EQ(Status(dialog), kStoppedStatus);
+  EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, kStopId)));
+
+  ASSERT_EQ(RunLauncher(folder, "start").exitCode, 0U);
+  EXPECT_TRUE(StatusBecomes(dialog, kResidentStatus)) << "started from outside";
+  EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, kStopId)));
   Click(dialog, kStopId);
   for (int i = 0; i < 100 && !KeyWindows().empty(); ++i) ::Sleep(50);
   EXPECT_TRUE(KeyWindows().empty());
-  for (int i = 0; i < 100 && WindowText(::GetDlgItem(dialog, kStatusId)) != kStoppedStatus; ++i) {
-    ::Sleep(50);
-  }
-  EXPECT_EQ(WindowText(::GetDlgItem(dialog, kStatusId)), kStoppedStatus);
+  EXPECT_TRUE(StatusBecomes(dialog, kStoppedStatus));
   EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, kStopId)));
   ExpectNoAtoms();
-  Click(dialog, kCancelId);
-  EXPECT_TRUE(run.WaitForExit(kExitTimeoutMs));
+
+  // Saved without a start, the values wait for the running copy's restart.
+  ASSERT_EQ(RunLauncher(folder, "start").exitCode, 0U);
+  EXPECT_TRUE(StatusBecomes(dialog, kResidentStatus));
+  const HWND resident = ResidentWindow();
+  Type(dialog, SettingField::PrintPercent, "40");
+  Click(dialog, kSaveOnlyId);
+  const HWND told = WaitForWindow(run.id(), "Kaptorix");
+  ASSERT_NE(told, nullptr);
+  EXPECT_EQ(MessageBoxText(told),
+            "設定を保存しました。常駐中の Kaptorix_Key は、再起動すると新しい設定で動きます");
+  PressOk(told);
+  ASSERT_TRUE(run.WaitForExit(kExitTimeoutMs));
+  EXPECT_NE(folder.IniBytes().find("\r\n[PAR ]40\r\n"), std::string::npos);
+  EXPECT_EQ(ResidentWindow(), resident);
+  EXPECT_EQ(RunLauncher(folder, "stop").exitCode, 0U);
+}
+
+TEST_F(DialogE2E, TypingKeyIsRefusedAndAMissingFolderMadeOnRequest) {
+  folder.WriteIni("[KEY ]65\r\n[FILE]" + folder.Utf8Path(L"new\\shots") + "\r\n");
+  LauncherProcess run(folder, "");
+  const HWND dialog = OpenDialog(run);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(Text(dialog, SettingField::Key), "キーコード 65");
+  Click(dialog, kSaveOnlyId);
+  EXPECT_EQ(InputError(run),
+            "「ホットキー」に文字、数字、Space、Enter など普段の入力に使うキーは使えません"
+            "（Print Screen、Pause、F1～F24 などを指定して下さい）");
+
+  ::SendMessageW(Item(dialog, SettingField::Key), CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(L"F12"));
+  EXPECT_EQ(Text(dialog, SettingField::Key), "F12");
+  Click(dialog, kSaveOnlyId);
+  const HWND offer = WaitForWindow(run.id(), "Kaptorix");
+  ASSERT_NE(offer, nullptr);
+  PressButton(offer, IDYES);
+  ASSERT_TRUE(run.WaitForExit(kExitTimeoutMs));
+  EXPECT_EQ(run.ExitCode(), 0U);
+  EXPECT_TRUE(std::filesystem::is_directory(folder / L"new" / L"shots"));
+  const std::string bytes = folder.IniBytes();
+  EXPECT_NE(bytes.find("[KEY ]123\r\n"), std::string::npos) << bytes;
+  EXPECT_TRUE(KeyWindows().empty()) << "saved without starting";
 }
 
 }  // namespace
