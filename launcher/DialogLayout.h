@@ -37,7 +37,7 @@ inline constexpr std::string_view kDialogTitle = "Kaptorix 設定";
 inline constexpr std::string_view kResidentStatus = "Kaptorix_Key は常駐しています";
 inline constexpr std::string_view kStoppedStatus = "Kaptorix_Key は常駐していません";
 inline constexpr std::string_view kKeysExplained =
-    "Shift+キーで保存、Alt+キーで手前のウィンドウだけを取り込みます";
+    "Shift+キーで保存、Alt+キーで\r\n手前のウィンドウだけを取り込みます";
 
 // The id of the control that shows a field.
 int ControlId(SettingField field);
