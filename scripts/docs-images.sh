@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Makes the README's pictures from a real run on a virtual display, with the
+# programs in C:\Tools\Kaptorix of a fresh Wine prefix:
+#   docs/images/settings-dialog.png  the settings dialog while Kaptorix_Key
+#       is resident, captured by Kaptorix_Key.exe itself as the window in
+#       front (/KIND=2 /ACTIVE=1);
+#   docs/images/notice-saved.png     the notice after a save, taken from the
+#       display while it is shown.
+# Rerun it after a change to the dialog or the notices.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+images=docs/images
+
+if [ "${1:-}" = --in-session ]; then
+  build=$2
+  # shellcheck source=scripts/lib/session.sh
+  . scripts/lib/session.sh
+  kx_wine_draws_windows
+  tools="$WINEPREFIX/drive_c/Tools/Kaptorix"
+  mkdir -p "$tools"
+  cp "build/$build/bin/Kaptorix.exe" "build/$build/bin/Kaptorix_Key.exe" "$tools/"
+
+  tests/tooling/wine-run.sh "$tools/Kaptorix.exe" start >/dev/null </dev/null
+  kx_open_settings_dialog "$tools"
+  tests/tooling/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 /ACTIVE=1 >/dev/null </dev/null
+  convert "$tools/KX001.BMP" "$images/settings-dialog.png"
+
+  # The notice shows for half a second: take it from the display meanwhile.
+  tests/tooling/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 >/dev/null </dev/null &
+  notice=""
+  for _ in $(seq 500); do
+    notice=$(xwininfo -root -tree 2>/dev/null |
+      awk '/\("kaptorix_key.exe"/ && $0 !~ / 1x1\+/ && $0 ~ /\+[0-9]+\+[0-9]+ *$/ {print $1; exit}')
+    [ -n "$notice" ] && break
+    sleep 0.02
+  done
+  [ -n "$notice" ] && sleep 0.1 && import -window "$notice" "$images/notice-saved.png"
+  kx_end_programs
+  [ -n "$notice" ] || { echo "docs-images: the notice was not seen" >&2; exit 1; }
+  exit 0
+fi
+
+scripts/setup.sh
+# shellcheck source=scripts/lib/windows-build.sh
+. scripts/lib/windows-build.sh
+kx_choose_windows_build docs-images
+scripts/build.sh "$build"
+mkdir -p "$images"
+tests/tooling/wine-session.sh scripts/docs-images.sh --in-session "$build" </dev/null
+for image in "$images"/settings-dialog.png "$images"/notice-saved.png; do
+  echo "docs-images: $image ($(identify -format '%wx%h' "$image"))"
+done
