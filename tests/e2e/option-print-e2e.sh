@@ -2,8 +2,9 @@
 # option-print-e2e.sh KAPTORIX_KEY_EXE
 # The option run's print-out on the session's PDF queue: "/KIND=1" prints one
 # page of the screen; a percent outside 1..100 prints at 100 percent (the same
-# page as 100), 50 prints a smaller picture; "[BSAV]1" saves instead. Run by
-# ctest inside tests/tooling/wine-session.sh.
+# page as 100), 50 prints a smaller picture; "[BSAV]1" saves instead. Each run
+# ends with 0 and names the printer used (or the file saved) on its output.
+# Run by ctest inside tests/tooling/wine-session.sh.
 set -euo pipefail
 
 exe=$1
@@ -33,9 +34,11 @@ pdf_count() { find "$KX_PDF_DIR" -name '*.pdf' | wc -l; }
 # print_with SETTINGS NAME: one option run; its page rendered to NAME.ppm.
 print_with() {
   printf '%s\r\n' "$1" >"$work/Kaptorix.ini"
-  local before
+  local before output status=0
   before=$(pdf_count)
-  "$wine_run" "$work/Kaptorix_Key.exe" Kaptorix /KIND=1 >/dev/null
+  output=$("$wine_run" "$work/Kaptorix_Key.exe" Kaptorix /KIND=1 | tr -d '\r') || status=$?
+  [ "$status" -eq 0 ] || fail "$2: exit code $status"
+  [ "$output" = PDF ] || fail "$2: the run named '$output', not the printer PDF"
   wait_for_empty_queue
   if [ "$(pdf_count)" -ne $((before + 1)) ]; then
     fail "$2: one new page expected, found $(($(pdf_count) - before))"
@@ -54,7 +57,8 @@ cmp -s "$work/hundred.ppm" "$work/half.ppm" && fail "percent 50 printed the same
 
 before=$(pdf_count)
 printf '[BSAV]1\r\n' >"$work/Kaptorix.ini"
-"$wine_run" "$work/Kaptorix_Key.exe" Kaptorix /KIND=1 >/dev/null
+saved=$("$wine_run" "$work/Kaptorix_Key.exe" Kaptorix /KIND=1 | tr -d '\r')
+[ "${saved##*\\}" = KX001.BMP ] || fail "always-save named '$saved', not KX001.BMP"
 wait_for_empty_queue
 [ "$(pdf_count)" -eq "$before" ] || fail "always-save printed a page"
 [ -s "$work/KX001.BMP" ] || fail "always-save did not save KX001.BMP"
