@@ -1,5 +1,6 @@
 #include "settings/SettingsReader.h"
 
+#include <functional>
 #include <type_traits>
 
 #include "base/LenientNumber.h"
@@ -8,6 +9,25 @@
 
 namespace kx {
 namespace {
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The byte offset of character `index` of UTF-8 text (its size when the text
+// is shorter).
+std::size_t ByteOffsetOf(std::string_view text, std::size_t index) {
+  std::size_t offset = 0;
+  for (std::size_t seen = 0; offset < text.size(); ++offset) {
+    if (!IsContinuationByte(text[offset]) && seen++ == index) return offset;
+  }
+  return offset;
+}
+
+// Up to `count` characters of UTF-8 text from character `first` on.
+std::string_view Characters(std::string_view text, std::size_t first, std::size_t count) {
+  const std::size_t begin = ByteOffsetOf(text, first);
+  const std::size_t end = begin + ByteOffsetOf(text.substr(begin), count);
+  return text.substr(begin, end - begin);
+}
 
 void ApplyValue(const SettingsField& field, std::string_view value, std::string_view line,
                 CaptureSettings& settings) {
@@ -28,9 +48,7 @@ void ApplyValue(const SettingsField& field, std::string_view value, std::string_
           std::int16_t* margins[] = {&settings.marginLeft, &settings.marginRight,
                                      &settings.marginTop, &settings.marginBottom};
           for (std::size_t i = 0; i < kMarginOffsets.size(); ++i) {
-            const std::size_t offset = kMarginOffsets[i];
-            const std::string_view digits =
-                offset < line.size() ? line.substr(offset, kMarginWidth) : std::string_view();
+            const std::string_view digits = Characters(line, kMarginOffsets[i], kMarginWidth);
             *margins[i] = RoundToInt16(ReadLenientNumber(digits)).value_or(0);
           }
         } else {
@@ -43,35 +61,42 @@ void ApplyValue(const SettingsField& field, std::string_view value, std::string_
       field);
 }
 
-}  // namespace
-
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
+// Calls `visit` with each line in turn; line ends as SplitLines takes them.
+void ForEachLine(std::string_view text, const std::function<void(std::string_view)>& visit) {
   size_t start = 0;
   while (start < text.size()) {
     const size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) {
-      lines.push_back(text.substr(start));
+      visit(text.substr(start));
       break;
     }
-    lines.push_back(text.substr(start, end - start));
+    visit(text.substr(start, end - start));
     start = end + 1;
     if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
   }
+}
+
+}  // namespace
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  ForEachLine(text, [&](std::string_view line) { lines.push_back(line); });
   return lines;
 }
 
+// Line by line, with no list of lines: a file of many short lines costs no
+// memory beyond its text.
 void ReadSettings(std::string_view fileText, CaptureSettings& settings) {
-  for (const std::string_view line : SplitLines(fileText)) {
-    if (line.size() < kTagLength) continue;
+  ForEachLine(fileText, [&](std::string_view line) {
+    if (line.size() < kTagLength) return;
     const std::string_view tag = line.substr(0, kTagLength);
     for (const auto& [name, field] : kSettingsTags) {
       if (name == tag) {
         ApplyValue(field, line.substr(kTagLength), line, settings);
-        break;
+        return;
       }
     }
-  }
+  });
 }
 
 }  // namespace kx
