@@ -4,16 +4,11 @@
 
 #include "actions/PrintError.h"
 #include "actions/PrintLayout.h"
+#include "base/Blanks.h"
 #include "base/ProductNames.h"
 
 namespace kx {
 namespace {
-
-std::string TrimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // Makes every printer named `name` current in turn, so the last one stays.
 bool SelectPrinter(PrinterBackend& printer, const std::vector<std::string>& installed,
@@ -61,7 +56,7 @@ PrintOutcome PrintSurface(PrinterBackend& printer, PrintErrorReporter& reporter,
                           const std::string& printerName, const LocalTime& now) {
   const std::vector<std::string> installed = printer.InstalledPrinters();
   const std::string previous = printer.CurrentPrinter();
-  std::string wanted = TrimBlanks(printerName);
+  std::string wanted(TrimBlanks(printerName));
   if (wanted.empty()) wanted = previous;
   if (installed.empty() || wanted.empty()) return PrintOutcome::NoPrinter;
 

@@ -1,21 +1,13 @@
 #include "app/OneShotRuns.h"
 
 #include "app/CommandGet.h"
+#include "base/Blanks.h"
 #include "base/ExitCodes.h"
 #include "base/LenientNumber.h"
 #include "base/ProductNames.h"
 #include "hotkey/HotKeyService.h"
 
 namespace kx {
-namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
 
 OneShotRequest PrepareStoreRun(CaptureSettings& settings) {
   settings.toStoreFile = true;

@@ -6,10 +6,11 @@
 #include <limits>
 #include <string>
 
+#include "base/Blanks.h"
+
 namespace kx {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Length of the longest prefix of `text` that forms a number.
@@ -99,8 +100,7 @@ double ReadLenientNumber(std::string_view text) {
 }
 
 std::optional<double> ReadStrictNumber(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  text = TrimBlanks(text);
   const size_t length = NumberPrefixLength(text);
   if (length == 0 || length != text.size()) return std::nullopt;
   return ConvertNumber(text);

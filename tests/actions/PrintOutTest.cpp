@@ -43,6 +43,13 @@ TEST(PrintSurface, NamedPrinterIsFoundByItsTrimmedNameAndThePreviousOneRestored)
   EXPECT_EQ(job.printer.selections, (std::vector<std::size_t>{2, 1}));
   EXPECT_EQ(job.printer.current, 1u);
   EXPECT_EQ(job.printer.sentJobs, 1);
+  // Blanks are tabs too, as everywhere in the settings.
+  for (const char* name : {"\tInk Jet", "Ink Jet\t", " \t Ink Jet\t "}) {
+    PrintJob tabbed;
+    tabbed.printer.installed = {"Laser", "PDF", "Ink Jet"};
+    EXPECT_EQ(tabbed.Print(name), PrintOutcome::Printed) << name;
+    EXPECT_EQ(tabbed.printer.selections, (std::vector<std::size_t>{2, 0})) << name;
+  }
 }
 
 TEST(PrintSurface, TheLastOfPrintersWithTheSameNameIsUsedAndTheFirstRestored) {
@@ -54,7 +61,7 @@ TEST(PrintSurface, TheLastOfPrintersWithTheSameNameIsUsedAndTheFirstRestored) {
 }
 
 TEST(PrintSurface, UnknownOrDifferentlyCasedNamePrintsAndLogsNothing) {
-  for (const char* name : {"pdf", "Laser2", "La ser", "\tPDF"}) {
+  for (const char* name : {"pdf", "Laser2", "La ser", "P\tDF"}) {
     PrintJob job;
     job.printer.installed = {"Laser", "PDF"};
     EXPECT_EQ(job.Print(name), PrintOutcome::PrinterNotFound) << name;
