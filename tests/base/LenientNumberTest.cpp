@@ -71,6 +71,12 @@ TEST(ReadStrictNumber, AcceptsOnlyAWholeNumber) {
   EXPECT_FALSE(ReadStrictNumber("55x"));
   EXPECT_FALSE(ReadStrictNumber("abc"));
   EXPECT_FALSE(ReadStrictNumber("1e"));
+  // A sign or a point alone is no number, not 0.
+  for (const char* bare : {".", "-", "+", "-.", "+.", " . ", "e5", ".e1"}) {
+    EXPECT_FALSE(ReadStrictNumber(bare)) << bare;
+  }
+  EXPECT_EQ(ReadStrictNumber(".5"), 0.5);
+  EXPECT_EQ(ReadStrictNumber("5."), 5);
 }
 
 TEST(RoundToInt16, RoundsHalvesToEven) {

@@ -119,6 +119,16 @@ TEST_F(HotKeyTest, DeleteOfAKeyWhoseAtomIsGoneChangesNothing) {
   EXPECT_EQ(hotKeys.registrations.size(), 1U);
 }
 
+TEST_F(HotKeyTest, DeleteOfANameHeldOnlyByAnotherProgramLeavesItsAtom) {
+  registry->SetTarget(kWindow);
+  registry->Add("A", kPrintScreen, 0);
+  const Atom foreign = atoms.Add("Foreign");
+  EXPECT_FALSE(registry->Remove("Foreign"));
+  ASSERT_EQ(atoms.Find("Foreign"), foreign);
+  EXPECT_EQ(atoms.atoms.at(foreign).uses, 1);
+  EXPECT_EQ(hotKeys.registrations.size(), 1U);
+}
+
 TEST_F(HotKeyTest, PressRaisesHotKeyAndReachesThePreviousProcedure) {
   registry->SetTarget(kWindow);
   registry->Add("Kaptorix_11", kPrintScreen, 0);

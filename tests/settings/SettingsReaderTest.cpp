@@ -110,6 +110,10 @@ TEST(SettingsReader, KeyIsReadStrictly) {
   EXPECT_EQ(Read("[KEY ]55x").hotKey, 44);
   EXPECT_EQ(Read("[KEY ]").hotKey, 44);
   EXPECT_EQ(Read("[KEY ]3000000000").hotKey, 44);
+  // A sign or a point alone would otherwise register key 0.
+  for (const char* line : {"[KEY ]-", "[KEY ].", "[KEY ]+", "[KEY ] - "}) {
+    EXPECT_EQ(Read(line).hotKey, 44) << line;
+  }
 }
 
 TEST(SettingsReader, MarginsComeFromFixedColumns) {
@@ -131,6 +135,24 @@ TEST(SettingsReader, MarginsComeFromFixedColumns) {
   EXPECT_EQ(blanks.marginRight, 2);
   EXPECT_EQ(blanks.marginTop, 3);
   EXPECT_EQ(blanks.marginBottom, 4);
+
+  // The columns decide, not the separators: "100" gives 10, the second
+  // field is ",1".
+  const CaptureSettings wide = Read("[HEAD]100,15");
+  EXPECT_EQ(wide.marginLeft, 10);
+  EXPECT_EQ(wide.marginRight, 0);
+  EXPECT_EQ(wide.marginTop, 0);
+  EXPECT_EQ(wide.marginBottom, 0);
+
+  // Columns are characters: full-width separators are one character each.
+  const CaptureSettings fullWidth = Read("[HEAD]20、20、05、07");
+  EXPECT_EQ(fullWidth.marginLeft, 20);
+  EXPECT_EQ(fullWidth.marginRight, 20);
+  EXPECT_EQ(fullWidth.marginTop, 5);
+  EXPECT_EQ(fullWidth.marginBottom, 7);
+  const CaptureSettings wideDigits = Read("[HEAD]１0,20,30,40");
+  EXPECT_EQ(wideDigits.marginRight, 20);
+  EXPECT_EQ(wideDigits.marginBottom, 40);
 
   const CaptureSettings shortLine = Read("[HEAD]-5,3");
   EXPECT_EQ(shortLine.marginLeft, -5);
