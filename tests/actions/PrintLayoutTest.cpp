@@ -126,10 +126,10 @@ TEST(PrintLayout, LayoutZeroCentresTheHeadingBetweenTheMargins) {
   parameters.marginRight = 30;
   LayoutRun run(parameters);
   ASSERT_EQ(run.printer.prints.size(), 1u);
-  const double mm = 1440.0 / 25.4;
   EXPECT_EQ(run.printer.prints[0].text, "ABCD");
-  EXPECT_NEAR(run.printer.prints[0].x, (16000 - 400 + 10 * mm - 30 * mm) / 2, 0.01);
-  EXPECT_NEAR(run.printer.prints[0].y, run.printer.paints[0].y - 250, 0.01);
+  // (16000 - 400 + 10 mm - 30 mm) / 2, 250 above the picture's top at 500.33.
+  EXPECT_NEAR(run.printer.prints[0].x, 7233.07, 0.01);
+  EXPECT_NEAR(run.printer.prints[0].y, 250.33, 0.01);
   EXPECT_EQ(run.printer.fontSizes, std::vector<double>{9.0});
 }
 
@@ -144,30 +144,29 @@ TEST(PrintLayout, LayoutZeroWithDatePutsTheDateRightAlignedOnTheSameLine) {
   const test::PrintCall& date = run.printer.prints[1];
   EXPECT_EQ(run.printer.prints[0].text, "見出し");
   EXPECT_EQ(date.text, "2024/01/31 09:05");
-  EXPECT_NEAR(date.x, paint.x + paint.width - 16 * FakePrinter::kCharWidth - 50, 0.01);
+  // The picture's right edge 4566.93 + 6866.14, less 16 characters, less 50.
+  EXPECT_NEAR(paint.x + paint.width, 11433.07, 0.01);
+  EXPECT_NEAR(date.x, 9783.07, 0.01);
   EXPECT_EQ(date.y, run.printer.prints[0].y);
 }
 
 TEST(PrintLayout, LayoutOneIsOneRightAlignedLine) {
   PrintParameters parameters = Defaults();
   parameters.headerLayout = 1;
-  for (const auto& [text, date, line] :
-       std::vector<std::tuple<std::string, std::int16_t, std::string>>{
-           {"Title", 1, "Title 2024/01/31 09:05"},
-           {"", 1, " 2024/01/31 09:05"},
-           {"Title", 0, "Title"},
-           {"Title", 2, "Title"}}) {
+  // The line ends 50 left of the picture's right edge at 14866.14; 100 a character.
+  for (const auto& [text, date, line, x] :
+       std::vector<std::tuple<std::string, std::int16_t, std::string, double>>{
+           {"Title", 1, "Title 2024/01/31 09:05", 12616.14},
+           {"", 1, " 2024/01/31 09:05", 13116.14},
+           {"Title", 0, "Title", 14316.14},
+           {"Title", 2, "Title", 14316.14}}) {
     parameters.headerText = text;
     parameters.printDate = date;
     LayoutRun run(parameters);
     ASSERT_EQ(run.printer.prints.size(), 1u) << line;
-    const test::PaintCall& paint = run.printer.paints[0];
     EXPECT_EQ(run.printer.prints[0].text, line);
-    EXPECT_NEAR(
-        run.printer.prints[0].x,
-        paint.x + paint.width - FakePrinter::kCharWidth * static_cast<double>(line.size()) - 50,
-        0.01);
-    EXPECT_NEAR(run.printer.prints[0].y, paint.y - 250, 0.01);
+    EXPECT_NEAR(run.printer.prints[0].x, x, 0.01) << line;
+    EXPECT_NEAR(run.printer.prints[0].y, 250.33, 0.01) << line;
   }
 }
 

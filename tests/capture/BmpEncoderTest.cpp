@@ -31,15 +31,17 @@ std::vector<std::uint8_t> FileOf(const DibImage& dib, std::size_t chunk = 4096) 
 }
 
 TEST(BmpFile, HeadersAndSizesAtEveryDepth) {
+  // Rows of 7 pixels padded to whole 32-bit words.
   struct Case {
     int bits;
     std::uint32_t offset;
-  } cases[] = {{1, 62}, {4, 118}, {8, 1078}, {24, 54}, {32, 54}};
+    std::size_t stride;
+  } cases[] = {{1, 62, 4}, {4, 118, 4}, {8, 1078, 8}, {24, 54, 24}, {32, 54, 28}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.bits);
     const std::int32_t width = 7;
     const std::int32_t height = 3;
-    const auto stride = static_cast<std::size_t>(*DibRowStride(width, c.bits));
+    const std::size_t stride = c.stride;
     DibImage dib{width, height, c.bits, {}, std::vector<std::uint8_t>(stride * height, 0x5A)};
     if (c.bits <= 8) dib.palette = {0x102030};
     const auto file = FileOf(dib);

@@ -32,6 +32,20 @@ char Mnemonic(const std::string& text) {
 }
 
 TEST(DialogLayout, EveryFieldHasOneControlOfItsKind) {
+  using enum ItemKind;
+  const std::map<SettingField, ItemKind> expectedKinds = {
+      {SettingField::Key, DropList},           {SettingField::SaveDir, Edit},
+      {SettingField::FilePrefix, Edit},        {SettingField::SerialDigits, NumberEdit},
+      {SettingField::Extension, DropList},     {SettingField::Colors, DropList},
+      {SettingField::AlwaysSave, Check},       {SettingField::Cursor, Check},
+      {SettingField::Invert, Check},           {SettingField::Printer, DropList},
+      {SettingField::Orientation, DropList},   {SettingField::Quality, DropList},
+      {SettingField::PrintPercent, NumberEdit}, {SettingField::MarginLeft, NumberEdit},
+      {SettingField::MarginRight, NumberEdit}, {SettingField::MarginTop, NumberEdit},
+      {SettingField::MarginBottom, NumberEdit}, {SettingField::HeaderText, Edit},
+      {SettingField::HeaderLayout, DropList},  {SettingField::PrintDate, Check},
+  };
+  ASSERT_EQ(expectedKinds.size(), kAllSettingFields.size());
   const DialogLayout layout = SettingsDialogLayout();
   for (const SettingField field : kAllSettingFields) {
     SCOPED_TRACE(CommandName(field));
@@ -40,11 +54,7 @@ TEST(DialogLayout, EveryFieldHasOneControlOfItsKind) {
     ASSERT_EQ(count, 1);
     const DialogItem& item = *std::find_if(layout.items.begin(), layout.items.end(),
                                            [&](const DialogItem& i) { return i.id == ControlId(field); });
-    const ItemKind edit = HoldsNumber(field) ? ItemKind::NumberEdit : ItemKind::Edit;
-    const ItemKind expected = KindOf(field) == ControlKind::Edit    ? edit
-                              : KindOf(field) == ControlKind::Check ? ItemKind::Check
-                                                                    : ItemKind::DropList;
-    EXPECT_EQ(item.kind, expected);
+    EXPECT_EQ(item.kind, expectedKinds.at(field));
   }
 }
 
