@@ -7,13 +7,21 @@ namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-// A write that runs out of memory has failed like any other.
-bool Write(SaveFileSystem& files, const std::string& path, ByteSource& content) {
-  try {
-    return files.WriteDurably(path, content);
-  } catch (const std::bad_alloc&) {
-    return false;
+SaveResult SaveThroughTemporaryFile(SaveFileSystem& files, const std::string& fileName,
+                                    ByteSource& content, SaveMode mode) {
+  const std::string folder = FolderOf(fileName);
+  files.RemoveLeftovers(folder);
+  const std::unique_ptr<TemporaryFile> temporary = files.CreateTemporaryFile(folder);
+  if (!temporary || !temporary->WriteDurably(content)) return SaveResult::Failed;
+  switch (temporary->MoveTo(fileName, mode == SaveMode::ReplaceExisting)) {
+    case TemporaryFile::MoveResult::Moved:
+      return SaveResult::Saved;
+    case TemporaryFile::MoveResult::TargetExists:
+      return mode == SaveMode::CreateNew ? SaveResult::NameTaken : SaveResult::Failed;
+    case TemporaryFile::MoveResult::Failed:
+      break;
   }
+  return SaveResult::Failed;
 }
 
 }  // namespace
@@ -29,26 +37,16 @@ std::string FolderOf(const std::string& fileName) {
   return fileName.substr(0, isRoot ? slash + 1 : end);
 }
 
+// A save that runs out of memory has failed like any other; the temporary
+// file, if there was one, is gone with its owner.
 SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName,
                               ByteSource& content, SaveMode mode) {
   if (fileName.empty() || IsSeparator(fileName.back())) return SaveResult::Failed;
-  const auto temporary = files.CreateUniqueFile(FolderOf(fileName));
-  if (!temporary) return SaveResult::Failed;
-  if (!Write(files, *temporary, content)) {
-    files.Remove(*temporary);
+  try {
+    return SaveThroughTemporaryFile(files, fileName, content, mode);
+  } catch (const std::bad_alloc&) {
     return SaveResult::Failed;
   }
-  switch (files.Move(*temporary, fileName, mode == SaveMode::ReplaceExisting)) {
-    case SaveFileSystem::MoveResult::Moved:
-      return SaveResult::Saved;
-    case SaveFileSystem::MoveResult::TargetExists:
-      files.Remove(*temporary);
-      return mode == SaveMode::CreateNew ? SaveResult::NameTaken : SaveResult::Failed;
-    case SaveFileSystem::MoveResult::Failed:
-      break;
-  }
-  files.Remove(*temporary);
-  return SaveResult::Failed;
 }
 
 SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName,

@@ -1,10 +1,11 @@
 #pragma once
 // Writing a whole file so that it appears complete or not at all: the bytes go
-// to a fresh file in the same folder, are flushed, and the file is then moved
-// to its name.
+// to a fresh temporary file in the same folder, held open by the save alone,
+// are flushed, and the file is then moved to its name. Temporary files that
+// crashed saves left behind are removed by a later save in that folder.
 
 #include <cstdint>
-#include <optional>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -19,21 +20,32 @@ enum class SaveMode {
 
 enum class SaveResult { Saved, NameTaken, Failed };
 
-// The file operations a save needs; paths are UTF-8.
-class SaveFileSystem {
+// A temporary file a save holds open from its creation until it is moved to
+// its name; no one else can open, replace or remove it meanwhile. Dropped
+// without being moved, it is deleted.
+class TemporaryFile {
  public:
   enum class MoveResult { Moved, TargetExists, Failed };
 
-  virtual ~SaveFileSystem() = default;
-  // Creates a new empty file with a name of its own in `folder`; its path.
-  virtual std::optional<std::string> CreateUniqueFile(const std::string& folder) = 0;
+  virtual ~TemporaryFile() = default;
   // Writes everything the source holds as the file's whole content and
   // flushes it to disk.
-  virtual bool WriteDurably(const std::string& path, ByteSource& content) = 0;
-  // Renames `from` to `to`; without `replaceExisting` an existing `to` gives
-  // TargetExists and stays as it is.
-  virtual MoveResult Move(const std::string& from, const std::string& to, bool replaceExisting) = 0;
-  virtual void Remove(const std::string& path) = 0;
+  virtual bool WriteDurably(ByteSource& content) = 0;
+  // Gives the file the name `fileName` in its folder; without
+  // `replaceExisting` an existing file of that name gives TargetExists and
+  // stays as it is.
+  virtual MoveResult MoveTo(const std::string& fileName, bool replaceExisting) = 0;
+};
+
+// The file operations a save needs; paths are UTF-8.
+class SaveFileSystem {
+ public:
+  virtual ~SaveFileSystem() = default;
+  // Removes the temporary files of earlier saves in `folder` that no program
+  // holds open; one another save is writing stays.
+  virtual void RemoveLeftovers(const std::string& folder) = 0;
+  // A new temporary file in `folder`, or nothing when none can be made.
+  virtual std::unique_ptr<TemporaryFile> CreateTemporaryFile(const std::string& folder) = 0;
 };
 
 // The folder part of a file name ("\" or "/" separated): "." when there is
@@ -43,7 +55,8 @@ std::string FolderOf(const std::string& fileName);
 
 // Saves the content under `fileName`. NameTaken only in CreateNew mode, when a
 // file of that name exists at the moment of the move. Whatever the result,
-// no file is left behind but the saved one.
+// no file is left behind but the saved one; leftovers of earlier saves in the
+// folder are removed first.
 SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName,
                               ByteSource& content, SaveMode mode);
 SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName,

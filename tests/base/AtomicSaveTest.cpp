@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <new>
+#include <set>
 
 #include "support/ReadSource.h"
 
@@ -14,38 +16,65 @@ namespace {
 class FakeFiles : public SaveFileSystem {
  public:
   std::map<std::string, std::string> files;
+  std::set<std::string> held;  // temporary files that other saves are writing
   bool failCreate = false;
   bool failWrite = false;  // after writing half the content, like a full disk
   bool outOfMemory = false;  // the write's buffer cannot be had
   bool failMove = false;
+  bool targetExists = false;  // the move finds the name taken, even when replacing
   std::string createdIn;
+  std::string cleanedIn;
 
-  std::optional<std::string> CreateUniqueFile(const std::string& folder) override {
-    createdIn = folder;
-    if (failCreate) return std::nullopt;
-    const std::string name = folder + "\\MDC" + std::to_string(++counter_) + ".tmp";
-    files[name] = "";
-    return name;
+  void RemoveLeftovers(const std::string& folder) override {
+    cleanedIn = folder;
+    std::erase_if(files, [&](const auto& file) {
+      return file.first.rfind(folder + "\\MDC", 0) == 0 && !held.contains(file.first);
+    });
   }
-  bool WriteDurably(const std::string& path, ByteSource& content) override {
-    if (outOfMemory) throw std::bad_alloc();
-    const std::vector<std::uint8_t> bytes = test::ReadAll(content, 3);
-    const std::size_t written = failWrite ? bytes.size() / 2 : bytes.size();
-    files[path] = std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(written));
-    return !failWrite;
-  }
-  MoveResult Move(const std::string& from, const std::string& to, bool replace) override {
-    if (failMove) return MoveResult::Failed;
-    if (!replace && files.count(to)) return MoveResult::TargetExists;
-    files[to] = files[from];
-    files.erase(from);
-    return MoveResult::Moved;
-  }
-  void Remove(const std::string& path) override { files.erase(path); }
+  std::unique_ptr<TemporaryFile> CreateTemporaryFile(const std::string& folder) override;
 
  private:
   int counter_ = 0;
 };
+
+class FakeTemporary final : public TemporaryFile {
+ public:
+  FakeTemporary(FakeFiles& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
+  ~FakeTemporary() override {
+    if (!moved_) owner_.files.erase(name_);
+  }
+  bool WriteDurably(ByteSource& content) override {
+    if (owner_.outOfMemory) throw std::bad_alloc();
+    const std::vector<std::uint8_t> bytes = test::ReadAll(content, 3);
+    const std::size_t written = owner_.failWrite ? bytes.size() / 2 : bytes.size();
+    owner_.files[name_] =
+        std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(written));
+    return !owner_.failWrite;
+  }
+  MoveResult MoveTo(const std::string& to, bool replace) override {
+    if (owner_.failMove) return MoveResult::Failed;
+    if (owner_.targetExists || (!replace && owner_.files.count(to))) {
+      return MoveResult::TargetExists;
+    }
+    owner_.files[to] = owner_.files[name_];
+    owner_.files.erase(name_);
+    moved_ = true;
+    return MoveResult::Moved;
+  }
+
+ private:
+  FakeFiles& owner_;
+  std::string name_;
+  bool moved_ = false;
+};
+
+std::unique_ptr<TemporaryFile> FakeFiles::CreateTemporaryFile(const std::string& folder) {
+  createdIn = folder;
+  if (failCreate) return nullptr;
+  const std::string name = folder + "\\MDC" + std::to_string(++counter_) + ".tmp";
+  files[name] = "";
+  return std::make_unique<FakeTemporary>(*this, name);
+}
 
 const std::string kContent = "BM\x01\x02\x03\x04";
 const std::vector<std::uint8_t> kBytes = {'B', 'M', 1, 2, 3, 4};
@@ -93,18 +122,36 @@ TEST(SaveFileAtomically, ReplaceExistingReplaces) {
 }
 
 TEST(SaveFileAtomically, EveryFailureLeavesNothingBehind) {
-  for (int step = 0; step < 4; ++step) {
+  for (int step = 0; step < 5; ++step) {
     for (const SaveMode mode : {SaveMode::CreateNew, SaveMode::ReplaceExisting}) {
       FakeFiles fake;
       fake.failCreate = step == 0;
       fake.failWrite = step == 1;
       fake.failMove = step == 2;
       fake.outOfMemory = step == 3;
+      // A replace that finds the name taken has stored nothing.
+      fake.targetExists = step == 4;
       fake.files["d\\other.txt"] = "kept";
-      EXPECT_EQ(Save(fake, "d\\KX001.BMP", mode), SaveResult::Failed) << step;
+      const SaveResult expected = step == 4 && mode == SaveMode::CreateNew
+                                      ? SaveResult::NameTaken
+                                      : SaveResult::Failed;
+      EXPECT_EQ(Save(fake, "d\\KX001.BMP", mode), expected) << step;
       EXPECT_EQ(fake.files, (std::map<std::string, std::string>{{"d\\other.txt", "kept"}})) << step;
     }
   }
+}
+
+TEST(SaveFileAtomically, RemovesLeftoversOfTheFolderThatNoSaveHolds) {
+  FakeFiles fake;
+  fake.files["d\\MDC7.tmp"] = "crashed";
+  fake.files["d\\MDC8.tmp"] = "being written";
+  fake.files["e\\MDC9.tmp"] = "another folder";
+  fake.held.insert("d\\MDC8.tmp");
+  EXPECT_EQ(Save(fake, "d\\KX001.BMP", SaveMode::CreateNew), SaveResult::Saved);
+  EXPECT_EQ(fake.cleanedIn, "d");
+  EXPECT_EQ(fake.files, (std::map<std::string, std::string>{{"d\\KX001.BMP", kContent},
+                                                            {"d\\MDC8.tmp", "being written"},
+                                                            {"e\\MDC9.tmp", "another folder"}}));
 }
 
 TEST(SaveFileAtomically, NamesThatAreNoFileFail) {

@@ -5,13 +5,16 @@
 
 namespace kx::win {
 
+// Temporary files are hidden and named kTemporaryFilePrefix, 16 hexadecimal
+// digits and ".tmp". Each is created new (never opened if a file of its name
+// exists), written and flushed through the one handle that created it, and
+// renamed through that handle without replacing, so nothing can be put in its
+// place on the way. The handle shares nothing: a leftover that can be opened
+// alone is one no save is writing any more.
 class Win32SaveFileSystem final : public SaveFileSystem {
  public:
-  // Files named kTemporaryFilePrefix and a hexadecimal number, ending in ".tmp".
-  std::optional<std::string> CreateUniqueFile(const std::string& folder) override;
-  bool WriteDurably(const std::string& path, ByteSource& content) override;
-  MoveResult Move(const std::string& from, const std::string& to, bool replaceExisting) override;
-  void Remove(const std::string& path) override;
+  void RemoveLeftovers(const std::string& folder) override;
+  std::unique_ptr<TemporaryFile> CreateTemporaryFile(const std::string& folder) override;
 };
 
 }  // namespace kx::win
