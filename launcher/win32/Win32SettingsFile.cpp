@@ -4,6 +4,7 @@
 #include "base/win32/Strconv.h"
 #include "launcher/win32/AnsiText.h"
 #include "launcher/win32/AtomicFile.h"
+#include "settings/SettingsReader.h"
 #include "settings/SettingsWriter.h"
 
 namespace kx::win {
@@ -11,7 +12,7 @@ namespace kx::win {
 bool Win32SettingsFile::Exists() { return PlainFileExists(path_); }
 
 std::optional<std::string> Win32SettingsFile::Read() {
-  const std::optional<std::string> bytes = ReadFileBytes(path_);
+  const std::optional<std::string> bytes = ReadFileBytes(path_, kMaxSettingsFileBytes);
   if (!bytes) return std::nullopt;
   return AnsiToUtf8(*bytes);
 }
@@ -20,7 +21,7 @@ WriteOutcome Win32SettingsFile::Write(const CaptureSettings& settings) {
   std::string existing;
   if (Exists()) {
     // A file that cannot be read is not replaced: its other lines would be lost.
-    std::optional<std::string> bytes = ReadFileBytes(path_);
+    std::optional<std::string> bytes = ReadFileBytes(path_, kMaxSettingsFileBytes);
     if (!bytes) return WriteOutcome::Failed;
     existing = std::move(*bytes);
   }

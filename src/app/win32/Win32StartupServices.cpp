@@ -7,13 +7,14 @@
 #include "base/win32/MessageBox.h"
 #include "base/win32/StandardStreams.h"
 #include "base/win32/Strconv.h"
+#include "settings/SettingsReader.h"
 
 namespace kx::win {
 
 bool Win32StartupServices::FileExists(const std::string& path) { return PlainFileExists(path); }
 
 std::optional<std::string> Win32StartupServices::ReadTextFile(const std::string& path) {
-  std::optional<std::string> bytes = ReadFileBytes(path);
+  std::optional<std::string> bytes = ReadFileBytes(path, kMaxSettingsFileBytes);
   if (!bytes) return std::nullopt;
   return AnsiToUtf8(*bytes);
 }

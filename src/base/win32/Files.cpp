@@ -24,23 +24,32 @@ std::string DirectoryEntryName(const std::string& path, std::uint32_t attributeM
 }
 
 bool DirectoryExists(const std::string& path) {
+  // "<", ">" and '"' are wildcards of the system's search as well.
+  if (path.find_first_of("*?<>\"") != std::string::npos) return false;
   return !DirectoryEntryName(path, kDirectoryAttribute).empty();
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-  const FileHandle file(::CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+// Read to the end rather than to the size seen at the start: a file that
+// grows meanwhile is still refused beyond `maxBytes`.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+  const FileHandle file(::CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
   LARGE_INTEGER size{};
-  if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > 64 * 1024 * 1024) return std::nullopt;
-  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
-  DWORD read = 0;
-  if (!bytes.empty() &&
-      (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-       read != bytes.size())) {
+  if (!::GetFileSizeEx(file.get(), &size) || static_cast<std::uint64_t>(size.QuadPart) > maxBytes) {
     return std::nullopt;
   }
-  return bytes;
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  char buffer[1 << 16];
+  for (;;) {
+    DWORD read = 0;
+    if (!::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return std::nullopt;
+    if (read == 0) return bytes;
+    if (read > maxBytes - bytes.size()) return std::nullopt;
+    bytes.append(buffer, read);
+  }
 }
 
 }  // namespace kx::win

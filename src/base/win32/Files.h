@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,10 +20,13 @@ bool PlainFileExists(const std::string& path);
 // ending in "\" finds nothing; wildcards search, and the first match decides.
 std::string DirectoryEntryName(const std::string& path, std::uint32_t attributeMask);
 
-// True when `path` finds a folder as DirectoryEntryName does.
+// True when `path` names an existing folder. A name with wildcard characters
+// names none, whatever a search with it would find.
 bool DirectoryExists(const std::string& path);
 
-// The file's bytes, or nothing when it cannot be opened or read.
-std::optional<std::string> ReadFileBytes(const std::string& path);
+// The file's bytes, or nothing when it cannot be opened or read or holds more
+// than `maxBytes`. The file is opened sharing reading, writing and deleting,
+// so a file an editor holds open is read all the same.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes);
 
 }  // namespace kx::win

@@ -43,10 +43,12 @@ TEST(ReadFileBytes, ReadsWholeFilesAndRefusesMissingOnes) {
   test::TempFolder temp;
   const std::string bytes("a\0b\r\nc", 6);
   test::WriteAll(temp / "data", bytes);
-  EXPECT_EQ(ReadFileBytes(WideToUtf8((temp / "data").wstring())), bytes);
+  EXPECT_EQ(ReadFileBytes(WideToUtf8((temp / "data").wstring()), 100), bytes);
+  EXPECT_EQ(ReadFileBytes(WideToUtf8((temp / "data").wstring()), 6), bytes);
+  EXPECT_FALSE(ReadFileBytes(WideToUtf8((temp / "data").wstring()), 5)) << "longer than allowed";
   test::WriteAll(temp / "empty", "");
-  EXPECT_EQ(ReadFileBytes(WideToUtf8((temp / "empty").wstring())), "");
-  EXPECT_FALSE(ReadFileBytes(WideToUtf8((temp / "missing").wstring())));
+  EXPECT_EQ(ReadFileBytes(WideToUtf8((temp / "empty").wstring()), 0), "");
+  EXPECT_FALSE(ReadFileBytes(WideToUtf8((temp / "missing").wstring()), 100));
 }
 
 TEST(Strconv, RoundTripsThroughUtf16) {

@@ -106,6 +106,36 @@ TEST(Win32SettingsFile, DoesNotReplaceAFileItCannotRead) {
   EXPECT_EQ(FilesIn(folder.path()), 1U);
 }
 
+// No settings file comes near a mebibyte: a longer one is refused before it
+// is read, and never replaced.
+TEST(Win32SettingsFile, RefusesAFileOverAMebibyteAndKeepsIt) {
+  test::TempFolder folder;
+  const auto path = folder / "Kaptorix.ini";
+  const std::string atLimit = "[SVNO]4\r\n" + std::string((1 << 20) - 9, '\n');
+  test::WriteAll(path, atLimit);
+  Win32SettingsFile file(Utf8Path(path));
+  ASSERT_TRUE(file.Read());
+  EXPECT_EQ(file.Read()->size(), std::size_t{1} << 20);
+
+  const std::string overLimit = atLimit + "\n";
+  test::WriteAll(path, overLimit);
+  EXPECT_FALSE(file.Read().has_value());
+  EXPECT_EQ(file.Write(DefaultCaptureSettings("C:\\K")), WriteOutcome::Failed);
+  EXPECT_TRUE(test::ReadAll(path) == overLimit) << "the file is kept as it was";
+  EXPECT_EQ(FilesIn(folder.path()), 1U);
+}
+
+TEST(Win32SettingsFile, ReadsAFileAnEditorHoldsOpen) {
+  test::TempFolder folder;
+  const auto path = folder / "Kaptorix.ini";
+  test::WriteAll(path, "[PAR ]80\r\n");
+  const FileHandle editor(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(editor);
+  EXPECT_EQ(Win32SettingsFile(Utf8Path(path)).Read(), "[PAR ]80\r\n");
+}
+
 TEST(Win32SettingsProbe, FindsFoldersAsTheCaptureProgramDoes) {
   test::TempFolder folder;
   test::WriteAll(folder / "file.txt", "x");
