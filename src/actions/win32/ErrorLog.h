@@ -8,8 +8,10 @@ namespace kx::win {
 // "<program folder>\Kaptorix_Key.log".
 std::string ErrorLogPath();
 
-// Appends `text` and CR LF to the error log, creating it when missing. A file
-// that cannot be opened or written loses the text quietly.
+// Appends `text` and CR LF to the error log, creating it when missing. Other
+// programs may append at the same time; one that holds the file without
+// sharing it is waited for up to a second. A file that cannot be opened or
+// written loses the text quietly.
 void AppendErrorLog(const std::string& text);
 
 // The same for the log file at `path`.
