@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "base/ExitCodes.h"
 #include "base/ProductNames.h"
 #include "base/win32/Strconv.h"
@@ -81,6 +83,27 @@ TEST(StartupE2E, UnreadableSettingsFileIsAStartupError) {
                                            nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
   KaptorixProcess run(folder, "Kaptorix");
+  ExpectStartupBoxThenExit(run, "Kaptorix.iniを読み込めません");
+}
+
+// 64 MiB of line breaks: refused with the box, not read into memory.
+TEST(StartupE2E, HugeSettingsFileGivesTheUnreadableBox) {
+  KaptorixFolder folder;
+  {
+    std::ofstream out(folder / L"Kaptorix.ini", std::ios::binary);
+    std::string lineBreaks(std::size_t{1} << 20, '\n');
+    for (std::size_t i = 0; i < lineBreaks.size(); i += 2) lineBreaks[i] = '\r';
+    for (int mebibyte = 0; mebibyte < 64; ++mebibyte) {
+      out.write(lineBreaks.data(), static_cast<std::streamsize>(lineBreaks.size()));
+    }
+    ASSERT_TRUE(out);
+  }
+  KaptorixProcess run(folder, "Kaptorix");
+  if (!WaitForWindow(run.id(), kStartupErrorTitle)) {
+    // Ended properly all the same, so that its hot keys do not stay behind.
+    if (const HWND main = MainWindowOf(run)) CloseAndExpectExit(run, main);
+    FAIL() << "no start-up error box";
+  }
   ExpectStartupBoxThenExit(run, "Kaptorix.iniを読み込めません");
 }
 
