@@ -31,8 +31,10 @@ inline constexpr std::string_view kDefaultFilePrefix = "KX";
 inline constexpr std::string_view kUpperCaseExtension = ".BMP";
 inline constexpr std::string_view kLowerCaseExtension = ".bmp";
 
-// Prefix of the temporary files a save writes before moving them into place.
+// The temporary files a save writes before moving them into place: hidden,
+// named this prefix, 16 hexadecimal digits and this extension.
 inline constexpr std::string_view kTemporaryFilePrefix = "MDC";
+inline constexpr std::string_view kTemporaryFileExtension = ".tmp";
 
 inline constexpr std::string_view kPrintDocumentName = kProgramTitle;
 

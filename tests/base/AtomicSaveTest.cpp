@@ -132,9 +132,8 @@ TEST(SaveFileAtomically, EveryFailureLeavesNothingBehind) {
       // A replace that finds the name taken has stored nothing.
       fake.targetExists = step == 4;
       fake.files["d\\other.txt"] = "kept";
-      const SaveResult expected = step == 4 && mode == SaveMode::CreateNew
-                                      ? SaveResult::NameTaken
-                                      : SaveResult::Failed;
+      const SaveResult expected =
+          step == 4 && mode == SaveMode::CreateNew ? SaveResult::NameTaken : SaveResult::Failed;
       EXPECT_EQ(Save(fake, "d\\KX001.BMP", mode), expected) << step;
       EXPECT_EQ(fake.files, (std::map<std::string, std::string>{{"d\\other.txt", "kept"}})) << step;
     }

@@ -232,7 +232,8 @@ TEST_F(OneShotE2E, FullDiskShowsBothBoxesAndLeavesNothing) {
   if (folder.empty() || !std::filesystem::is_directory(win::Utf8ToWide(folder))) {
     std::string reason = "needs the full-disk folder that ctest mounts";
     if (linuxDir) {
-      const std::string why = test::ReadAll(test::WindowsPathOf(std::string(linuxDir) + ".skip"));
+      std::string why = test::ReadAll(test::WindowsPathOf(std::string(linuxDir) + ".skip"));
+      while (!why.empty() && (why.back() == '\n' || why.back() == '\r')) why.pop_back();
       if (!why.empty()) reason = why;
     }
     std::fprintf(stderr, "\n*** SKIPPED: the full-disk save: %s ***\n\n", reason.c_str());

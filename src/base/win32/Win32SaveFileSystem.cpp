@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::size_t kWriteBufferBytes = std::size_t{1} << 16;
 constexpr int kUniqueDigits = 16;
-constexpr std::wstring_view kTemporaryExtension = L".tmp";
 constexpr int kNameAttempts = 100;
 
 std::wstring InFolder(const std::wstring& folder, std::wstring_view name) {
@@ -23,13 +22,14 @@ std::wstring InFolder(const std::wstring& folder, std::wstring_view name) {
 }
 
 std::wstring Prefix() { return Utf8ToWide(kTemporaryFilePrefix); }
+std::wstring Extension() { return Utf8ToWide(kTemporaryFileExtension); }
 
 std::wstring TemporaryName(std::uint64_t unique) {
   std::wstring digits(kUniqueDigits, L'0');
   for (int i = kUniqueDigits - 1; i >= 0; --i, unique >>= 4) {
     digits[static_cast<std::size_t>(i)] = L"0123456789ABCDEF"[unique & 0xF];
   }
-  return Prefix() + digits + std::wstring(kTemporaryExtension);
+  return Prefix() + digits + Extension();
 }
 
 bool IsHexDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F'); }
@@ -38,16 +38,15 @@ bool IsHexDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'A' && c 
 // short names, so a pattern alone does not decide.
 bool IsTemporaryName(std::wstring_view name) {
   const std::wstring prefix = Prefix();
-  if (name.size() != prefix.size() + kUniqueDigits + kTemporaryExtension.size()) return false;
+  const std::wstring extension = Extension();
+  if (name.size() != prefix.size() + kUniqueDigits + extension.size()) return false;
   if (name.substr(0, prefix.size()) != prefix) return false;
   for (const wchar_t c : name.substr(prefix.size(), kUniqueDigits)) {
     if (!IsHexDigit(c)) return false;
   }
   return ::CompareStringOrdinal(name.data() + prefix.size() + kUniqueDigits,
-                                static_cast<int>(kTemporaryExtension.size()),
-                                kTemporaryExtension.data(),
-                                static_cast<int>(kTemporaryExtension.size()),
-                                TRUE) == CSTR_EQUAL;
+                                static_cast<int>(extension.size()), extension.c_str(),
+                                static_cast<int>(extension.size()), TRUE) == CSTR_EQUAL;
 }
 
 // Differs between processes, between calls and between attempts; a name that
@@ -86,8 +85,7 @@ Win32TemporaryFile::~Win32TemporaryFile() {
   if (moved_) return;
   FILE_DISPOSITION_INFO disposition{};
   disposition.DeleteFile = TRUE;
-  ::SetFileInformationByHandle(file_.get(), FileDispositionInfo, &disposition,
-                               sizeof disposition);
+  ::SetFileInformationByHandle(file_.get(), FileDispositionInfo, &disposition, sizeof disposition);
 }
 
 // The content goes through one small buffer, a piece at a time: under Wine
@@ -144,8 +142,7 @@ void Win32SaveFileSystem::RemoveLeftovers(const std::string& folder) {
   const std::wstring wideFolder = Utf8ToWide(folder);
   WIN32_FIND_DATAW entry{};
   const FindHandle search(
-      ::FindFirstFileW(InFolder(wideFolder, Prefix() + L"*" + std::wstring(kTemporaryExtension)).c_str(),
-                       &entry));
+      ::FindFirstFileW(InFolder(wideFolder, Prefix() + L"*" + Extension()).c_str(), &entry));
   if (!search) return;
   do {
     if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
@@ -158,13 +155,12 @@ void Win32SaveFileSystem::RemoveLeftovers(const std::string& folder) {
   } while (::FindNextFileW(search.get(), &entry));
 }
 
-std::unique_ptr<TemporaryFile> Win32SaveFileSystem::CreateTemporaryFile(
-    const std::string& folder) {
+std::unique_ptr<TemporaryFile> Win32SaveFileSystem::CreateTemporaryFile(const std::string& folder) {
   const std::wstring wideFolder = Utf8ToWide(folder);
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    FileHandle file(::CreateFileW(InFolder(wideFolder, TemporaryName(UniqueNumber(attempt))).c_str(),
-                                  GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_HIDDEN, nullptr));
+    FileHandle file(::CreateFileW(
+        InFolder(wideFolder, TemporaryName(UniqueNumber(attempt))).c_str(), GENERIC_WRITE | DELETE,
+        0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
     if (file) return std::make_unique<Win32TemporaryFile>(std::move(file));
     const DWORD error = ::GetLastError();
     if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return nullptr;

@@ -55,8 +55,8 @@ TEST(ErrorLog, WaitsBrieflyForALogAnotherProgramHolds) {
   test::TempFolder temp;
   const auto log = temp / "Kaptorix_Key.log";
   test::WriteAll(log, "old\r\n");
-  FileHandle holder(::CreateFileW(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                  nullptr));
+  FileHandle holder(
+      ::CreateFileW(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(holder);
   std::thread release([&] {
     ::Sleep(200);
@@ -67,8 +67,8 @@ TEST(ErrorLog, WaitsBrieflyForALogAnotherProgramHolds) {
   EXPECT_EQ(test::ReadAll(log), "old\r\none\r\n");
 
   {
-    const FileHandle keeper(::CreateFileW(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                          0, nullptr));
+    const FileHandle keeper(
+        ::CreateFileW(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(keeper);
     EXPECT_NO_THROW(AppendErrorLogAt(Utf8Path(log), "two"));
   }

@@ -1,9 +1,8 @@
 // Saves on the Windows file system: the temporary file cannot be swapped
 // under the save, is hidden, and leftovers of crashed saves go away.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <functional>
 #include <memory>
@@ -60,7 +59,8 @@ TEST(Win32SaveFileSystem, NoOneCanPutAnythingInPlaceOfTheTemporaryFile) {
   ASSERT_EQ(names.size(), 1U);
   const std::wstring path = (shots / *names.begin()).wstring();
   EXPECT_FALSE(::DeleteFileW(path.c_str()));
-  EXPECT_FALSE(::MoveFileExW((temp / "victim.txt").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING));
+  EXPECT_FALSE(
+      ::MoveFileExW((temp / "victim.txt").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING));
   EXPECT_FALSE(::CreateHardLinkW(path.c_str(), (temp / "victim.txt").c_str(), nullptr));
   EXPECT_FALSE(FileHandle(::CreateFileW(path.c_str(), GENERIC_WRITE,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -117,7 +117,8 @@ TEST(Win32SaveFileSystem, ASaveRemovesLeftoversNoProgramHoldsAndHidesItsOwnFile)
   WatchedSource content([&] {
     duringSave = TemporaryNames(folder);
     for (const std::wstring& name : duringSave) {
-      if (!before.contains(name)) ownAttributes.push_back(::GetFileAttributesW((folder / name).c_str()));
+      if (!before.contains(name))
+        ownAttributes.push_back(::GetFileAttributesW((folder / name).c_str()));
     }
   });
   Win32SaveFileSystem files;
