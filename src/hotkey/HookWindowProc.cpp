@@ -4,14 +4,28 @@
 #include "hotkey/MessageHook.h"
 
 namespace kx {
+namespace {
 
-std::intptr_t HookWindowProc(WindowServices& services, WindowHandle window, std::uint32_t message,
-                             std::uintptr_t wParam, std::intptr_t lParam) {
+std::intptr_t Dispatch(WindowServices& services, WindowHandle window, std::uint32_t message,
+                       std::uintptr_t wParam, std::intptr_t lParam) {
   if (KeyBusy()) return 0;
   // Held for the whole message: a target may detach the last reference.
-  const auto hook = MessageHook::HookOf(services, window);
+  const auto hook = MessageHook::HookOf(window);
   if (!hook) return services.CallDefaultProcedure(window, message, wParam, lParam);
-  return hook->Route(window, message, wParam, lParam);
+  const std::intptr_t result = hook->Route(window, message, wParam, lParam);
+  if (message == kWmNcDestroy) hook->WindowDestroyed();
+  return result;
+}
+
+}  // namespace
+
+std::intptr_t HookWindowProc(WindowServices& services, WindowHandle window, std::uint32_t message,
+                             std::uintptr_t wParam, std::intptr_t lParam) noexcept {
+  try {
+    return Dispatch(services, window, message, wParam, lParam);
+  } catch (...) {
+    return services.CallDefaultProcedure(window, message, wParam, lParam);
+  }
 }
 
 }  // namespace kx

@@ -10,7 +10,10 @@ namespace kx {
 // While the busy flag (KeyBusy.h) is set, every message is answered with 0
 // and goes nowhere. Otherwise the window's hook object routes it; a hooked
 // window that has lost its hook object gets the system's default handling.
+// After the window's last message (WM_NCDESTROY) its hook object forgets it.
+//
+// No exception leaves it: a failure falls back to the default handling.
 std::intptr_t HookWindowProc(WindowServices& services, WindowHandle window, std::uint32_t message,
-                             std::uintptr_t wParam, std::intptr_t lParam);
+                             std::uintptr_t wParam, std::intptr_t lParam) noexcept;
 
 }  // namespace kx

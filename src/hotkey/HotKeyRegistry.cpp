@@ -76,13 +76,13 @@ WindowHandle HotKeyRegistry::Target() const { return target_; }
 
 // The hook object stays with the window once attached.
 void HotKeyRegistry::Attach() {
-  auto hook = MessageHook::HookOf(windows_, target_);
+  auto hook = MessageHook::HookOf(target_);
   if (!hook) hook = MessageHook::Create(windows_);
   hook->AddTarget(*this, target_, true);
 }
 
 void HotKeyRegistry::Detach() {
-  if (const auto hook = MessageHook::HookOf(windows_, target_)) {
+  if (const auto hook = MessageHook::HookOf(target_)) {
     hook->RemoveTarget(*this, target_);
   }
 }

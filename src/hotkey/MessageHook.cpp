@@ -1,6 +1,7 @@
 #include "hotkey/MessageHook.h"
 
 #include <cstddef>
+#include <map>
 
 #include "base/ProductNames.h"
 
@@ -24,6 +25,12 @@ void Forward(MessageTarget& target, Message& message, bool& handled, std::intptr
   }
 }
 
+// The hook objects of this program's hooked windows, by window handle.
+std::map<WindowHandle, std::weak_ptr<MessageHook>>& HookedWindows() {
+  static std::map<WindowHandle, std::weak_ptr<MessageHook>> table;
+  return table;
+}
+
 }  // namespace
 
 MessageHook::MessageHook(WindowServices& services) : services_(services) {}
@@ -32,10 +39,9 @@ std::shared_ptr<MessageHook> MessageHook::Create(WindowServices& services) {
   return std::shared_ptr<MessageHook>(new MessageHook(services));
 }
 
-std::shared_ptr<MessageHook> MessageHook::HookOf(WindowServices& services, WindowHandle window) {
-  const std::intptr_t address = services.GetProperty(window, HookPropertyName(window));
-  if (address < 1) return nullptr;
-  return reinterpret_cast<MessageHook*>(address)->shared_from_this();
+std::shared_ptr<MessageHook> MessageHook::HookOf(WindowHandle window) {
+  const auto found = HookedWindows().find(window);
+  return found == HookedWindows().end() ? nullptr : found->second.lock();
 }
 
 std::int32_t MessageHook::TargetCount() const { return static_cast<std::int32_t>(targets_.size()); }
@@ -88,8 +94,9 @@ bool MessageHook::RemoveEntry(WindowHandle window, const MessageTarget& target, 
   return true;
 }
 
-// The property goes first, so the first message through the hook finds its
-// hook object. Without the property the procedure is left alone.
+// The table entry and the property come first, so the first message through
+// the hook finds its hook object. Without the property the procedure is left
+// alone.
 void MessageHook::HookWindow(WindowHandle window) {
   window_ = window;
   if (!services_.SetProperty(window, HookPropertyName(window),
@@ -97,15 +104,29 @@ void MessageHook::HookWindow(WindowHandle window) {
     return;
   }
   heldByWindow_ = shared_from_this();
+  HookedWindows()[window] = heldByWindow_;
   previousProc_ = services_.InstallHookProcedure(window);
 }
 
-// The procedure comes back before the property goes, so no message reaches
-// the hook for a window without its property.
+// The procedure comes back before the entry goes, so no message reaches the
+// hook for a window without its hook object.
 void MessageHook::UnhookWindow() {
   if (window_ == 0) return;
   if (previousProc_ != 0) services_.RestoreProcedure(window_, previousProc_);
   services_.RemoveProperty(window_, HookPropertyName(window_));
+  ForgetWindow();
+}
+
+void MessageHook::WindowDestroyed() {
+  if (window_ != 0) ForgetWindow();
+}
+
+// Drops the table entry and the window's reference, which may be the last.
+void MessageHook::ForgetWindow() {
+  const auto entry = HookedWindows().find(window_);
+  if (entry != HookedWindows().end() && entry->second.lock().get() == this) {
+    HookedWindows().erase(entry);
+  }
   previousProc_ = 0;
   window_ = 0;
   heldByWindow_.reset();
@@ -127,22 +148,26 @@ std::intptr_t MessageHook::Route(WindowHandle window, std::uint32_t message,
   std::intptr_t result = 0;
   if (!routing_) {
     routing_ = true;
-    if (routed.id == kWmCommand) {
-      if (MessageTarget* target = FindChildTarget(routed.lParam)) {
-        Forward(*target, routed, handled, result);
+    try {
+      if (routed.id == kWmCommand) {
+        if (MessageTarget* target = FindChildTarget(routed.lParam)) {
+          Forward(*target, routed, handled, result);
+        }
       }
-    }
-    // lParam may come from another process; it is only dereferenced when a child could match.
-    if (routed.id == kWmNotify && !childTargets_.empty()) {
-      const auto header = services_.ReadNotifyHeader(routed.lParam);
-      MessageTarget* target = header ? FindChildTarget(header->sender) : nullptr;
-      if (target) Forward(*target, routed, handled, result);
-    }
-    const std::size_t count = targets_.size();
-    for (std::size_t position = 0; position < count; ++position) {
-      if (position >= targets_.size()) break;  // the list shrank meanwhile
-      const Entry entry = targets_[position];
-      if (entry.enabled) Forward(*entry.target, routed, handled, result);
+      // lParam may come from another process; it is only dereferenced when a child could match.
+      if (routed.id == kWmNotify && !childTargets_.empty()) {
+        const auto header = services_.ReadNotifyHeader(routed.lParam);
+        MessageTarget* target = header ? FindChildTarget(header->sender) : nullptr;
+        if (target) Forward(*target, routed, handled, result);
+      }
+      const std::size_t count = targets_.size();
+      for (std::size_t position = 0; position < count; ++position) {
+        if (position >= targets_.size()) break;  // the list shrank meanwhile
+        const Entry entry = targets_[position];
+        if (entry.enabled) Forward(*entry.target, routed, handled, result);
+      }
+    } catch (...) {
+      // The hook's own failure: the message goes on as the targets left it.
     }
     routing_ = false;
   }

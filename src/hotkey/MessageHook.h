@@ -1,13 +1,14 @@
 #pragma once
 // MessageHook: routes the messages of one top-level window to message targets
-// by replacing the window's procedure. The hook object is found again from
-// the window through a property (HookPropertyName in base/ProductNames.h).
+// by replacing the window's procedure. While hooked, the window carries a
+// property (HookPropertyName in base/ProductNames.h) with the hook object's
+// address, for others to see; the hook object itself is found again through
+// this program's own table of hooked windows, since any process can set a
+// property on any window.
 //
 // Hook objects are shared: the attaching targets hold them while they work on
-// them, and a hooked window holds its hook object from the moment its property
-// points at it until the property is removed. A hook object therefore lives
-// exactly as long as it is hooked or in use, and never while its window's
-// property could lead to a freed object.
+// them, and a hooked window holds its hook object from hooking to unhooking.
+// A hook object therefore lives exactly as long as it is hooked or in use.
 
 #include <cstdint>
 #include <memory>
@@ -21,8 +22,9 @@ namespace kx {
 class MessageHook : public std::enable_shared_from_this<MessageHook> {
  public:
   static std::shared_ptr<MessageHook> Create(WindowServices& services);
-  // The hook object installed on that window, or nothing.
-  static std::shared_ptr<MessageHook> HookOf(WindowServices& services, WindowHandle window);
+  // The hook object installed on that window, or nothing. Only this
+  // program's table is asked: the window's property is never read.
+  static std::shared_ptr<MessageHook> HookOf(WindowHandle window);
 
   MessageHook(const MessageHook&) = delete;
   MessageHook& operator=(const MessageHook&) = delete;
@@ -41,8 +43,14 @@ class MessageHook : public std::enable_shared_from_this<MessageHook> {
   // Adds a target for the WM_COMMAND and WM_NOTIFY of one child window.
   bool AddChildTarget(MessageTarget& target, WindowHandle child, bool enabled);
 
+  // The window is gone: its last message (WM_NCDESTROY) has been routed. The
+  // hook object forgets it and restores nothing.
+  void WindowDestroyed();
+
   // Forwards one message of the hooked window to the targets and then, unless a
-  // target set `handled`, to the window's previous procedure.
+  // target set `handled`, to the window's previous procedure. A failure of the
+  // hook itself while forwarding ends the forwarding; the previous procedure
+  // still receives the message.
   std::intptr_t Route(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam);
 
@@ -60,6 +68,7 @@ class MessageHook : public std::enable_shared_from_this<MessageHook> {
   bool RemoveEntry(WindowHandle window, const MessageTarget& target, List list);
   void HookWindow(WindowHandle window);
   void UnhookWindow();
+  void ForgetWindow();
   [[nodiscard]] MessageTarget* FindChildTarget(WindowHandle child) const;
 
   WindowServices& services_;

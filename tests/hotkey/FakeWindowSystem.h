@@ -3,6 +3,7 @@
 // and a log of what the hook did to them.
 
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,7 @@ class FakeWindowSystem final : public WindowServices {
   std::intptr_t CallProcedure(ProcedureAddress procedure, WindowHandle window, std::uint32_t message,
                               std::uintptr_t wParam, std::intptr_t lParam) override {
     delivered.push_back({procedure, window, message, wParam, lParam});
+    if (ownProcedureFails) throw std::runtime_error("window procedure failed");
     return kOwnResult;
   }
   std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -81,6 +83,7 @@ class FakeWindowSystem final : public WindowServices {
   }
   std::optional<NotifyHeader> ReadNotifyHeader(std::intptr_t lParam) override {
     ++notifyHeaderReads;
+    if (notifyReadFails) throw std::runtime_error("cannot read the header");
     const auto found = notifyHeaders.find(lParam);
     if (found == notifyHeaders.end()) return std::nullopt;
     return found->second;
@@ -94,6 +97,8 @@ class FakeWindowSystem final : public WindowServices {
   std::vector<DeliveredMessage> delivered;  // what reached a window's own procedure
   bool refuseProcedure = false;
   bool refuseProperty = false;
+  bool ownProcedureFails = false;
+  bool notifyReadFails = false;
 };
 
 }  // namespace kx::test

@@ -54,6 +54,11 @@ Target::Action Returns(std::intptr_t result, bool setReturn = false) {
 
 class HookTest : public ::testing::Test {
  protected:
+  // The window is destroyed at the end of each test, hooked or not.
+  ~HookTest() override {
+    if (const auto left = MessageHook::HookOf(kWindow)) left->WindowDestroyed();
+  }
+
   FakeWindowSystem windows;
   std::shared_ptr<MessageHook> hook = MessageHook::Create(windows);
 };
@@ -66,7 +71,7 @@ TEST_F(HookTest, FirstTargetEntryHooksTheWindowOnce) {
   EXPECT_EQ(windows.ProcedureOf(kWindow), FakeWindowSystem::kHookProcedure);
   EXPECT_EQ(windows.log, (Log{"set 66382", "install"}));
   EXPECT_EQ(windows.GetProperty(kWindow, "66382"), reinterpret_cast<std::intptr_t>(hook.get()));
-  EXPECT_EQ(MessageHook::HookOf(windows, kWindow), hook);
+  EXPECT_EQ(MessageHook::HookOf(kWindow), hook);
 
   EXPECT_TRUE(hook->AddTarget(b, kWindow, true));
   EXPECT_TRUE(hook->AddTarget(a, kWindow, false));  // the same target may stand twice
@@ -102,11 +107,11 @@ TEST_F(HookTest, RemoveTargetDropsEveryEntryOfTheTargetAndTheLastOneUnhooks) {
   EXPECT_EQ(windows.log, (Log{"restore", "remove 66382"}));
   EXPECT_EQ(windows.ProcedureOf(kWindow), FakeWindowSystem::kOwnProcedure);
   EXPECT_FALSE(windows.HasProperty(kWindow));
-  EXPECT_EQ(MessageHook::HookOf(windows, kWindow), nullptr);
+  EXPECT_EQ(MessageHook::HookOf(kWindow), nullptr);
   EXPECT_FALSE(hook->RemoveTarget(b, kWindow));
 
   EXPECT_TRUE(hook->AddTarget(b, kWindow, true));  // hooked again
-  EXPECT_EQ(MessageHook::HookOf(windows, kWindow), hook);
+  EXPECT_EQ(MessageHook::HookOf(kWindow), hook);
   EXPECT_TRUE(hook->RemoveTarget(b, kWindow));
 }
 
@@ -302,14 +307,14 @@ TEST_F(HookTest, WindowKeepsItsHookObjectAliveOnlyWhileHooked) {
   windows.Send(kWindow, kUser);
   EXPECT_EQ(a.received.size(), 1U);
 
-  MessageHook::HookOf(windows, kWindow)->RemoveTarget(a, kWindow);
+  MessageHook::HookOf(kWindow)->RemoveTarget(a, kWindow);
   EXPECT_TRUE(watch.expired());
 }
 
 TEST_F(HookTest, TargetDetachingDuringItsMessageStillLetsThePreviousProcedureSeeIt) {
   Target* self = nullptr;
   Target leaving([&](Values&) {
-    MessageHook::HookOf(windows, kWindow)->RemoveTarget(*self, kWindow);
+    MessageHook::HookOf(kWindow)->RemoveTarget(*self, kWindow);
     return std::intptr_t{0};
   });
   self = &leaving;
@@ -330,7 +335,7 @@ TEST_F(HookTest, RefusedProcedureKeepsTheEntryAndRestoresNothingLater) {
   EXPECT_TRUE(hook->AddTarget(a, kWindow, true));
   EXPECT_EQ(hook->TargetCount(), 1);
   EXPECT_EQ(windows.ProcedureOf(kWindow), FakeWindowSystem::kOwnProcedure);
-  EXPECT_EQ(MessageHook::HookOf(windows, kWindow), hook);
+  EXPECT_EQ(MessageHook::HookOf(kWindow), hook);
 
   windows.log.clear();
   EXPECT_TRUE(hook->RemoveTarget(a, kWindow));
@@ -354,6 +359,68 @@ TEST_F(HookTest, HookedWindowWithoutItsHookObjectGetsDefaultHandling) {
   EXPECT_EQ(windows.Send(kWindow, kUser), FakeWindowSystem::kDefaultResult);
   ASSERT_EQ(windows.delivered.size(), 1U);
   EXPECT_EQ(windows.delivered[0].procedure, 0);
+
+  // A property that names a live hook object does not make it this window's.
+  Target target;
+  hook->AddTarget(target, kWindow + 1, true);
+  windows.properties[{kWindow, "66382"}] = reinterpret_cast<std::intptr_t>(hook.get());
+  EXPECT_EQ(MessageHook::HookOf(kWindow), nullptr);
+  EXPECT_EQ(windows.Send(kWindow, kUser), FakeWindowSystem::kDefaultResult);
+  EXPECT_TRUE(target.received.empty());
+  hook->RemoveTarget(target, kWindow + 1);
+}
+
+// Any process can set a window's properties: the hook never follows one.
+TEST_F(HookTest, ForgedPropertyLeavesTheHookAsItWas) {
+  Target target;
+  hook->AddTarget(target, kWindow, true);
+  for (const std::intptr_t forged : {std::intptr_t{0x1234}, std::intptr_t{0}, std::intptr_t{-1}}) {
+    windows.properties[{kWindow, "66382"}] = forged;
+    EXPECT_EQ(MessageHook::HookOf(kWindow), hook);
+    EXPECT_EQ(windows.Send(kWindow, kUser), FakeWindowSystem::kOwnResult);
+  }
+  windows.properties.clear();
+  EXPECT_EQ(windows.Send(kWindow, kUser), FakeWindowSystem::kOwnResult);
+  EXPECT_EQ(target.received.size(), 4U);
+
+  EXPECT_TRUE(hook->RemoveTarget(target, kWindow));
+  EXPECT_EQ(windows.ProcedureOf(kWindow), FakeWindowSystem::kOwnProcedure);
+  EXPECT_EQ(MessageHook::HookOf(kWindow), nullptr);
+}
+
+TEST_F(HookTest, FailuresStopAtTheWindowProcedure) {
+  Target main;
+  Target child;
+  hook->AddTarget(main, kWindow, true);
+  hook->AddChildTarget(child, kChild, true);
+
+  windows.notifyReadFails = true;  // the hook's own failure: the window still gets the message
+  EXPECT_EQ(windows.Send(kWindow, kWmNotify, 3, 0x5000), FakeWindowSystem::kOwnResult);
+  ASSERT_EQ(windows.delivered.size(), 1U);
+  EXPECT_EQ(windows.delivered[0].message, kWmNotify);
+
+  windows.ownProcedureFails = true;  // the window's own failure: the default handling
+  EXPECT_EQ(windows.Send(kWindow, kUser), FakeWindowSystem::kDefaultResult);
+  ASSERT_EQ(windows.delivered.size(), 3U);
+  EXPECT_EQ(windows.delivered[2].procedure, 0);
+
+  windows.ownProcedureFails = false;
+  EXPECT_EQ(windows.Send(kWindow, kUser + 1), FakeWindowSystem::kOwnResult);
+  EXPECT_EQ(main.received.size(), 2U) << "the notification never reached the targets";
+  EXPECT_EQ(main.received.back().message, kUser + 1);
+  hook->RemoveTarget(main, kWindow);
+}
+
+TEST_F(HookTest, DestroyedWindowLeavesTheTableAndReleasesItsHookObject) {
+  Target target;
+  hook->AddTarget(target, kWindow, true);
+  const std::weak_ptr<MessageHook> watch = hook;
+  hook.reset();
+  windows.Send(kWindow, kWmNcDestroy);
+  EXPECT_EQ(target.received.size(), 1U);
+  ASSERT_EQ(windows.delivered.size(), 1U);
+  EXPECT_EQ(MessageHook::HookOf(kWindow), nullptr);
+  EXPECT_TRUE(watch.expired());
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ TEST(Win32Hook, SubclassesTheRealWindowUntilTheLastTargetLeaves) {
   EXPECT_TRUE(window.Seen(WM_USER + 3).empty());
   EXPECT_EQ(target.received, (std::vector<std::uint32_t>{WM_USER + 1, WM_USER + 2}));
 
-  ASSERT_TRUE(MessageHook::HookOf(services, handle)->RemoveTarget(target, handle));
+  ASSERT_TRUE(MessageHook::HookOf(handle)->RemoveTarget(target, handle));
   EXPECT_EQ(window.CurrentProcedure(), TestWindow::OwnProcedure());
   EXPECT_EQ(PropertyOf(window), nullptr);
   EXPECT_EQ(::SendMessageW(window.get(), WM_USER + 1, 0, 0), TestWindow::kOwnResult);
