@@ -8,6 +8,7 @@ namespace {
 
 std::intptr_t Dispatch(WindowServices& services, WindowHandle window, std::uint32_t message,
                        std::uintptr_t wParam, std::intptr_t lParam) {
+  if (message == kWmNcCreate) return 0;
   if (KeyBusy()) return 0;
   // Held for the whole message: a target may detach the last reference.
   const auto hook = MessageHook::HookOf(window);

@@ -7,8 +7,10 @@
 
 namespace kx {
 
-// While the busy flag (KeyBusy.h) is set, every message is answered with 0
-// and goes nowhere. Otherwise the window's hook object routes it; a hooked
+// A creation message (WM_NCCREATE) never comes from the window's own creation,
+// since a window is hooked only once it exists: it is answered with 0 and goes
+// nowhere. While the busy flag (KeyBusy.h) is set, every message is answered
+// with 0 and goes nowhere. Otherwise the window's hook object routes it; a hooked
 // window that has lost its hook object gets the system's default handling.
 // After the window's last message (WM_NCDESTROY) its hook object forgets it.
 //

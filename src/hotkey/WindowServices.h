@@ -19,6 +19,7 @@ struct NotifyHeader {
 };
 
 inline constexpr std::uint32_t kWmNotify = 0x004E;
+inline constexpr std::uint32_t kWmNcCreate = 0x0081;
 inline constexpr std::uint32_t kWmNcDestroy = 0x0082;
 inline constexpr std::uint32_t kWmCommand = 0x0111;
 inline constexpr std::uint32_t kWmHotKey = 0x0312;

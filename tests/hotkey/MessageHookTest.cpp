@@ -388,6 +388,18 @@ TEST_F(HookTest, ForgedPropertyLeavesTheHookAsItWas) {
   EXPECT_EQ(MessageHook::HookOf(kWindow), nullptr);
 }
 
+// A window is hooked only once it exists: a creation message comes from outside.
+TEST_F(HookTest, CreationMessageReachesNeitherTargetsNorTheWindow) {
+  Target target;
+  hook->AddTarget(target, kWindow, true);
+  EXPECT_EQ(windows.Send(kWindow, kWmNcCreate, 0, 0x1234), 0);
+  EXPECT_TRUE(target.received.empty());
+  EXPECT_TRUE(windows.delivered.empty());
+  EXPECT_EQ(windows.Send(kWindow, kUser), FakeWindowSystem::kOwnResult);
+  EXPECT_EQ(target.received.size(), 1U);
+  hook->RemoveTarget(target, kWindow);
+}
+
 TEST_F(HookTest, FailuresStopAtTheWindowProcedure) {
   Target main;
   Target child;

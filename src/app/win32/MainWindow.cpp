@@ -81,8 +81,12 @@ bool MainWindow::Create() {
 
   hwnd_ = ::CreateWindowExW(0, className.c_str(), Utf8ToWide(kMainWindowCaption).c_str(),
                             WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 320, 240, nullptr,
-                            nullptr, instance_, this);
-  return hwnd_ != nullptr;
+                            nullptr, instance_, nullptr);
+  if (!hwnd_) return false;
+  // Bound once the window exists; its creation messages need no object, and
+  // nothing a message carries is ever taken as one.
+  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  return true;
 }
 
 // Start-up checks, settings and placement, before any course runs.
@@ -153,31 +157,37 @@ ActionResult MainWindow::RunCapture(int modifiers) {
 // window's hook, then unregisters every hot key and deletes its atom.
 void MainWindow::ReleaseHotKeys() { hotKeys_.reset(); }
 
+// No exception leaves the window procedure: a failure gets the default handling.
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
   auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self) {
-    switch (message) {
-      case WM_CLOSE:
-        self->ReleaseHotKeys();
-        ::DestroyWindow(hwnd);
-        return 0;
-      case WM_ENDSESSION:
-        if (wParam) self->ReleaseHotKeys();
-        return 0;
-      case WM_DESTROY:
-        self->ReleaseHotKeys();
-        self->hwnd_ = nullptr;
-        ::PostQuitMessage(0);
-        return 0;
-      default:
-        break;
+    try {
+      if (const std::optional<LRESULT> answer = self->OnMessage(message, wParam)) return *answer;
+    } catch (...) {
     }
   }
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_NCCREATE:  // the window exists: this one comes from outside
+      return FALSE;
+    case WM_CLOSE:
+      ReleaseHotKeys();
+      ::DestroyWindow(hwnd_);
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) ReleaseHotKeys();
+      return 0;
+    case WM_DESTROY:
+      ReleaseHotKeys();
+      hwnd_ = nullptr;
+      ::PostQuitMessage(0);
+      return 0;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace kx::win

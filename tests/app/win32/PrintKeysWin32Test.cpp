@@ -156,6 +156,36 @@ TEST_F(Win32HotKeyTest, SecondCopyFailsAllFourAndLeavesTheFirstWorking) {
   EXPECT_EQ(first.handler.presses[0].name, "Kaptorix_33");
 }
 
+// What any process can do to the window: send it a creation message, and
+// overwrite or remove the property that names its hook object.
+TEST_F(Win32HotKeyTest, ForgedCreationMessageAndPropertyLeaveTheKeysWorking) {
+  ResidentCopy copy;
+  ASSERT_EQ(copy.Register(), std::nullopt);
+  const HWND window = copy.window.get();
+  CREATESTRUCTW create{};
+  create.lpCreateParams = reinterpret_cast<void*>(std::intptr_t{0x1234});
+  create.lpszName = L"forged";
+  EXPECT_EQ(::SendMessageW(window, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create)), 0);
+  EXPECT_TRUE(copy.window.Seen(WM_NCCREATE).empty());
+
+  const std::wstring property = std::to_wstring(ToWindowHandle(window));
+  for (const bool remove : {false, true}) {
+    if (remove) {
+      ::RemovePropW(window, property.c_str());
+    } else {
+      ::SetPropW(window, property.c_str(), reinterpret_cast<HANDLE>(std::intptr_t{0x1234}));
+    }
+    copy.handler.presses.clear();
+    PressPrintScreen(kModAlt);
+    ASSERT_TRUE(PumpUntil([&] { return !copy.handler.presses.empty(); }, kPressTimeout))
+        << (remove ? "property removed" : "property overwritten");
+    EXPECT_EQ(copy.handler.presses[0].name, "Kaptorix_33");
+  }
+  copy.registry.reset();
+  EXPECT_EQ(copy.window.CurrentProcedure(), TestWindow::OwnProcedure());
+  EXPECT_FALSE(AnyAtomLeft());
+}
+
 TEST_F(Win32HotKeyTest, CombinationHeldElsewhereFailsAlone) {
   TestWindow other;
   ASSERT_TRUE(::RegisterHotKey(other.get(), 1, MOD_ALT, VK_SNAPSHOT));
