@@ -6,10 +6,18 @@
 namespace kx {
 namespace {
 
+// What must still take effect while an action runs.
+bool EndsTheRun(std::uint32_t message) {
+  return message == kWmClose || message == kWmQueryEndSession || message == kWmEndSession;
+}
+
 std::intptr_t Dispatch(WindowServices& services, WindowHandle window, std::uint32_t message,
                        std::uintptr_t wParam, std::intptr_t lParam) {
   if (message == kWmNcCreate) return 0;
-  if (KeyBusy()) return 0;
+  if (KeyBusy() && !EndsTheRun(message)) {
+    if (message == kWmPaint) return services.CallDefaultProcedure(window, message, wParam, lParam);
+    return 0;
+  }
   // Held for the whole message: a target may detach the last reference.
   const auto hook = MessageHook::HookOf(window);
   if (!hook) return services.CallDefaultProcedure(window, message, wParam, lParam);

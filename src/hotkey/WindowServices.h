@@ -18,6 +18,10 @@ struct NotifyHeader {
   std::uint32_t code = 0;
 };
 
+inline constexpr std::uint32_t kWmPaint = 0x000F;
+inline constexpr std::uint32_t kWmClose = 0x0010;
+inline constexpr std::uint32_t kWmQueryEndSession = 0x0011;
+inline constexpr std::uint32_t kWmEndSession = 0x0016;
 inline constexpr std::uint32_t kWmNotify = 0x004E;
 inline constexpr std::uint32_t kWmNcCreate = 0x0081;
 inline constexpr std::uint32_t kWmNcDestroy = 0x0082;
@@ -43,7 +47,8 @@ class WindowServices {
   virtual std::intptr_t CallProcedure(ProcedureAddress procedure, WindowHandle window,
                                       std::uint32_t message, std::uintptr_t wParam,
                                       std::intptr_t lParam) = 0;
-  // The system's default handling, for a hooked window that lost its hook object.
+  // The system's default handling: for a hooked window that lost its hook
+  // object, and for a paint request while busy (it validates the window).
   virtual std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t message,
                                              std::uintptr_t wParam, std::intptr_t lParam) = 0;
 

@@ -202,17 +202,39 @@ TEST_F(HookTest, FailingTargetIsPassedOverAndKeepsThePendingResult) {
   EXPECT_EQ(after.received[0].lParam, 42);
 }
 
-TEST_F(HookTest, BusyFlagSwallowsEveryMessage) {
-  Target target(Returns(9, true));
+TEST_F(HookTest, BusyFlagDropsMessagesButLetsTheEndOfTheRunThrough) {
+  Target target;
   hook->AddTarget(target, kWindow, true);
-  {
-    const KeyBusyScope busy;
-    EXPECT_EQ(windows.Send(kWindow, kUser), 0);
-    EXPECT_TRUE(target.received.empty());
-    EXPECT_TRUE(windows.delivered.empty());
+  const struct {
+    std::uint32_t message;
+    std::intptr_t result;
+    bool toTargetAndWindow;  // else nowhere, or only to the default handling
+    bool validated;
+  } cases[] = {
+      {kUser, 0, false, false},
+      {kWmHotKey, 0, false, false},
+      {kWmPaint, FakeWindowSystem::kDefaultResult, false, true},
+      {kWmClose, FakeWindowSystem::kOwnResult, true, false},
+      {kWmQueryEndSession, FakeWindowSystem::kOwnResult, true, false},
+      {kWmEndSession, FakeWindowSystem::kOwnResult, true, false},
+  };
+  for (const auto& c : cases) {
+    target.received.clear();
+    windows.delivered.clear();
+    {
+      const KeyBusyScope busy;
+      EXPECT_EQ(windows.Send(kWindow, c.message, 1, 0), c.result) << c.message;
+    }
+    EXPECT_EQ(target.received.size(), c.toTargetAndWindow ? 1U : 0U) << c.message;
+    ASSERT_EQ(windows.delivered.size(), c.toTargetAndWindow || c.validated ? 1U : 0U) << c.message;
+    if (c.validated) {
+      EXPECT_EQ(windows.delivered[0].procedure, 0) << "the default handling validates";
+    }
   }
-  EXPECT_EQ(windows.Send(kWindow, kUser), 9);
+  target.received.clear();
+  EXPECT_EQ(windows.Send(kWindow, kUser), FakeWindowSystem::kOwnResult);
   EXPECT_EQ(target.received.size(), 1U);
+  hook->RemoveTarget(target, kWindow);
 }
 
 TEST_F(HookTest, NestedMessageGoesStraightToThePreviousProcedure) {

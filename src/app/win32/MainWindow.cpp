@@ -1,5 +1,7 @@
 #include "app/win32/MainWindow.h"
 
+#include <utility>
+
 #include "actions/CaptureAction.h"
 #include "actions/win32/Win32ActionServices.h"
 #include "app/OneShotRuns.h"
@@ -10,6 +12,7 @@
 #include "base/win32/MessageBox.h"
 #include "base/win32/ProcessInfo.h"
 #include "base/win32/Strconv.h"
+#include "hotkey/KeyBusy.h"
 #include "notices/win32/Notices.h"
 
 namespace kx::win {
@@ -149,8 +152,21 @@ void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtua
 }
 
 ActionResult MainWindow::RunCapture(int modifiers) {
-  Win32ActionServices services(hwnd_, surface_);
-  return RunCaptureAction(modifiers, plan_->settings, programDir_, services);
+  ActionResult result;
+  {
+    Win32ActionServices services(hwnd_, surface_);
+    result = RunCaptureAction(modifiers, plan_->settings, programDir_, services);
+  }
+  PostDeferredRequests();
+  return result;
+}
+
+// What was asked while the action ran comes back through the message loop:
+// the action may have been started from inside the registry, which must not
+// be released under its own feet.
+void MainWindow::PostDeferredRequests() {
+  if (std::exchange(sessionEnding_, false)) ::PostMessageW(hwnd_, WM_ENDSESSION, TRUE, 0);
+  if (std::exchange(closeRequested_, false)) ::PostMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 
 // When the window closes or the session ends: the registry leaves the
@@ -174,11 +190,20 @@ std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam) {
     case WM_NCCREATE:  // the window exists: this one comes from outside
       return FALSE;
     case WM_CLOSE:
+      if (KeyBusy()) {
+        closeRequested_ = true;
+        return 0;
+      }
       ReleaseHotKeys();
       ::DestroyWindow(hwnd_);
       return 0;
     case WM_ENDSESSION:
-      if (wParam) ReleaseHotKeys();
+      if (!wParam) return 0;
+      if (KeyBusy()) {
+        sessionEnding_ = true;
+        return 0;
+      }
+      ReleaseHotKeys();
       return 0;
     case WM_DESTROY:
       ReleaseHotKeys();

@@ -1,7 +1,9 @@
 #pragma once
 // The hidden main window (kMainWindowClass) that lives for the whole run. It
 // holds the settings record, the picture surface and, in the resident mode,
-// the hot key registry, each of whose presses runs a capture action.
+// the hot key registry, each of whose presses runs a capture action. A close
+// request or the end of the session that arrives while an action runs takes
+// effect once the action has returned.
 
 #include <windows.h>
 
@@ -49,6 +51,7 @@ class MainWindow final : public HotKeyHandler {
   int RunResident();
   ActionResult RunCapture(int modifiers);
   void ReleaseHotKeys();
+  void PostDeferredRequests();
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -62,6 +65,8 @@ class MainWindow final : public HotKeyHandler {
   Win32HotKeyService hotKeyService_;
   PrintKeyRegistrar printKeys_;
   std::unique_ptr<HotKeyRegistry> hotKeys_;
+  bool closeRequested_ = false;  // while an action ran
+  bool sessionEnding_ = false;   // while an action ran
 };
 
 }  // namespace kx::win

@@ -38,6 +38,7 @@ HANDLE PropertyOf(const TestWindow& window) {
 
 TEST(Win32Hook, SubclassesTheRealWindowUntilTheLastTargetLeaves) {
   TestWindow window;
+  ::ShowWindow(window.get(), SW_SHOWNOACTIVATE);  // for paint requests
   Win32WindowServices services;
   const WindowHandle handle = ToWindowHandle(window.get());
   Target target;
@@ -55,8 +56,13 @@ TEST(Win32Hook, SubclassesTheRealWindowUntilTheLastTargetLeaves) {
   {
     const KeyBusyScope busy;
     EXPECT_EQ(::SendMessageW(window.get(), WM_USER + 3, 0, 0), 0);
+    ::InvalidateRect(window.get(), nullptr, FALSE);
+    ASSERT_TRUE(::GetUpdateRect(window.get(), nullptr, FALSE));
+    ::SendMessageW(window.get(), WM_PAINT, 0, 0);
+    EXPECT_FALSE(::GetUpdateRect(window.get(), nullptr, FALSE)) << "a paint request validates";
   }
   EXPECT_TRUE(window.Seen(WM_USER + 3).empty());
+  EXPECT_TRUE(window.Seen(WM_PAINT).empty());
   EXPECT_EQ(target.received, (std::vector<std::uint32_t>{WM_USER + 1, WM_USER + 2}));
 
   ASSERT_TRUE(MessageHook::HookOf(handle)->RemoveTarget(target, handle));
