@@ -15,9 +15,9 @@ HotKeyRegistry::HotKeyRegistry(WindowServices& windows, AtomTable& atoms, HotKey
 
 HotKeyRegistry::~HotKeyRegistry() {
   Detach();
-  for (const std::string& name : names_) ReleaseKey(name);
+  for (const Key& key : keys_) ReleaseKey(key.name);
   target_ = 0;
-  names_.clear();
+  keys_.clear();
 }
 
 bool HotKeyRegistry::Add(const std::string& name, std::int32_t virtualKey,
@@ -26,9 +26,10 @@ bool HotKeyRegistry::Add(const std::string& name, std::int32_t virtualKey,
   if (atoms_.Find(name) != 0) return false;
   const Atom atom = atoms_.Add(name);
   if (atom == 0) return false;
-  names_.push_back(name);
+  // Recorded first: once the system holds the key, nothing may fail to record it.
+  keys_.push_back(Key{name, HotKeyId(atom), modifiers, virtualKey});
   if (!hotKeys_.Register(target_, HotKeyId(atom), modifiers, virtualKey)) {
-    names_.pop_back();
+    keys_.pop_back();
     atoms_.Delete(atom);
     return false;
   }
@@ -37,13 +38,17 @@ bool HotKeyRegistry::Add(const std::string& name, std::int32_t virtualKey,
 
 bool HotKeyRegistry::Remove(const std::string& name) {
   if (!ReleaseKey(name)) return false;
-  std::erase(names_, name);
+  std::erase_if(keys_, [&](const Key& key) { return key.name == name; });
   return true;
+}
+
+bool HotKeyRegistry::Holds(const std::string& name) const {
+  return std::any_of(keys_.begin(), keys_.end(), [&](const Key& key) { return key.name == name; });
 }
 
 // Unregisters the key and deletes its atom; the name stays in the list.
 bool HotKeyRegistry::ReleaseKey(const std::string& name) {
-  if (std::find(names_.begin(), names_.end(), name) == names_.end()) return false;
+  if (!Holds(name)) return false;
   const Atom atom = atoms_.Find(name);
   if (atom == 0) return false;
   hotKeys_.Unregister(target_, HotKeyId(atom));
@@ -52,17 +57,19 @@ bool HotKeyRegistry::ReleaseKey(const std::string& name) {
 }
 
 std::intptr_t HotKeyRegistry::HandleMessage(WindowHandle& /*window*/, std::uint32_t& message,
-                                            std::uintptr_t& wParam, std::intptr_t& lParam,
+                                            std::uintptr_t& wParam, std::intptr_t& /*lParam*/,
                                             bool& /*handled*/) {
   if (message != kWmHotKey) return 0;
   // The identifier is a 32-bit value; a 64-bit wParam may carry it sign- or zero-extended.
   const auto id = static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam));
   const auto atom = static_cast<Atom>(ToInt16(id));
+  const auto key = std::find_if(keys_.begin(), keys_.end(),
+                                [&](const Key& held) { return held.id == HotKeyId(atom); });
+  if (key == keys_.end()) return 0;
   std::string name = atoms_.NameOf(atom, kMaxKeyNameLength + 1);
   name = name.substr(0, name.find('\0'));
   if (name.empty()) return 0;
-  const auto keys = static_cast<std::int32_t>(lParam);
-  handler_.OnHotKey(name, LowWord(keys), HighWord(keys));
+  handler_.OnHotKey(name, key->modifiers, key->virtualKey);
   return 0;
 }
 

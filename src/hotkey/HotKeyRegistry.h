@@ -1,8 +1,8 @@
 #pragma once
 // HotKeyRegistry: system-wide hot keys for one target window, each known by a
 // name that is kept as a global atom; the atom is also the hot key's
-// identifier, so a WM_HOTKEY names its key by itself. Each press is passed to
-// the handler's OnHotKey.
+// identifier, so a WM_HOTKEY names its key by itself. Each press of a key
+// registered here is passed to the handler's OnHotKey.
 //
 // Owner's order: construct, SetTarget, then Add. Destroy the registry while
 // the window still exists: it leaves the window's hook first, then
@@ -41,8 +41,11 @@ class HotKeyRegistry final : public MessageTarget {
   // False, changing nothing, for a name not registered here or whose atom is gone.
   bool Remove(const std::string& name);
 
-  // Calls the handler for every WM_HOTKEY whose identifier is a named atom;
-  // OverflowError when wParam is no 16-bit identifier. Leaves `handled` alone.
+  // Calls the handler for every WM_HOTKEY whose identifier is one that this
+  // registry registered and whose atom still has a name, with the modifiers
+  // and the key that were registered for it: lParam, which any sender
+  // chooses, is not read. OverflowError when wParam is no 16-bit identifier.
+  // Leaves `handled` alone.
   std::intptr_t HandleMessage(WindowHandle& window, std::uint32_t& message,
                               std::uintptr_t& wParam, std::intptr_t& lParam,
                               bool& handled) override;
@@ -52,6 +55,14 @@ class HotKeyRegistry final : public MessageTarget {
   [[nodiscard]] WindowHandle Target() const;
 
  private:
+  struct Key {
+    std::string name;
+    std::int32_t id;
+    std::int32_t modifiers;
+    std::int32_t virtualKey;
+  };
+
+  [[nodiscard]] bool Holds(const std::string& name) const;
   bool ReleaseKey(const std::string& name);
   void Attach();
   void Detach();
@@ -61,7 +72,7 @@ class HotKeyRegistry final : public MessageTarget {
   HotKeyService& hotKeys_;
   HotKeyHandler& handler_;
   WindowHandle target_ = 0;
-  std::vector<std::string> names_;
+  std::vector<Key> keys_;  // in the order of registration
 };
 
 }  // namespace kx

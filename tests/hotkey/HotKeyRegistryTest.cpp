@@ -143,14 +143,30 @@ TEST_F(HotKeyTest, PressRaisesHotKeyAndReachesThePreviousProcedure) {
   EXPECT_EQ(windows.delivered[1].lParam, 0x002C0005);
 }
 
-TEST_F(HotKeyTest, AnyNamedAtomReachesTheHandlerAndNothingElseDoes) {
+// Any process can send WM_HOTKEY: only the identifiers registered here count,
+// with what was registered for them.
+TEST_F(HotKeyTest, OnlyItsOwnKeysReachTheHandlerWithTheRegisteredCombination) {
   registry->SetTarget(kWindow);
+  ASSERT_TRUE(registry->Add("Kaptorix_22", kPrintScreen, kModShift));
+  FakeWindowSystem otherWindows;
+  test::RecordingHandler otherHandler;
+  HotKeyRegistry other(otherWindows, atoms, hotKeys, otherHandler);
+  other.SetTarget(kWindow + 1);
+  ASSERT_TRUE(other.Add("Other", 0x78, kModAlt));
   atoms.Add("Elsewhere");
-  Press("Elsewhere", 0x00410002);
-  windows.Send(kWindow, kWmHotKey, HotKeyWParam(HotKeyId(0xC999)), 0x002C0000);
-  windows.Send(kWindow, 0x0400, HotKeyWParam(HotKeyId(atoms.Find("Elsewhere"))), 0x002C0000);
-  EXPECT_EQ(handler.presses, (std::vector<test::Press>{{"Elsewhere", 2, 0x41}}));
-  EXPECT_EQ(windows.delivered.size(), 3U);
+
+  Press("Elsewhere", 0x002C0004);                                                 // a named atom
+  windows.Send(kWindow, kWmHotKey, HotKeyWParam(HotKeyId(0xC999)), 0x002C0004);  // no atom
+  windows.Send(kWindow, kWmHotKey, 1, 0x002C0004);                               // integer atom #1
+  Press("Other", 0x00780001);                                  // another registry's key
+  windows.Send(kWindow, 0x0400, HotKeyWParam(HotKeyId(atoms.Find("Kaptorix_22"))), 0);
+  EXPECT_TRUE(handler.presses.empty());
+
+  Press("Kaptorix_22", 0x00410001);  // the sender claims Alt and "A"
+  EXPECT_EQ(handler.presses, (std::vector<test::Press>{{"Kaptorix_22", kModShift, kPrintScreen}}));
+  EXPECT_EQ(windows.delivered.size(), 6U) << "every message goes on to the window";
+  EXPECT_EQ(windows.delivered.back().lParam, 0x00410001);
+  EXPECT_TRUE(otherHandler.presses.empty());
 }
 
 TEST_F(HotKeyTest, IdentifierIsReadFromTheLow32BitsOfWParam) {
