@@ -34,7 +34,9 @@ bool PrintKeyRegistrar::AddPrintKey(HotKeyRegistry& registry, std::int32_t virtu
                                     int index) {
   const std::int32_t modifiers = ModifiersOf(index);
   atomCounter_ += kHotKeyAtomStep;
-  return registry.Add(PrintKeyAtomName(atomCounter_), virtualKey, modifiers);
+  const ExistingAtom existing =
+      copies_.OtherCopyRunning() ? ExistingAtom::Refuse : ExistingAtom::TakeOver;
+  return registry.Add(PrintKeyAtomName(atomCounter_), virtualKey, modifiers, existing);
 }
 
 std::optional<MessageText> PrintKeyRegistrar::RegisterPrintKeys(HotKeyRegistry& registry,

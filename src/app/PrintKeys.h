@@ -15,8 +15,19 @@ namespace kx {
 // kHotKeyAtomPrefix and the counter with at least two digits.
 std::string PrintKeyAtomName(std::int32_t counter);
 
+// Whether another copy of the program runs (its main window exists).
+class RunningCopies {
+ public:
+  virtual ~RunningCopies() = default;
+  virtual bool OtherCopyRunning() = 0;
+};
+
+// An atom of a key's name counts as taken only while another copy runs; one
+// left by a copy that was ended by force is taken over and deleted at release.
 class PrintKeyRegistrar {
  public:
+  explicit PrintKeyRegistrar(RunningCopies& copies) : copies_(copies) {}
+
   // Registers one combination of the key: index 1 Shift, 2 Alt, 3 Shift and
   // Alt, any other the key alone.
   bool AddPrintKey(HotKeyRegistry& registry, std::int32_t virtualKey, int index);
@@ -26,6 +37,7 @@ class PrintKeyRegistrar {
   std::optional<MessageText> RegisterPrintKeys(HotKeyRegistry& registry, std::int32_t virtualKey);
 
  private:
+  RunningCopies& copies_;
   std::int32_t atomCounter_ = 0;
 };
 

@@ -20,17 +20,19 @@ HotKeyRegistry::~HotKeyRegistry() {
   keys_.clear();
 }
 
-bool HotKeyRegistry::Add(const std::string& name, std::int32_t virtualKey,
-                         std::int32_t modifiers) {
+bool HotKeyRegistry::Add(const std::string& name, std::int32_t virtualKey, std::int32_t modifiers,
+                         ExistingAtom existing) {
   if (target_ == 0) return false;
-  if (atoms_.Find(name) != 0) return false;
-  const Atom atom = atoms_.Add(name);
+  Atom atom = atoms_.Find(name);
+  const bool takenOver = atom != 0;
+  if (takenOver && (existing == ExistingAtom::Refuse || Holds(name))) return false;
+  if (!takenOver) atom = atoms_.Add(name);
   if (atom == 0) return false;
   // Recorded first: once the system holds the key, nothing may fail to record it.
   keys_.push_back(Key{name, HotKeyId(atom), modifiers, virtualKey});
   if (!hotKeys_.Register(target_, HotKeyId(atom), modifiers, virtualKey)) {
     keys_.pop_back();
-    atoms_.Delete(atom);
+    if (!takenOver) atoms_.Delete(atom);
     return false;
   }
   return true;

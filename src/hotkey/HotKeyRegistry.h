@@ -27,6 +27,13 @@ std::int32_t HotKeyId(Atom atom);
 // The longest key name that comes back from a WM_HOTKEY.
 inline constexpr int kMaxKeyNameLength = 55;
 
+// What Add does when an atom of the name exists already.
+enum class ExistingAtom {
+  Refuse,    // the name is taken
+  TakeOver,  // the atom was left by a program that no longer runs: it becomes this
+             // registry's own, deleted at release like the atoms it adds
+};
+
 class HotKeyRegistry final : public MessageTarget {
  public:
   HotKeyRegistry(WindowServices& windows, AtomTable& atoms, HotKeyService& hotKeys,
@@ -35,9 +42,12 @@ class HotKeyRegistry final : public MessageTarget {
   HotKeyRegistry(const HotKeyRegistry&) = delete;
   HotKeyRegistry& operator=(const HotKeyRegistry&) = delete;
 
-  // False, with no atom left behind, when no target window is set, an atom of
-  // that name exists already, no atom can be added or the system refuses.
-  bool Add(const std::string& name, std::int32_t virtualKey, std::int32_t modifiers);
+  // False, with no atom of its own left behind, when no target window is set,
+  // an atom of that name exists already (unless it is to be taken over, and
+  // is not this registry's), no atom can be added or the system refuses. A
+  // refused key leaves an atom it was to take over as it was.
+  bool Add(const std::string& name, std::int32_t virtualKey, std::int32_t modifiers,
+           ExistingAtom existing = ExistingAtom::Refuse);
   // False, changing nothing, for a name not registered here or whose atom is gone.
   bool Remove(const std::string& name);
 

@@ -24,16 +24,24 @@ const std::string kAllFourFailed =
     "\r\n"
     "設定画面を開いて、キーを変更して下さい";
 
+struct FakeRunningCopies final : RunningCopies {
+  bool OtherCopyRunning() override { return running; }
+  bool running = false;
+};
+
 // One copy of the program: its main window, registry and registrar.
 struct ProgramCopy {
-  ProgramCopy(FakeAtomTable& atoms, FakeHotKeyService& hotKeys, WindowHandle window)
+  ProgramCopy(FakeAtomTable& atoms, FakeHotKeyService& hotKeys, WindowHandle window,
+              bool otherCopyRunning = false)
       : registry(windows, atoms, hotKeys, handler) {
+    copies.running = otherCopyRunning;
     registry.SetTarget(window);
   }
   FakeWindowSystem windows;
   test::RecordingHandler handler;
   HotKeyRegistry registry;
-  PrintKeyRegistrar registrar;
+  FakeRunningCopies copies;
+  PrintKeyRegistrar registrar{copies};
 };
 
 class PrintKeysTest : public ::testing::Test {
@@ -74,13 +82,28 @@ TEST_F(PrintKeysTest, ConfiguredKeyIsRegisteredInstead) {
 TEST_F(PrintKeysTest, SecondCopyFailsAllFourWithOneBox) {
   ProgramCopy first(atoms, hotKeys, kMainWindow);
   ASSERT_EQ(first.registrar.RegisterPrintKeys(first.registry, kPrintScreen), std::nullopt);
-  ProgramCopy second(atoms, hotKeys, kMainWindow + 1);
+  ProgramCopy second(atoms, hotKeys, kMainWindow + 1, true);
   const auto box = second.registrar.RegisterPrintKeys(second.registry, kPrintScreen);
   ASSERT_TRUE(box);
   EXPECT_EQ(box->title, "キー登録エラー");
   EXPECT_EQ(box->text, kAllFourFailed);
   EXPECT_EQ(hotKeys.registrations.size(), 4U);
   for (const auto& [atom, entry] : atoms.atoms) EXPECT_EQ(entry.uses, 1) << entry.name;
+}
+
+// A copy ended by force leaves its atoms; the system has freed its keys.
+TEST_F(PrintKeysTest, AtomsOfAKilledCopyAreTakenOverAndDeletedAtTheEnd) {
+  for (const char* name : {"Kaptorix_11", "Kaptorix_22", "Kaptorix_33", "Kaptorix_44"}) {
+    atoms.Add(name);
+  }
+  {
+    ProgramCopy copy(atoms, hotKeys, kMainWindow);
+    EXPECT_EQ(copy.registrar.RegisterPrintKeys(copy.registry, kPrintScreen), std::nullopt);
+    EXPECT_EQ(hotKeys.registrations.size(), 4U);
+    for (const auto& [atom, entry] : atoms.atoms) EXPECT_EQ(entry.uses, 1) << entry.name;
+  }
+  EXPECT_TRUE(atoms.atoms.empty());
+  EXPECT_TRUE(hotKeys.registrations.empty());
 }
 
 TEST_F(PrintKeysTest, CombinationHeldElsewhereFailsAlone) {

@@ -83,6 +83,31 @@ TEST_F(HotKeyTest, ExistingAtomRefusesTheNameWithoutTouchingIt) {
   EXPECT_EQ(hotKeys.registrations.size(), 1U);
 }
 
+// An atom left by a program that no longer runs: taken over on request,
+// registered under its identifier and deleted at release.
+TEST_F(HotKeyTest, LeftAtomIsTakenOverOnlyWhenAskedAndDeletedAtRelease) {
+  registry->SetTarget(kWindow);
+  const Atom left = atoms.Add("Kaptorix_11");
+  const Atom held = atoms.Add("Kaptorix_33");
+  hotKeys.refused.insert({kModAlt, kPrintScreen});
+  EXPECT_FALSE(registry->Add("Kaptorix_11", kPrintScreen, 0));
+  EXPECT_TRUE(registry->Add("Kaptorix_11", kPrintScreen, 0, ExistingAtom::TakeOver));
+  EXPECT_FALSE(registry->Add("Kaptorix_11", kPrintScreen, kModShift, ExistingAtom::TakeOver))
+      << "its own key is not taken over again";
+  EXPECT_FALSE(registry->Add("Kaptorix_33", kPrintScreen, kModAlt, ExistingAtom::TakeOver));
+  EXPECT_EQ(atoms.atoms.at(left).uses, 1);
+  EXPECT_EQ(atoms.atoms.at(held).uses, 1) << "a refused key leaves the atom as it was";
+  EXPECT_EQ(hotKeys.registrations,
+            (std::vector<Registration>{{kWindow, HotKeyId(left), 0, kPrintScreen}}));
+
+  Press("Kaptorix_11", 0x002C0000);
+  EXPECT_EQ(handler.presses.size(), 1U);
+  registry.reset();
+  EXPECT_EQ(atoms.Find("Kaptorix_11"), 0);
+  EXPECT_NE(atoms.Find("Kaptorix_33"), 0);
+  EXPECT_TRUE(hotKeys.registrations.empty());
+}
+
 TEST_F(HotKeyTest, EveryFailureLeavesNoAtomOfItsOwn) {
   registry->SetTarget(kWindow);
   atoms.refuseAdd = true;

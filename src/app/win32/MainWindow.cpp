@@ -151,6 +151,17 @@ void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtua
   RunCapture(modifiers);
 }
 
+bool MainWindow::OtherCopyRunning() {
+  const std::wstring className = Utf8ToWide(kMainWindowClass);
+  const std::wstring caption = Utf8ToWide(kMainWindowCaption);
+  HWND window = nullptr;
+  while ((window = ::FindWindowExW(nullptr, window, className.c_str(), caption.c_str())) !=
+         nullptr) {
+    if (window != hwnd_) return true;
+  }
+  return false;
+}
+
 ActionResult MainWindow::RunCapture(int modifiers) {
   ActionResult result;
   {

@@ -24,7 +24,7 @@
 
 namespace kx::win {
 
-class MainWindow final : public HotKeyHandler {
+class MainWindow final : public HotKeyHandler, public RunningCopies {
  public:
   explicit MainWindow(HINSTANCE instance);
   ~MainWindow() override;
@@ -37,6 +37,9 @@ class MainWindow final : public HotKeyHandler {
 
   // A press of a resident hot key: one capture action.
   void OnHotKey(std::string_view name, int modifiers, int virtualKey) override;
+
+  // True when a main window other than this one exists.
+  bool OtherCopyRunning() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -63,7 +66,7 @@ class MainWindow final : public HotKeyHandler {
   Win32WindowServices windowServices_;
   Win32AtomTable atomTable_;
   Win32HotKeyService hotKeyService_;
-  PrintKeyRegistrar printKeys_;
+  PrintKeyRegistrar printKeys_{*this};
   std::unique_ptr<HotKeyRegistry> hotKeys_;
   bool closeRequested_ = false;  // while an action ran
   bool sessionEnding_ = false;   // while an action ran

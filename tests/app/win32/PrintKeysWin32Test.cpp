@@ -49,9 +49,15 @@ void PressKey(WORD virtualKey, bool extended, std::int32_t modifiers) {
 // Print Screen is an extended key.
 void PressPrintScreen(std::int32_t modifiers) { PressKey(VK_SNAPSHOT, true, modifiers); }
 
+struct KnownCopies final : RunningCopies {
+  bool OtherCopyRunning() override { return otherRunning; }
+  bool otherRunning = false;
+};
+
 // One copy of the resident program: its main window, registry and registrar.
 struct ResidentCopy {
-  ResidentCopy() {
+  explicit ResidentCopy(bool otherCopyRunning = false) {
+    copies.otherRunning = otherCopyRunning;
     registry = std::make_unique<HotKeyRegistry>(windows, atoms, hotKeys, handler);
     registry->SetTarget(ToWindowHandle(window.get()));
   }
@@ -68,7 +74,8 @@ struct ResidentCopy {
   Win32AtomTable atoms;
   Win32HotKeyService hotKeys;
   kx::test::RecordingHandler handler;
-  PrintKeyRegistrar registrar;
+  KnownCopies copies;
+  PrintKeyRegistrar registrar{copies};
   std::unique_ptr<HotKeyRegistry> registry;
 };
 
@@ -137,7 +144,7 @@ TEST_F(Win32HotKeyTest, SecondCopyFailsAllFourAndLeavesTheFirstWorking) {
   ResidentCopy first;
   ASSERT_EQ(first.Register(), std::nullopt);
   {
-    ResidentCopy second;
+    ResidentCopy second(true);
     const auto box = second.Register();
     ASSERT_TRUE(box);
     EXPECT_EQ(box->title, "キー登録エラー");
@@ -154,6 +161,19 @@ TEST_F(Win32HotKeyTest, SecondCopyFailsAllFourAndLeavesTheFirstWorking) {
   PressPrintScreen(kModAlt);
   ASSERT_TRUE(PumpUntil([&] { return !first.handler.presses.empty(); }, kPressTimeout));
   EXPECT_EQ(first.handler.presses[0].name, "Kaptorix_33");
+}
+
+// Atoms left by a copy that was ended by force: the keys they named are free.
+TEST_F(Win32HotKeyTest, AtomsLeftBehindAreTakenOverAndDeleted) {
+  for (const wchar_t* name : kAtomNames) ASSERT_NE(::GlobalAddAtomW(name), 0);
+  {
+    ResidentCopy copy;
+    ASSERT_EQ(copy.Register(), std::nullopt);
+    PressPrintScreen(kModShift);
+    ASSERT_TRUE(PumpUntil([&] { return !copy.handler.presses.empty(); }, kPressTimeout));
+    EXPECT_EQ(copy.handler.presses[0].name, "Kaptorix_22");
+  }
+  EXPECT_FALSE(AnyAtomLeft());
 }
 
 // What any process can do to the window: send it a creation message, and
