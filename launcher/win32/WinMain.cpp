@@ -3,6 +3,7 @@
 #include "base/Paths.h"
 #include "base/ProductNames.h"
 #include "base/win32/ProcessInfo.h"
+#include "base/win32/SystemLibrary.h"
 #include "launcher/Launcher.h"
 #include "launcher/win32/Arguments.h"
 #include "launcher/win32/KeyProgramControl.h"
@@ -11,6 +12,7 @@
 #include "launcher/win32/Win32SettingsFile.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  kx::win::SearchDllsInSystemFolderOnly();
   using namespace kx;
   const std::vector<std::string> arguments = win::SplitArguments(::GetCommandLineW());
   const std::string programDir = win::ProgramDir();

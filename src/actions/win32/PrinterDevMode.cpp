@@ -1,9 +1,7 @@
 #include "actions/win32/PrinterDevMode.h"
 
-#include <winspool.h>
-
 #include "actions/PrintError.h"
-#include "actions/win32/PrinterHandle.h"
+#include "base/win32/Spooler.h"
 #include "base/win32/Strconv.h"
 
 namespace kx::win {
@@ -25,16 +23,16 @@ bool PrinterDevMode::Change(const std::function<void(DEVMODEW&)>& change,
 }
 
 std::optional<PrinterDevMode::Buffer> PrinterDevMode::Ask(Buffer* input) const {
+  const Spooler spooler;
   std::wstring name = printer_;
-  HANDLE raw = nullptr;
-  if (!::OpenPrinterW(name.data(), &raw, nullptr)) return std::nullopt;
-  const PrinterHandle printer(raw);
-  const LONG size = ::DocumentPropertiesW(nullptr, printer.get(), name.data(), nullptr, nullptr, 0);
+  const PrinterHandle printer = spooler.OpenPrinter(name);
+  if (!printer) return std::nullopt;
+  const LONG size = spooler.DocumentProperties(printer.get(), name, nullptr, nullptr, 0);
   if (size <= 0) return std::nullopt;
   Buffer output(static_cast<size_t>(size) / sizeof(DEVMODEW) + 1);
   DEVMODEW* in = input ? input->data() : nullptr;
   const DWORD mode = input ? DM_IN_BUFFER | DM_OUT_BUFFER : DM_OUT_BUFFER;
-  if (::DocumentPropertiesW(nullptr, printer.get(), name.data(), output.data(), in, mode) != IDOK) {
+  if (spooler.DocumentProperties(printer.get(), name, output.data(), in, mode) != IDOK) {
     return std::nullopt;
   }
   return output;

@@ -1,25 +1,24 @@
 #include "base/win32/PrinterList.h"
 
-#include <windows.h>
-#include <winspool.h>
-
 #include <vector>
 
+#include "base/win32/Spooler.h"
 #include "base/win32/Strconv.h"
 
 namespace kx::win {
 
 std::vector<std::string> InstalledPrinterNames() {
   constexpr DWORD kFlags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+  const Spooler spooler;
   DWORD needed = 0;
   DWORD count = 0;
-  ::EnumPrintersW(kFlags, nullptr, 4, nullptr, 0, &needed, &count);
+  spooler.EnumPrinters(kFlags, 4, nullptr, 0, &needed, &count);
   if (needed == 0) return {};
   // PRINTER_INFO_4W records followed by their strings, suitably aligned.
   std::vector<PRINTER_INFO_4W> buffer(needed / sizeof(PRINTER_INFO_4W) + 1);
   const DWORD size = static_cast<DWORD>(buffer.size() * sizeof(PRINTER_INFO_4W));
-  if (!::EnumPrintersW(kFlags, nullptr, 4, reinterpret_cast<BYTE*>(buffer.data()), size, &needed,
-                       &count)) {
+  if (!spooler.EnumPrinters(kFlags, 4, reinterpret_cast<BYTE*>(buffer.data()), size, &needed,
+                            &count)) {
     return {};
   }
   std::vector<std::string> names;
@@ -30,11 +29,12 @@ std::vector<std::string> InstalledPrinterNames() {
 }
 
 std::string DefaultPrinterName() {
+  const Spooler spooler;
   DWORD length = 0;
-  ::GetDefaultPrinterW(nullptr, &length);
+  spooler.GetDefaultPrinter(nullptr, &length);
   if (length == 0) return {};
   std::wstring name(length, L'\0');
-  if (!::GetDefaultPrinterW(name.data(), &length)) return {};
+  if (!spooler.GetDefaultPrinter(name.data(), &length)) return {};
   name.resize(length > 0 ? length - 1 : 0);
   return WideToUtf8(name);
 }

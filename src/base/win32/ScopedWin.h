@@ -70,6 +70,12 @@ struct FindHandleTraits {  // FindFirstFile
   static void Close(Handle h) noexcept { ::FindClose(h); }
 };
 
+struct ModuleTraits {  // LoadLibraryEx
+  using Handle = HMODULE;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::FreeLibrary(h); }
+};
+
 struct WindowTraits {
   using Handle = HWND;
   static Handle Invalid() noexcept { return nullptr; }
@@ -84,6 +90,7 @@ using DcHandle = UniqueHandle<DcTraits>;
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using FileHandle = UniqueHandle<FileHandleTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;
+using ModuleHandle = UniqueHandle<ModuleTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 
 // A device context of a window, released with ReleaseDC for that window.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/win32/ScopedWin.h"
+#include "base/win32/SystemLibrary.h"
 #include "capture/CaptureArea.h"
 #include "capture/win32/BitmapPixels.h"
 
@@ -61,6 +62,20 @@ void CopyInto(HDC source, const BitmapHandle& bitmap, const PaletteHandle& palet
 
 ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
+// The frame the desktop window manager draws (Windows 10 and later); nothing
+// without one.
+std::optional<ScreenRect> VisibleFrameOf(HWND window) {
+  const ModuleHandle dwm = LoadSystemLibrary(L"dwmapi.dll");
+  const auto getAttribute =
+      LibraryFunction<decltype(&::DwmGetWindowAttribute)>(dwm, "DwmGetWindowAttribute");
+  RECT frame{};
+  if (!getAttribute ||
+      FAILED(getAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &frame, sizeof frame))) {
+    return std::nullopt;
+  }
+  return ToScreenRect(frame);
+}
+
 }  // namespace
 
 Picture CopyWindowArea(HWND window, bool clientArea, std::int32_t left, std::int32_t top,
@@ -92,13 +107,7 @@ Picture CopyDesktop() {
 std::optional<CaptureArea> WindowCaptureAreaOf(HWND window) {
   RECT windowRect{};
   if (!window || !::GetWindowRect(window, &windowRect)) return std::nullopt;
-  RECT frame{};
-  std::optional<ScreenRect> visibleFrame;
-  if (SUCCEEDED(
-          ::DwmGetWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &frame, sizeof frame))) {
-    visibleFrame = ToScreenRect(frame);
-  }
-  return WindowCaptureArea(ToScreenRect(windowRect), visibleFrame);
+  return WindowCaptureArea(ToScreenRect(windowRect), VisibleFrameOf(window));
 }
 
 Picture CopyForegroundWindow() {
