@@ -53,6 +53,11 @@ bool AnyKaptorixAtom() {
   return false;
 }
 
+// WM_HOTKEY's wParam for an atom: its 16 bits as a signed number, widened.
+WPARAM HotKeyWParam(ATOM atom) {
+  return static_cast<WPARAM>(static_cast<INT_PTR>(static_cast<SHORT>(atom)));
+}
+
 class ResidentE2E : public ::testing::Test {
  protected:
   ResidentE2E() { std::filesystem::create_directory(shots()); }
@@ -61,9 +66,10 @@ class ResidentE2E : public ::testing::Test {
 
   // Starts the resident program; what it showed at start goes to `startup`.
   std::unique_ptr<KaptorixProcess> Start(const std::string& moreSettings,
-                                         const KaptorixFolder& folder) {
+                                         const KaptorixFolder& folder,
+                                         const std::string& arguments = "Kaptorix") {
     folder.WriteIni("[FILE]" + folder.Utf8Path(L"shots") + "\r\n" + moreSettings);
-    auto run = std::make_unique<KaptorixProcess>(folder, "Kaptorix");
+    auto run = std::make_unique<KaptorixProcess>(folder, arguments);
     mainWindow_ = WaitForWindow(run->id(), std::string(kMainWindowCaption), kWindowTimeoutMs,
                                 win::Utf8ToWide(kMainWindowClass).c_str());
     EXPECT_NE(mainWindow_, nullptr);
@@ -207,6 +213,123 @@ TEST_F(ResidentE2E, EndOfSessionReleasesEveryKeyAndAtom) {
   ::SendMessageTimeoutW(mainWindow_, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &result);
   EXPECT_FALSE(AnyKaptorixAtom());
   Close(*run);
+}
+
+// A copy ended by force never deletes its atoms, and the session keeps them.
+TEST_F(ResidentE2E, CopyEndedByForceLeavesItsKeysToTheNextCopy) {
+  {
+    const auto killed = Start();
+    ASSERT_TRUE(startup.empty());
+    killed->Kill();
+    ASSERT_TRUE(AnyKaptorixAtom()) << "the killed copy's atoms outlive it";
+  }
+  const auto run = Start("[BSAV]1\r\n");
+  EXPECT_TRUE(startup.empty()) << "all four keys register again";
+  const TestWindow window(150, 100, 320, 240, 0x00FF00, 0xFF00FF);
+  const std::initializer_list<WORD> combinations[] = {{}, {VK_SHIFT}, {VK_MENU}, {VK_SHIFT, VK_MENU}};
+  for (const auto& modifiers : combinations) {
+    EXPECT_THAT(Press(*run, modifiers, VK_SNAPSHOT).shown, ElementsAre(kSaved));
+  }
+  EXPECT_EQ(CountFiles(shots(), L".BMP"), 4U);
+  Close(*run);
+  EXPECT_FALSE(AnyKaptorixAtom()) << "the atoms taken over are deleted at the end";
+}
+
+// Any process can post WM_HOTKEY to the main window.
+TEST_F(ResidentE2E, OnlyItsOwnHotKeysCaptureWithTheirRegisteredCombination) {
+  const auto run = Start();
+  const ATOM foreign = ::GlobalAddAtomW(L"Elsewhere");
+  const LPARAM shiftPrint = MAKELPARAM(MOD_SHIFT, VK_SNAPSHOT);
+  EXPECT_TRUE(::PostMessageW(mainWindow_, WM_HOTKEY, HotKeyWParam(foreign), shiftPrint));
+  EXPECT_TRUE(::PostMessageW(mainWindow_, WM_HOTKEY, 1, shiftPrint));  // the integer atom #1
+  EXPECT_TRUE(Watch(*run, kKeyActionMs).shown.empty());
+  EXPECT_EQ(CountFiles(shots(), L".BMP"), 0U);
+  ::GlobalDeleteAtom(foreign);
+
+  // Print+Shift's own identifier still counts as its press, whatever lParam claims.
+  const ATOM printShift = ::GlobalFindAtomW(L"Kaptorix_22");
+  ASSERT_NE(printShift, 0);
+  EXPECT_TRUE(::PostMessageW(mainWindow_, WM_HOTKEY, HotKeyWParam(printShift), MAKELPARAM(0, 'A')));
+  EXPECT_THAT(Watch(*run, kKeyActionMs).shown, ElementsAre(kSaved));
+  EXPECT_TRUE(ReadBmpFile(shots() / L"KX001.BMP"));
+  Close(*run);
+}
+
+// What any process can do to the main window: send it a creation message
+// and overwrite the property that names its hook object.
+TEST_F(ResidentE2E, ForgedCreationMessageAndPropertyChangeNothing) {
+  const auto run = Start();
+  CREATESTRUCTW create{};
+  create.lpszName = L"forged";
+  for (const std::intptr_t parameter : {std::intptr_t{0}, std::intptr_t{0x1234}}) {
+    create.lpCreateParams = reinterpret_cast<void*>(parameter);
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(::SendMessageTimeoutW(mainWindow_, WM_NCCREATE, 0,
+                                      reinterpret_cast<LPARAM>(&create), SMTO_ABORTIFHUNG, 5000,
+                                      &result));
+  }
+  const std::wstring property = std::to_wstring(reinterpret_cast<std::intptr_t>(mainWindow_));
+  ASSERT_TRUE(::SetPropW(mainWindow_, property.c_str(), reinterpret_cast<HANDLE>(0x1234)));
+
+  EXPECT_THAT(Press(*run, {VK_SHIFT}, VK_SNAPSHOT).shown, ElementsAre(kSaved));
+  EXPECT_EQ(WindowText(mainWindow_), std::string(kMainWindowCaption));
+  Close(*run);
+  EXPECT_FALSE(AnyKaptorixAtom());
+}
+
+// The launcher's stop while an action's error box is open: the box is
+// answered first, then the program ends and releases its keys.
+TEST_F(ResidentE2E, StopDuringAnErrorBoxEndsTheProgramOnceTheBoxIsAnswered) {
+  const auto run = Start("[SVNO]10\r\n");  // too many digits: an error box
+  PressKey({VK_SHIFT}, VK_SNAPSHOT);
+  const HWND box = WaitForWindow(run->id(), std::string(kErrorTitle), 5000, L"#32770");
+  ASSERT_NE(box, nullptr);
+
+  DWORD_PTR answer = FALSE;
+  EXPECT_TRUE(::SendMessageTimeoutW(mainWindow_, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000,
+                                    &answer));
+  EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE)) << "the end of the session is not vetoed";
+
+  ChildProcess stop(TestProgramDir() / L"Kaptorix.exe", "stop", folder_.dir());
+  ::Sleep(4000);  // time for the launcher to start and ask for the close
+  EXPECT_TRUE(run->Running()) << "the open box is answered first";
+  PressOk(box);
+  EXPECT_TRUE(run->WaitForExit(10000));
+  EXPECT_EQ(run->ExitCode(), 0U);
+  EXPECT_TRUE(stop.WaitForExit(15000));
+  EXPECT_EQ(stop.ExitCode(), 0U) << "stop reports success";
+  EXPECT_FALSE(AnyKaptorixAtom());
+}
+
+// A visible main window (Kaptorix_TEST) that needs painting while a notice is
+// open: its paint request is answered, so the notice's timer still comes.
+TEST_F(ResidentE2E, NoticeClosesWhileTheVisibleMainWindowNeedsPainting) {
+  const auto run = Start("", folder_, "Kaptorix Kaptorix_TEST");
+  PressKey({VK_SHIFT}, VK_SNAPSHOT);
+  const HWND notice = WaitForClass(run->id(), win::Utf8ToWide(kResultNoticeClass).c_str(), 3000);
+  ASSERT_NE(notice, nullptr);
+  ::InvalidateRect(mainWindow_, nullptr, TRUE);
+  EXPECT_TRUE(WaitForWindowGone(notice, 5000));
+  EXPECT_TRUE(ReadBmpFile(shots() / L"KX001.BMP"));
+  Close(*run);
+}
+
+// The program's folder must be writable; a DLL there that bears the name of
+// a system DLL which is no KnownDLL is never loaded.
+TEST_F(ResidentE2E, DllsPlantedBesideTheProgramAreNotLoaded) {
+  for (const wchar_t* name : {L"dwmapi.dll", L"winspool.drv"}) {
+    std::filesystem::copy_file(TestProgramDir() / L"planted.dll", folder_ / name);
+  }
+  const auto run = Start();
+  ASSERT_TRUE(startup.empty());
+  const TestWindow window(150, 100, 320, 240, 0x00FF00, 0xFF00FF);
+  EXPECT_EQ(Press(*run, {VK_MENU}, VK_SNAPSHOT).shown.size(), 1U);  // printed, or not
+  EXPECT_THAT(Press(*run, {VK_SHIFT, VK_MENU}, VK_SNAPSHOT).shown, ElementsAre(kSaved));
+  const auto saved = ReadBmpFile(shots() / L"KX001.BMP");
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->width, 320);
+  Close(*run);
+  EXPECT_FALSE(std::filesystem::exists(folder_ / L"planted-dll-loaded"));
 }
 
 TEST_F(ResidentE2E, UsesNoProcessorTimeWhileIdle) {

@@ -50,6 +50,11 @@ ChildProcess::~ChildProcess() {
   }
 }
 
+void ChildProcess::Kill() const {
+  ::TerminateProcess(process_.get(), 99);
+  WaitForExit(5000);
+}
+
 bool ChildProcess::WaitForExit(DWORD timeoutMs) const {
   return ::WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
 }

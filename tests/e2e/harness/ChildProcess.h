@@ -34,6 +34,8 @@ class ChildProcess {
   bool WaitForExit(DWORD timeoutMs) const;
   bool Running() const { return !WaitForExit(0); }
   DWORD ExitCode() const;
+  // Ends the process by force, as a crash or Task Manager would, and waits for it.
+  void Kill() const;
 
  private:
   win::KernelHandle process_;
