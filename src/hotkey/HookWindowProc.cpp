@@ -21,9 +21,7 @@ std::intptr_t Dispatch(WindowServices& services, WindowHandle window, std::uint3
   // Held for the whole message: a target may detach the last reference.
   const auto hook = MessageHook::HookOf(window);
   if (!hook) return services.CallDefaultProcedure(window, message, wParam, lParam);
-  const std::intptr_t result = hook->Route(window, message, wParam, lParam);
-  if (message == kWmNcDestroy) hook->WindowDestroyed();
-  return result;
+  return hook->Route(window, message, wParam, lParam);
 }
 
 }  // namespace

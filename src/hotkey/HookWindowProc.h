@@ -8,8 +8,7 @@
 namespace kx {
 
 // Routes the message through the window's hook object; a hooked window that
-// has lost its hook object gets the system's default handling. After the
-// window's last message (WM_NCDESTROY) its hook object forgets it.
+// has lost its hook object gets the system's default handling.
 //
 // A creation message (WM_NCCREATE) never comes from the window's own creation,
 // since a window is hooked only once it exists: it is answered with 0 and goes

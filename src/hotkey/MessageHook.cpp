@@ -114,15 +114,6 @@ void MessageHook::UnhookWindow() {
   if (window_ == 0) return;
   if (previousProc_ != 0) services_.RestoreProcedure(window_, previousProc_);
   services_.RemoveProperty(window_, HookPropertyName(window_));
-  ForgetWindow();
-}
-
-void MessageHook::WindowDestroyed() {
-  if (window_ != 0) ForgetWindow();
-}
-
-// Drops the table entry and the window's reference, which may be the last.
-void MessageHook::ForgetWindow() {
   const auto entry = HookedWindows().find(window_);
   if (entry != HookedWindows().end() && entry->second.lock().get() == this) {
     HookedWindows().erase(entry);

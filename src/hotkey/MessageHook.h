@@ -43,10 +43,6 @@ class MessageHook : public std::enable_shared_from_this<MessageHook> {
   // Adds a target for the WM_COMMAND and WM_NOTIFY of one child window.
   bool AddChildTarget(MessageTarget& target, WindowHandle child, bool enabled);
 
-  // The window is gone: its last message (WM_NCDESTROY) has been routed. The
-  // hook object forgets it and restores nothing.
-  void WindowDestroyed();
-
   // Forwards one message of the hooked window to the targets and then, unless a
   // target set `handled`, to the window's previous procedure. A failure of the
   // hook itself while forwarding ends the forwarding; the previous procedure
@@ -68,7 +64,6 @@ class MessageHook : public std::enable_shared_from_this<MessageHook> {
   bool RemoveEntry(WindowHandle window, const MessageTarget& target, List list);
   void HookWindow(WindowHandle window);
   void UnhookWindow();
-  void ForgetWindow();
   [[nodiscard]] MessageTarget* FindChildTarget(WindowHandle child) const;
 
   WindowServices& services_;

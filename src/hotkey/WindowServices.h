@@ -24,7 +24,6 @@ inline constexpr std::uint32_t kWmQueryEndSession = 0x0011;
 inline constexpr std::uint32_t kWmEndSession = 0x0016;
 inline constexpr std::uint32_t kWmNotify = 0x004E;
 inline constexpr std::uint32_t kWmNcCreate = 0x0081;
-inline constexpr std::uint32_t kWmNcDestroy = 0x0082;
 inline constexpr std::uint32_t kWmCommand = 0x0111;
 inline constexpr std::uint32_t kWmHotKey = 0x0312;
 
