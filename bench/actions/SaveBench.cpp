@@ -41,6 +41,7 @@ class TimedServices final : public kx::ActionServices {
   kx::PrintReport PrintSurface(const kx::CaptureSettings& settings) override {
     return real_.PrintSurface(settings);
   }
+  void ReleaseSurface() override { real_.ReleaseSurface(); }
   bool DirectoryExists(const std::string& path) override { return real_.DirectoryExists(path); }
   bool PlainFileExists(const std::string& path) override { return real_.PlainFileExists(path); }
   void ShowResultNotice(const std::string&) override {}

@@ -48,6 +48,8 @@ class ActionServices {
   virtual void ReduceSurfaceColors(std::int16_t colors) = 0;
   virtual SaveResult SaveSurfaceBmp(const std::string& fileName, SaveMode mode) = 0;
   virtual PrintReport PrintSurface(const CaptureSettings& settings) = 0;
+  // The end of an action: the surface lets go of its picture.
+  virtual void ReleaseSurface() = 0;
 
   // Files: an existing folder (a path ending in "\" is none), a plain file.
   virtual bool DirectoryExists(const std::string& path) = 0;

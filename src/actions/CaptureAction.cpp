@@ -124,11 +124,8 @@ ActionResult Print(CaptureSettings& settings, ActionServices& services) {
   return result;
 }
 
-}  // namespace
-
-ActionResult RunCaptureAction(int modifiers, CaptureSettings& settings,
-                              const std::string& programDir, ActionServices& services) {
-  const KeyBusyScope busy;
+ActionResult CaptureAndDeliver(int modifiers, CaptureSettings& settings,
+                               const std::string& programDir, ActionServices& services) {
   try {
     const bool foreground = (modifiers & kModAlt) != 0;
     if (foreground) {
@@ -153,6 +150,16 @@ ActionResult RunCaptureAction(int modifiers, CaptureSettings& settings,
     services.ShowErrorBox(std::string(kUnexpectedErrorText));
     return result;
   }
+}
+
+}  // namespace
+
+ActionResult RunCaptureAction(int modifiers, CaptureSettings& settings,
+                              const std::string& programDir, ActionServices& services) {
+  const KeyBusyScope busy;
+  ActionResult result = CaptureAndDeliver(modifiers, settings, programDir, services);
+  services.ReleaseSurface();
+  return result;
 }
 
 }  // namespace kx

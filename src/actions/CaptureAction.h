@@ -14,7 +14,8 @@ namespace kx {
 // then saves it (with Shift, or always when the settings say so) or prints it,
 // and tells the user the outcome. Holds the busy flag (KeyBusy.h) throughout.
 // An error that ends the action early is shown in an error box. The outcome
-// is reported to `services` before the user sees it, and returned.
+// is reported to `services` before the user sees it, and returned. At the
+// end the surface lets go of the picture, whatever happened.
 ActionResult RunCaptureAction(int modifiers, CaptureSettings& settings,
                               const std::string& programDir, ActionServices& services);
 

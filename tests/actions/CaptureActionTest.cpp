@@ -37,6 +37,11 @@ class FakeActionServices final : public ActionServices {
     if (!printError.empty()) throw ActionError(printError);
     return {printOutcome, "PDF"};
   }
+  void ReleaseSurface() override {
+    ++releases;
+    callsBeforeRelease = calls.size();
+    releasedWhileBusy = KeyBusy();
+  }
   bool DirectoryExists(const std::string& path) override {
     Record("dir " + path);
     return directoryExists;
@@ -64,6 +69,9 @@ class FakeActionServices final : public ActionServices {
   int existenceTests = 0;
   std::vector<ActionResult> reports;
   std::size_t callsBeforeReport = 0;
+  int releases = 0;
+  std::size_t callsBeforeRelease = 0;
+  bool releasedWhileBusy = false;
 
  private:
   void Record(std::string call) {
@@ -240,7 +248,8 @@ TEST_F(CaptureActionTest, ErrorThatEndsTheRunIsShownAndClearsTheFlag) {
 }
 
 // Each outcome is told once, before the notice or box that shows it to the
-// user (a script waiting for it may stop watching while a box is open).
+// user (a script waiting for it may stop watching while a box is open). The
+// picture is let go of once, at the very end, still under the busy flag.
 TEST_F(CaptureActionTest, EveryOutcomeIsReportedOnceBeforeTheUserSeesIt) {
   using O = ActionOutcome;
   struct Case {
@@ -300,6 +309,9 @@ TEST_F(CaptureActionTest, EveryOutcomeIsReportedOnceBeforeTheUserSeesIt) {
     EXPECT_EQ(result, c.expected);
     EXPECT_THAT(services.reports, ElementsAre(c.expected));
     EXPECT_EQ(services.callsBeforeReport, c.callsBefore);
+    EXPECT_EQ(services.releases, 1);
+    EXPECT_EQ(services.callsBeforeRelease, services.calls.size());
+    EXPECT_TRUE(services.releasedWhileBusy);
   }
 }
 

@@ -84,6 +84,9 @@ PrintReport Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
   return {outcome, std::move(printer)};
 }
 
+// The spare bitmap's timer runs on the main window.
+void Win32ActionServices::ReleaseSurface() { surface_.Release(mainWindow_); }
+
 bool Win32ActionServices::DirectoryExists(const std::string& path) {
   return kx::win::DirectoryExists(path);
 }

@@ -20,6 +20,7 @@ class Win32ActionServices final : public ActionServices {
   void ReduceSurfaceColors(std::int16_t colors) override;
   SaveResult SaveSurfaceBmp(const std::string& fileName, SaveMode mode) override;
   PrintReport PrintSurface(const CaptureSettings& settings) override;
+  void ReleaseSurface() override;
 
   bool DirectoryExists(const std::string& path) override;
   bool PlainFileExists(const std::string& path) override;

@@ -6,6 +6,7 @@
 #include <climits>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "base/win32/ScopedWin.h"
 #include "base/win32/SystemLibrary.h"
@@ -79,7 +80,7 @@ std::optional<ScreenRect> VisibleFrameOf(HWND window) {
 }  // namespace
 
 Picture CopyWindowArea(HWND window, bool clientArea, std::int32_t left, std::int32_t top,
-                       std::int32_t width, std::int32_t height) {
+                       std::int32_t width, std::int32_t height, DibSection spare) {
   if (width <= 0 || height <= 0) return {};
   DibSection bitmap;
   PaletteHandle palette;
@@ -89,8 +90,10 @@ Picture CopyWindowArea(HWND window, bool clientArea, std::int32_t left, std::int
     if (HasSystemPalette(source.get())) {
       palette = SystemPalette(source.get());
     } else if (HasThirtyTwoBits(source.get())) {
-      bitmap = CreateDibSection(width, height, 32, {});
+      bitmap = std::move(spare);
+      if (!bitmap.bitmap) bitmap = CreateDibSection(width, height, 32, {});
     }
+    spare = {};  // unused: gone before another bitmap is made
     if (!bitmap.bitmap)
       bitmap = {BitmapHandle(::CreateCompatibleBitmap(source.get(), width, height)), {}};
     if (!bitmap.bitmap) return {};
@@ -99,9 +102,9 @@ Picture CopyWindowArea(HWND window, bool clientArea, std::int32_t left, std::int
   return Picture(std::move(bitmap), palette.release());
 }
 
-Picture CopyDesktop() {
+Picture CopyDesktop(DibSection spare) {
   return CopyWindowArea(::GetDesktopWindow(), false, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
-                        ::GetSystemMetrics(SM_CYSCREEN));
+                        ::GetSystemMetrics(SM_CYSCREEN), std::move(spare));
 }
 
 std::optional<CaptureArea> WindowCaptureAreaOf(HWND window) {
@@ -118,9 +121,18 @@ Picture CopyForegroundWindow() {
                         area->height);
 }
 
-void CopyDesktopToSurface(PictureSurface& surface) { surface.SetPicture(CopyDesktop()); }
+// The old picture goes before the new one is made.
+void CopyDesktopToSurface(PictureSurface& surface) {
+  surface.Clear();
+  surface.SetPicture(CopyDesktop(
+      surface.TakeSpare(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN))));
+}
 
+// Parts of a window off the screen may not be copied: a window's capture
+// goes into a fresh bitmap, where they stay black.
 void CopyForegroundToSurface(PictureSurface& surface) {
+  surface.Clear();
+  surface.ReleaseSpare();
   surface.SetPicture(CopyForegroundWindow());
 }
 

@@ -16,18 +16,23 @@ namespace kx::win {
 // A width x height copy of the window's drawing context from (left, top):
 // the client area, or with `clientArea` false the whole window. On a
 // 256-colour palette display the system palette travels with the picture.
-// Empty when the size is not positive or the copy cannot be made.
+// On a 32-bit display the copy goes into `spare`, a width x height 32-bit
+// section, when there is one; otherwise the spare is released before a new
+// bitmap is made. Empty when the size is not positive or the copy cannot be
+// made.
 Picture CopyWindowArea(HWND window, bool clientArea, std::int32_t left, std::int32_t top,
-                       std::int32_t width, std::int32_t height);
+                       std::int32_t width, std::int32_t height, DibSection spare = {});
 
-// The whole primary screen at its size in pixels.
-Picture CopyDesktop();
+// The whole primary screen at its size in pixels; `spare` as above.
+Picture CopyDesktop(DibSection spare = {});
 
 // The foreground window with its frame: the frame the window manager shows
 // where it reports one, else the window rectangle. Empty without a
 // foreground window.
 Picture CopyForegroundWindow();
 
+// The surface's picture becomes the capture; the screen's goes into the
+// surface's spare when it has the screen's size.
 void CopyDesktopToSurface(PictureSurface& surface);
 void CopyForegroundToSurface(PictureSurface& surface);
 

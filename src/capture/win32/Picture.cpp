@@ -54,6 +54,13 @@ Picture& Picture::operator=(Picture&& other) noexcept {
   return *this;
 }
 
+DibSection Picture::ReleaseSection() {
+  if (!bitmap_ || rows_.top == nullptr) return {};
+  DibSection section{std::move(bitmap_), std::exchange(rows_, {})};
+  *this = Picture();
+  return section;
+}
+
 std::int32_t Picture::WidthHimetric() const {
   return PixelsToHimetric(width_, ScreenPixelsPerInch(LOGPIXELSX));
 }

@@ -40,6 +40,10 @@ class Picture {
   HPALETTE Palette() const { return palette_.get(); }
   // The rows of a picture made from a section; none otherwise.
   PixelRows<const std::uint8_t> SectionRows() const { return {rows_.top, rows_.step}; }
+  // Gives up the section the picture was made from, with its rows; the
+  // picture is empty afterwards. Nothing (and the picture unchanged) for
+  // other pictures.
+  DibSection ReleaseSection();
   explicit operator bool() const { return static_cast<bool>(bitmap_); }
 
  private:

@@ -22,11 +22,25 @@ bool BlitPicture(HDC target, const Picture& picture, DWORD rasterOperation) {
                   rasterOperation) != FALSE;
 }
 
+// A 32-bit section, as captures on a 32-bit display are: what the spare holds.
+bool IsScreenSection(const Picture& picture) {
+  return picture.SectionRows().top != nullptr && picture.BitsPerPixel() == 32;
+}
+
+// The spare's timer is named by the surface's address, which is how its
+// callback finds the surface.
+UINT_PTR TimerId(const PictureSurface* surface) { return reinterpret_cast<UINT_PTR>(surface); }
+
 }  // namespace
+
+PictureSurface::~PictureSurface() {
+  StopTimer();
+  DropImage();  // the image must leave its DC before either goes
+}
 
 void PictureSurface::SetPicture(Picture picture) {
   DropImage();
-  picture_ = std::move(picture);
+  Keep(std::exchange(picture_, std::move(picture)));
   if (autoRedraw_) EnsureImage();
 }
 
@@ -41,7 +55,7 @@ void PictureSurface::AdoptImage() {
   imageDc_.reset();  // before the old picture's palette goes
   DibSection drawn = std::exchange(image_, {});
   PaletteHandle palette = CopyPalette(picture_.Palette());
-  picture_ = Picture(std::move(drawn), palette.release());
+  Keep(std::exchange(picture_, Picture(std::move(drawn), palette.release())));
   if (autoRedraw_) EnsureImage();
 }
 
@@ -57,7 +71,9 @@ bool PictureSurface::EnsureImage() {
   if (!picture_) return false;
   const WindowDc screen = WindowDc::Client(nullptr);
   DcHandle dc(::CreateCompatibleDC(screen.get()));
-  DibSection image = BitmapLike(picture_, screen.get());
+  DibSection image;
+  if (IsScreenSection(picture_)) image = TakeSpare(picture_.Width(), picture_.Height());
+  if (!image.bitmap) image = BitmapLike(picture_, screen.get());
   if (!dc || !image.bitmap) return false;
   const HGDIOBJ previous = ::SelectObject(dc.get(), image.bitmap.get());
   if (picture_.Palette()) {
@@ -78,6 +94,54 @@ void PictureSurface::DropImage() {
   if (imageDc_) ::SelectObject(imageDc_.get(), imageDcDefault_);
   image_ = {};
   imageDc_.reset();
+}
+
+void PictureSurface::Clear() {
+  DropImage();
+  Keep(std::move(picture_));
+}
+
+DibSection PictureSurface::TakeSpare(std::int32_t width, std::int32_t height) {
+  DibSection taken;
+  BITMAP description{};
+  if (spare_.bitmap && ::GetObjectW(spare_.bitmap.get(), sizeof description, &description) != 0 &&
+      description.bmWidth == width && description.bmHeight == height) {
+    taken = std::exchange(spare_, {});
+  }
+  ReleaseSpare();
+  return taken;
+}
+
+void PictureSurface::ReleaseSpare() {
+  StopTimer();
+  spare_ = {};
+}
+
+void PictureSurface::Release(HWND timerWindow) {
+  Clear();
+  StopTimer();
+  if (!spare_.bitmap) return;
+  if (timerWindow && ::SetTimer(timerWindow, TimerId(this), spareKeptMs_, &OnSpareKept) != 0) {
+    timerWindow_ = timerWindow;
+  } else {
+    ReleaseSpare();
+  }
+}
+
+void CALLBACK PictureSurface::OnSpareKept(HWND /*window*/, UINT /*message*/, UINT_PTR timer,
+                                          DWORD /*time*/) {
+  reinterpret_cast<PictureSurface*>(timer)->ReleaseSpare();
+}
+
+// A section the surface lets go of becomes the spare, in place of an older
+// one; anything else is released.
+void PictureSurface::Keep(Picture picture) {
+  if (IsScreenSection(picture)) spare_ = picture.ReleaseSection();
+}
+
+void PictureSurface::StopTimer() {
+  if (timerWindow_) ::KillTimer(timerWindow_, TimerId(this));
+  timerWindow_ = nullptr;
 }
 
 }  // namespace kx::win

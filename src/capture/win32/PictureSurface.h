@@ -2,22 +2,33 @@
 // The picture surface of the hidden main window: the current picture and a
 // persistent drawing image that covers the whole of it. It is never shown,
 // so it needs no window.
+//
+// Between actions it holds no picture. The last 32-bit section it let go of
+// stays for a few seconds as its spare, for the next capture of the same
+// size to copy into: a copy into a bitmap that exists is much faster than
+// into a fresh one. It holds at most one spare.
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "base/win32/ScopedWin.h"
+#include "capture/win32/DibSection.h"
 #include "capture/win32/Picture.h"
 
 namespace kx::win {
 
 class PictureSurface {
  public:
-  PictureSurface() = default;
-  ~PictureSurface() { DropImage(); }  // the image must leave its DC before either goes
+  // How long Release keeps the spare.
+  static constexpr UINT kSpareKeptMs = 5000;
+
+  explicit PictureSurface(UINT spareKeptMs = kSpareKeptMs) : spareKeptMs_(spareKeptMs) {}
+  ~PictureSurface();
   PictureSurface(const PictureSurface&) = delete;
   PictureSurface& operator=(const PictureSurface&) = delete;
 
-  // Replaces the picture (the old one is released); the drawing image starts
+  // Replaces the picture (the old one is let go of); the drawing image starts
   // again as a copy of the new picture.
   void SetPicture(Picture picture);
   const Picture& GetPicture() const { return picture_; }
@@ -45,15 +56,36 @@ class PictureSurface {
   // are final.
   void Refresh() const;
 
+  // Lets go of the picture and the drawing image.
+  void Clear();
+  // The spare when it is a width x height section (its pixels are stale:
+  // whoever takes it must cover them all); else nothing, and a spare of
+  // another size is released.
+  DibSection TakeSpare(std::int32_t width, std::int32_t height);
+  void ReleaseSpare();
+  // The end of an action: Clear, and the spare is released spareKeptMs later
+  // by a timer on `timerWindow` (at once without a window).
+  void Release(HWND timerWindow);
+
+  // A picture or a drawing image; the spare.
+  bool HoldsPicture() const { return picture_ || image_.bitmap; }
+  bool HoldsSpare() const { return static_cast<bool>(spare_.bitmap); }
+
  private:
+  static void CALLBACK OnSpareKept(HWND window, UINT message, UINT_PTR timer, DWORD time);
   bool EnsureImage();
   void DropImage();
+  void Keep(Picture picture);
+  void StopTimer();
 
   Picture picture_;
   bool autoRedraw_ = false;
   DcHandle imageDc_;
   DibSection image_;
   HGDIOBJ imageDcDefault_ = nullptr;  // what imageDc_ held before image_
+  DibSection spare_;
+  UINT spareKeptMs_;
+  HWND timerWindow_ = nullptr;  // where the spare's timer runs, if it does
 };
 
 }  // namespace kx::win

@@ -260,6 +260,47 @@ TEST_F(CaptureEndToEnd, AClassWithoutACursorDrawsNothing) {
   EXPECT_EQ(after, before);
 }
 
+// Between actions the surface holds no picture. Its spare serves the next
+// capture of the screen, which copies every pixel into it again; a capture
+// of another size releases it first; it goes once its time is up.
+TEST_F(CaptureEndToEnd, AReleasedSurfaceHoldsNoPictureAndLendsItsSpareToTheNextCapture) {
+  PictureSurface surface(50);
+  CopyDesktopToSurface(surface);
+  const HBITMAP first = surface.GetPicture().Bitmap();
+  {
+    const DcHandle dc(::CreateCompatibleDC(nullptr));
+    const ScopedSelectObject selected(dc.get(), first);
+    ::PatBlt(dc.get(), 0, 0, surface.GetPicture().Width(), surface.GetPicture().Height(),
+             BLACKNESS);
+  }
+  surface.SetAutoRedraw(true);
+  surface.SetAutoRedraw(false);
+  ASSERT_TRUE(surface.HoldsPicture());
+  surface.Release(owner_);
+  EXPECT_FALSE(surface.HoldsPicture());
+  EXPECT_FALSE(surface.GetPicture());
+  EXPECT_TRUE(surface.HoldsSpare());
+
+  CopyDesktopToSurface(surface);
+  EXPECT_EQ(surface.GetPicture().Bitmap(), first);
+  EXPECT_FALSE(surface.HoldsSpare());
+  ExpectClientArea(ReadPixels(surface.GetPicture()), POINT{0, 0});
+
+  CopyForegroundToSurface(surface);
+  EXPECT_FALSE(surface.HoldsSpare());
+  EXPECT_EQ(surface.GetPicture().Width(), WindowCaptureAreaOf(window_)->width);
+
+  CopyDesktopToSurface(surface);
+  surface.Release(owner_);
+  for (int wait = 0; wait < 100 && surface.HoldsSpare(); ++wait) {
+    kx::test::PumpMessagesFor(std::chrono::milliseconds(50));
+  }
+  EXPECT_FALSE(surface.HoldsSpare());
+  CopyDesktopToSurface(surface);
+  surface.Release(nullptr);  // no window for a timer: at once
+  EXPECT_FALSE(surface.HoldsSpare());
+}
+
 void WriteRgb(const std::string& file, const Rgb32Image& image) {
   std::ofstream out(std::filesystem::path(Utf8ToWide(file)), std::ios::binary);
   for (const std::uint32_t rgb : image.pixels) {

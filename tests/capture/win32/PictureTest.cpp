@@ -116,5 +116,24 @@ TEST(PictureSurface, ANewPictureStartsANewImage) {
   EXPECT_EQ(test::PixelAt(pixels, 0, 0), 0xFF0000U);  // the black went with the old image
 }
 
+// Pointer and inversion each draw on an image of the picture and adopt it:
+// the bitmap let go of at each step is the next image, never a third one.
+TEST(PictureSurface, WhatItLetsGoOfBecomesItsNextImage) {
+  PictureSurface surface;
+  surface.SetPicture(Picture(CreateDibSection(16, 8, 32, {}), nullptr));
+  const HBITMAP captured = surface.GetPicture().Bitmap();
+  surface.SetAutoRedraw(true);
+  surface.AdoptImage();
+  EXPECT_NE(surface.GetPicture().Bitmap(), captured);
+  EXPECT_FALSE(surface.HoldsSpare());  // the captured bitmap is the new image
+  surface.SetAutoRedraw(false);
+  surface.AdoptImage();
+  EXPECT_EQ(surface.GetPicture().Bitmap(), captured);
+  EXPECT_TRUE(surface.HoldsSpare());
+  surface.Release(nullptr);
+  EXPECT_FALSE(surface.HoldsPicture());
+  EXPECT_FALSE(surface.HoldsSpare());
+}
+
 }  // namespace
 }  // namespace kx::win
