@@ -30,8 +30,13 @@ std::optional<CaptureArea> WindowCaptureArea(const ScreenRect& windowRect,
                                              const std::optional<ScreenRect>& visibleFrame);
 
 // Rows of a capture copied from the screen in one block copy: as many as
-// fit in kCaptureBandBytes at 4 bytes per pixel, and at least one.
-inline constexpr std::int64_t kCaptureBandBytes = 256 * 1024;
+// fit in kCaptureBandBytes at 4 bytes per pixel, and at least one. Under Wine
+// each block copy from the screen passes through buffers of its size from
+// the C library's heap. Below 128 KiB, where that heap starts to give a
+// buffer a mapping of its own (and raises the limit to the largest one
+// freed, keeping up to twice as much), the buffers come and go within the
+// heap, and a capture leaves at most that much behind.
+inline constexpr std::int64_t kCaptureBandBytes = 120 * 1024;
 std::int32_t CaptureBandRows(std::int32_t width);
 
 }  // namespace kx

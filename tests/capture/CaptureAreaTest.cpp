@@ -46,14 +46,14 @@ TEST(WindowCaptureArea, SizesBeyond32BitsAreRefused) {
   EXPECT_EQ(empty->width, 0);
 }
 
-TEST(CaptureBandRows, BandsOfAQuarterMegabyteAndAtLeastOneRow) {
-  EXPECT_EQ(CaptureBandRows(1920), 34);  // 1920 * 4 * 34 = 261120 bytes
-  EXPECT_EQ(CaptureBandRows(3840), 17);
-  EXPECT_EQ(CaptureBandRows(1), 65536);
+TEST(CaptureBandRows, BandsOf120KibAndAtLeastOneRow) {
+  EXPECT_EQ(CaptureBandRows(1920), 16);  // 1920 * 4 * 16 = 122880 bytes
+  EXPECT_EQ(CaptureBandRows(3840), 8);
+  EXPECT_EQ(CaptureBandRows(1), 30720);
   EXPECT_EQ(CaptureBandRows(100000), 1);
-  EXPECT_EQ(CaptureBandRows(0), 65536);
-  EXPECT_EQ(CaptureBandRows(-5), 65536);
-  for (const std::int32_t width : {1, 7, 640, 1366, 2560, 65536}) {
+  EXPECT_EQ(CaptureBandRows(0), 30720);
+  EXPECT_EQ(CaptureBandRows(-5), 30720);
+  for (const std::int32_t width : {1, 7, 640, 1366, 2560, 30720}) {
     const std::int64_t rows = CaptureBandRows(width);
     EXPECT_LE(rows * width * 4, kCaptureBandBytes) << width;
     EXPECT_GT((rows + 1) * width * 4, kCaptureBandBytes) << width;
