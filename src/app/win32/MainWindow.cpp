@@ -216,6 +216,9 @@ std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam) {
       }
       ReleaseHotKeys();
       return 0;
+    case WM_TIMER:
+      if (surface_.OnTimer(wParam)) return 0;
+      return std::nullopt;
     case WM_DESTROY:
       ReleaseHotKeys();
       hwnd_ = nullptr;

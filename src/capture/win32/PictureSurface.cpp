@@ -27,10 +27,6 @@ bool IsScreenSection(const Picture& picture) {
   return picture.SectionRows().top != nullptr && picture.BitsPerPixel() == 32;
 }
 
-// The spare's timer is named by the surface's address, which is how its
-// callback finds the surface.
-UINT_PTR TimerId(const PictureSurface* surface) { return reinterpret_cast<UINT_PTR>(surface); }
-
 }  // namespace
 
 PictureSurface::~PictureSurface() {
@@ -121,16 +117,17 @@ void PictureSurface::Release(HWND timerWindow) {
   Clear();
   StopTimer();
   if (!spare_.bitmap) return;
-  if (timerWindow && ::SetTimer(timerWindow, TimerId(this), spareKeptMs_, &OnSpareKept) != 0) {
+  if (timerWindow && ::SetTimer(timerWindow, kSpareTimerId, spareKeptMs_, nullptr) != 0) {
     timerWindow_ = timerWindow;
   } else {
     ReleaseSpare();
   }
 }
 
-void CALLBACK PictureSurface::OnSpareKept(HWND /*window*/, UINT /*message*/, UINT_PTR timer,
-                                          DWORD /*time*/) {
-  reinterpret_cast<PictureSurface*>(timer)->ReleaseSpare();
+bool PictureSurface::OnTimer(UINT_PTR timer) {
+  if (timer != kSpareTimerId) return false;
+  ReleaseSpare();
+  return true;
 }
 
 // A section the surface lets go of becomes the spare, in place of an older
@@ -140,7 +137,7 @@ void PictureSurface::Keep(Picture picture) {
 }
 
 void PictureSurface::StopTimer() {
-  if (timerWindow_) ::KillTimer(timerWindow_, TimerId(this));
+  if (timerWindow_) ::KillTimer(timerWindow_, kSpareTimerId);
   timerWindow_ = nullptr;
 }
 

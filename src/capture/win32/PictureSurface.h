@@ -20,8 +20,9 @@ namespace kx::win {
 
 class PictureSurface {
  public:
-  // How long Release keeps the spare.
+  // How long Release keeps the spare, and the id of the timer that ends it.
   static constexpr UINT kSpareKeptMs = 5000;
+  static constexpr UINT_PTR kSpareTimerId = 0x4B58;
 
   explicit PictureSurface(UINT spareKeptMs = kSpareKeptMs) : spareKeptMs_(spareKeptMs) {}
   ~PictureSurface();
@@ -64,15 +65,18 @@ class PictureSurface {
   DibSection TakeSpare(std::int32_t width, std::int32_t height);
   void ReleaseSpare();
   // The end of an action: Clear, and the spare is released spareKeptMs later
-  // by a timer on `timerWindow` (at once without a window).
+  // by a timer on `timerWindow` (at once without a window), whose procedure
+  // passes each WM_TIMER to OnTimer.
   void Release(HWND timerWindow);
+  // True when `timer` is the spare's timer, which then releases the spare. A
+  // WM_TIMER is only an id from whoever sent it, never a pointer.
+  bool OnTimer(UINT_PTR timer);
 
   // A picture or a drawing image; the spare.
   bool HoldsPicture() const { return picture_ || image_.bitmap; }
   bool HoldsSpare() const { return static_cast<bool>(spare_.bitmap); }
 
  private:
-  static void CALLBACK OnSpareKept(HWND window, UINT message, UINT_PTR timer, DWORD time);
   bool EnsureImage();
   void DropImage();
   void Keep(Picture picture);

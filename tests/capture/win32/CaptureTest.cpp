@@ -292,8 +292,15 @@ TEST_F(CaptureEndToEnd, AReleasedSurfaceHoldsNoPictureAndLendsItsSpareToTheNextC
 
   CopyDesktopToSurface(surface);
   surface.Release(owner_);
+  EXPECT_FALSE(surface.OnTimer(PictureSurface::kSpareTimerId + 1));  // another timer's
+  EXPECT_TRUE(surface.HoldsSpare());
+  MSG message{};
   for (int wait = 0; wait < 100 && surface.HoldsSpare(); ++wait) {
-    kx::test::PumpMessagesFor(std::chrono::milliseconds(50));
+    if (::PeekMessageW(&message, owner_, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+      EXPECT_TRUE(surface.OnTimer(message.wParam));
+    } else {
+      ::Sleep(50);
+    }
   }
   EXPECT_FALSE(surface.HoldsSpare());
   CopyDesktopToSurface(surface);
