@@ -95,14 +95,15 @@ bool MessageHook::RemoveEntry(WindowHandle window, const MessageTarget& target, 
 }
 
 // The table entry and the property come first, so the first message through
-// the hook finds its hook object. Without the property the procedure is left
-// alone.
+// the hook finds its hook object. Without the property the window is left
+// alone, now and when the last entry goes: its property may belong to another
+// hook object by then.
 void MessageHook::HookWindow(WindowHandle window) {
-  window_ = window;
   if (!services_.SetProperty(window, HookPropertyName(window),
                              reinterpret_cast<std::intptr_t>(this))) {
     return;
   }
+  window_ = window;
   heldByWindow_ = shared_from_this();
   HookedWindows()[window] = heldByWindow_;
   previousProc_ = services_.InstallHookProcedure(window);

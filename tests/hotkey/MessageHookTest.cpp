@@ -384,6 +384,21 @@ TEST_F(HookTest, RefusedPropertyLeavesTheProcedureAlone) {
   EXPECT_TRUE(hook->AddTarget(a, kWindow, true));
   EXPECT_EQ(windows.log, (Log{"set 66382"}));
   EXPECT_EQ(windows.ProcedureOf(kWindow), FakeWindowSystem::kOwnProcedure);
+
+  // The window hooked meanwhile by another hook object stays hooked when
+  // the last entry leaves the hook that never hooked it.
+  windows.refuseProperty = false;
+  Target b;
+  const auto other = MessageHook::Create(windows);
+  ASSERT_TRUE(other->AddTarget(b, kWindow, true));
+  EXPECT_TRUE(hook->RemoveTarget(a, kWindow));
+  EXPECT_EQ(MessageHook::HookOf(kWindow), other);
+  EXPECT_EQ(windows.GetProperty(kWindow, HookPropertyName(kWindow)),
+            reinterpret_cast<std::intptr_t>(other.get()));
+  EXPECT_EQ(windows.ProcedureOf(kWindow), FakeWindowSystem::kHookProcedure);
+  EXPECT_TRUE(other->RemoveTarget(b, kWindow));
+  EXPECT_EQ(windows.ProcedureOf(kWindow), FakeWindowSystem::kOwnProcedure);
+
   const std::weak_ptr<MessageHook> watch = hook;
   hook.reset();
   EXPECT_TRUE(watch.expired());
