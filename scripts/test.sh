@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds every configuration and runs every suite: the
-# native unit tests, then the x86_64 (win64) and the shipped i686 (win32)
+# native unit tests, each fuzz target for a few seconds over its seed corpus
+# (tests/fuzz/run-fuzzers.sh), then the x86_64 (win64) and the shipped i686 (win32)
 # Windows unit, Win32 and end-to-end tests, one after the other in one Wine
 # session. Ends with one line per suite: tests, failures, wall time. The win32
 # suite is left out only where the kernel refuses 32-bit processes, and then
@@ -28,6 +29,7 @@ trap 'rm -f "$summary"' EXIT
 export KX_SUITE_SUMMARY=$summary
 status=0
 tests/tooling/run-suites.sh linux || status=1
+tests/fuzz/run-fuzzers.sh build/fuzz/bin || status=1
 # No 32-bit check in a session that runs no 32-bit program.
 [ ${#windows[@]} -eq 2 ] || export KX_WINE32_PROBE=""
 tests/tooling/wine-session.sh tests/tooling/run-suites.sh "${windows[@]}" || status=1
