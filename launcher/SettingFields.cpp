@@ -139,9 +139,13 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
+// Digits after at most one sign, blanks around them.
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
   text = TrimBlanks(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text.front() == '-') return std::nullopt;
+  }
   std::int32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) {

@@ -69,6 +69,8 @@ TEST(SettingFields, NumbersMustBeWholeAndInRange) {
     EXPECT_EQ(ProblemOf(margin, "-1"),
               "「" + std::string(Label(margin)) + "」は0から99までの数値で指定して下さい");
     EXPECT_EQ(ProblemOf(margin, "100"), ProblemOf(margin, "-1"));
+    EXPECT_EQ(ProblemOf(margin, "+-0"), ProblemOf(margin, "-1"));  // one sign at most
+    EXPECT_EQ(ProblemOf(margin, "+7"), "");
     EXPECT_EQ(ProblemOf(margin, "0"), "");
     EXPECT_EQ(ProblemOf(margin, "99"), "");
   }
