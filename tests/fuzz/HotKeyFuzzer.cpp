@@ -2,12 +2,15 @@
 // window system, driven by any sequence of owner calls, messages (hot keys,
 // commands, notifications, anything else, also while busy), targets that
 // answer, throw, rewrite, detach or send during a message, and a system that
-// refuses atoms, hot keys, properties or procedures. Once every owner has
-// let go, no window is hooked, no property, hot key or atom is left, and no
-// hook object lives on.
+// refuses atoms, hot keys, properties or procedures, or whose window
+// procedures and notification headers fail. Once every owner has let go, no
+// window is hooked, no property, hot key or atom is left, no hook object lives
+// on and the process-wide table of hooked windows knows none of them, so the
+// next input starts from nothing.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -15,6 +18,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FuzzCheck.h"
@@ -44,7 +48,7 @@ struct System {
   std::vector<std::weak_ptr<kx::MessageHook>> hooksSeen;
 
   std::shared_ptr<kx::MessageHook> HookOf(WindowHandle window) {
-    auto hook = kx::MessageHook::HookOf(windows, window);
+    auto hook = kx::MessageHook::HookOf(window);
     if (hook) hooksSeen.push_back(hook);
     return hook;
   }
@@ -54,6 +58,17 @@ struct System {
     auto hook = kx::MessageHook::Create(windows);
     hooksSeen.push_back(hook);
     return hook;
+  }
+  // Sends as the system does. A window procedure's failure leaves a window
+  // that is not hooked; a hooked window answers every message.
+  void Deliver(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+               std::intptr_t lParam) {
+    const bool hooked = windows.ProcedureOf(window) == FakeWindowSystem::kHookProcedure;
+    try {
+      windows.Send(window, message, wParam, lParam);
+    } catch (const std::runtime_error&) {
+      Check(!hooked);
+    }
   }
 };
 
@@ -83,7 +98,7 @@ class Target final : public kx::MessageTarget {
       case Behaviour::Send:
         if (!sending_) {
           sending_ = true;
-          system_.windows.Send(window, message, wParam, lParam);
+          system_.Deliver(window, message, wParam, lParam);
           sending_ = false;
         }
         return 4;
@@ -184,7 +199,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           const std::string name = pick(kNames);
           const std::int32_t virtualKey = input.ConsumeIntegralInRange(0, 300);
           const std::int32_t modifiers = input.ConsumeIntegralInRange(0, 15);
-          slot.registry->Add(name, virtualKey, modifiers);
+          // A copy that no longer runs left the atom: it may be taken over
+          // when only such copies use it, and it is then the registry's.
+          const kx::Atom atom = system.atoms.Find(name);
+          const auto left = std::count(foreignAtoms.begin(), foreignAtoms.end(), atom);
+          const bool takeOver = atom != 0 && input.ConsumeBool() &&
+                                system.atoms.atoms[atom].uses == left;
+          const auto existing = takeOver ? kx::ExistingAtom::TakeOver : kx::ExistingAtom::Refuse;
+          if (slot.registry->Add(name, virtualKey, modifiers, existing) && takeOver) {
+            foreignAtoms.erase(std::find(foreignAtoms.begin(), foreignAtoms.end(), atom));
+          }
         }
         break;
       case Step::RemoveKey:
@@ -264,12 +288,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       }
       case Step::Toggle:
-        switch (input.ConsumeIntegralInRange(0, 2)) {
+        switch (input.ConsumeIntegralInRange(0, 4)) {
           case 0:
             system.windows.refuseProcedure = !system.windows.refuseProcedure;
             break;
           case 1:
             system.windows.refuseProperty = !system.windows.refuseProperty;
+            break;
+          case 2:
+            system.windows.ownProcedureFails = !system.windows.ownProcedureFails;
+            break;
+          case 3:
+            system.windows.notifyReadFails = !system.windows.notifyReadFails;
             break;
           default:
             system.atoms.refuseAdd = !system.atoms.refuseAdd;
@@ -283,7 +313,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                           ? static_cast<std::uintptr_t>(kx::HotKeyId(atom))
                                           : input.ConsumeIntegral<std::uintptr_t>();
         const auto lParam = input.ConsumeIntegral<std::intptr_t>();
-        system.windows.Send(to, kx::kWmHotKey, wParam, lParam);
+        system.Deliver(to, kx::kWmHotKey, wParam, lParam);
         break;
       }
       case Step::SendAny:
@@ -299,11 +329,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::intptr_t lParam = pick(lParams);
         if (busy) {
           const kx::KeyBusyScope scope;
-          system.windows.Send(to, message, wParam, lParam);
+          system.Deliver(to, message, wParam, lParam);
         } else {
-          system.windows.Send(to, message, wParam, lParam);
+          system.Deliver(to, message, wParam, lParam);
         }
         break;
+      }
+    }
+    // A hooked window carries its own hook object's property.
+    for (const WindowHandle each : kWindows) {
+      if (const auto hook = kx::MessageHook::HookOf(each)) {
+        Check(system.windows.GetProperty(each, kx::HookPropertyName(each)) ==
+              reinterpret_cast<std::intptr_t>(hook.get()));
       }
     }
   }
@@ -327,6 +364,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   for (const WindowHandle each : kWindows) {
     Check(system.windows.ProcedureOf(each) == FakeWindowSystem::kOwnProcedure);
+    Check(kx::MessageHook::HookOf(each) == nullptr);
   }
   Check(system.windows.properties.empty());
   Check(system.hotKeys.registrations.empty());
