@@ -51,9 +51,9 @@ class RecordingKeyProgram final : public kx::KeyProgram {
     lines.emplace_back(arguments);
     return true;
   }
-  std::optional<std::uint32_t> RunToEnd(std::string_view arguments) override {
+  std::optional<kx::KeyRun> RunToEnd(std::string_view arguments, std::uint32_t) override {
     lines.emplace_back(arguments);
-    return 0;
+    return kx::KeyRun{0, "", ""};
   }
   std::size_t ResidentCount() override { return 0; }
   std::size_t CloseResidents(std::uint32_t) override { return 0; }
@@ -65,6 +65,7 @@ class RecordingOutput final : public kx::LauncherOutput {
   std::size_t errors = 0;
   void Print(std::string_view text) override { printed += text; }
   void ReportError(const kx::MessageText&) override { ++errors; }
+  void Note(kx::Stream, std::string_view) override {}
 };
 
 // Kaptorix_Key.exe's view of the same folder.
@@ -94,10 +95,24 @@ int WholeNumber(std::string_view text) {
   return value;
 }
 
-// An accepted value as the settings keep it: a whole number in decimal, a
-// folder without trailing separators, any other text as it was given.
+// Names of values match without regard to ASCII case and blanks.
+std::string NameForm(std::string_view text) {
+  std::string form;
+  for (const char c : text) {
+    if (c == ' ' || c == '\t') continue;
+    form.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+  }
+  return form;
+}
+
+// An accepted value as the settings keep it: the value of a name, a whole
+// number in decimal, a folder without trailing separators, any other text as
+// it was given.
 std::string AsStored(kx::SettingField field, std::string text) {
   if (kx::HoldsNumber(field)) {
+    for (const kx::Choice& choice : kx::NamedValues(field)) {
+      if (NameForm(text) == NameForm(choice.label)) return choice.value;
+    }
     text.erase(0, text.find_first_not_of(" \t"));
     return std::to_string(std::stol(text));
   }
@@ -201,7 +216,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case kx::LauncherAction::Get:
       if (command.fields.size() == 1) {
         const kx::SettingField field = command.fields.front();
-        Check(output.printed == kx::FieldText(ReadAsKeyProgram(before), field) + "\r\n");
+        const kx::CaptureSettings held = ReadAsKeyProgram(before);
+        const std::string value =
+            command.raw ? kx::FieldText(held, field) : kx::ShownText(held, field);
+        Check(output.printed == value + "\r\n");
       }
       [[fallthrough]];
     case kx::LauncherAction::Dialog:
