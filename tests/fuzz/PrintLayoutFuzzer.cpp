@@ -3,8 +3,10 @@
 // the action brings the percent into range, and the print-out either draws
 // one picture of no negative size inside the margins, with finite
 // coordinates, and sends the job, or reports one error record and sends
-// nothing. No exception leaves the print-out, and the printer that was
-// current before is current again.
+// nothing. No exception leaves the print-out, the printer that was current
+// before is current again, and the action tells its outcome once: done for a
+// printed page, a print failure (with an error box for a page not sent or no
+// printer) otherwise.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -96,9 +98,25 @@ class PrintingServices final : public kx::ActionServices {
   bool PlainFileExists(const std::string&) override { std::abort(); }
   void ShowResultNotice(const std::string&) override {}
   void ShowSaveAbortedNotice() override { std::abort(); }
-  void ShowErrorBox(const std::string&) override { std::abort(); }
+  void ShowErrorBox(const std::string&) override {
+    Check(outcome_ == kx::PrintOutcome::NotSent || outcome_ == kx::PrintOutcome::NoPrinter);
+    Check(!reported_.empty());
+    ++errorBoxes_;
+  }
+  void ReportOutcome(const kx::ActionResult& result) override { reported_.push_back(result); }
 
-  bool PrintSurface(const kx::CaptureSettings& settings) override {
+  // What the action told of the print-out, once it has returned.
+  void CheckTold() const {
+    Check(reported_.size() == 1);
+    const bool printed = outcome_ == kx::PrintOutcome::Printed;
+    Check(reported_.front().outcome ==
+          (printed ? kx::ActionOutcome::Done : kx::ActionOutcome::PrintFailed));
+    const bool box =
+        outcome_ == kx::PrintOutcome::NotSent || outcome_ == kx::PrintOutcome::NoPrinter;
+    Check(errorBoxes_ == (box ? 1 : 0));
+  }
+
+  kx::PrintReport PrintSurface(const kx::CaptureSettings& settings) override {
     Check(settings.printPercent >= 1 && settings.printPercent <= 100);
     const kx::PrintParameters parameters{
         settings.printPercent, settings.headerText,  settings.headerLayout, settings.quality,
@@ -127,12 +145,16 @@ class PrintingServices final : public kx::ActionServices {
         Check(printer_.paints.empty() && reporter.records.empty());
         break;
     }
-    return outcome == kx::PrintOutcome::Printed;
+    outcome_ = outcome;
+    return {outcome, settings.printer};
   }
 
  private:
   FakePrinter& printer_;
   const kx::PrintPicture& picture_;
+  kx::PrintOutcome outcome_ = kx::PrintOutcome::Printed;
+  std::vector<kx::ActionResult> reported_;
+  int errorBoxes_ = 0;
 };
 
 // Mostly ordinary sizes, sometimes any value at all.
@@ -200,6 +222,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   PrintingServices services(printer, picture);
   const std::int16_t percent = settings.printPercent;
   kx::RunCaptureAction(0, settings, "C:\\Kx", services);
+  services.CheckTold();
   Check(settings.printPercent == (percent >= 1 && percent <= 100 ? percent : 100));
   return 0;
 }
