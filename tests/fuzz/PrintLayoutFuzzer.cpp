@@ -104,6 +104,7 @@ class PrintingServices final : public kx::ActionServices {
     ++errorBoxes_;
   }
   void ReportOutcome(const kx::ActionResult& result) override { reported_.push_back(result); }
+  void ReleaseSurface() override {}
 
   // What the action told of the print-out, once it has returned.
   void CheckTold() const {
