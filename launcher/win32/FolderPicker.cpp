@@ -2,8 +2,8 @@
 
 #include <shobjidl.h>
 
+#include "base/win32/ComPtr.h"
 #include "base/win32/Strconv.h"
-#include "launcher/win32/ComPtr.h"
 
 namespace kx::win {
 

@@ -3,11 +3,13 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <string>
+
 #include "base/ProductNames.h"
+#include "base/win32/ComPtr.h"
 #include "base/win32/PrinterList.h"
 #include "base/win32/Strconv.h"
 #include "launcher/DialogLayout.h"
-#include "launcher/win32/ComPtr.h"
 #include "launcher/win32/DialogFont.h"
 #include "launcher/win32/DialogTemplate.h"
 #include "launcher/win32/FolderPicker.h"
