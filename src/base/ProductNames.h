@@ -30,6 +30,8 @@ inline constexpr std::string_view kErrorLogExtension = ".log";  // after kProgra
 inline constexpr std::string_view kDefaultFilePrefix = "KX";
 inline constexpr std::string_view kUpperCaseExtension = ".BMP";
 inline constexpr std::string_view kLowerCaseExtension = ".bmp";
+inline constexpr std::string_view kUpperCasePngExtension = ".PNG";
+inline constexpr std::string_view kLowerCasePngExtension = ".png";
 
 // The temporary files a save writes before moving them into place: hidden,
 // named this prefix, 16 hexadecimal digits and this extension.
@@ -81,6 +83,9 @@ inline constexpr std::string_view kSerialDigitsTag = "[SVNO]";
 inline constexpr std::string_view kExtensionTag = "[SVKK]";
 inline constexpr std::string_view kCursorTag = "[MOUS]";
 inline constexpr std::string_view kPrinterTag = "[PRNT]";
+inline constexpr std::string_view kFileFormatTag = "[SVFM]";
+inline constexpr std::string_view kClipboardTag = "[CLIP]";
+inline constexpr std::string_view kScreenTag = "[GMEN]";
 
 // ---- Command line of Kaptorix_Key.exe -----------------------------------
 

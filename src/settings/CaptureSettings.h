@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "base/ProductNames.h"
 
@@ -32,11 +33,25 @@ struct CaptureSettings {
   std::string extension{kUpperCaseExtension};
   std::int16_t cursor = 0;         // 1: draw the mouse pointer into the capture
   std::string printer;             // empty: the default printer
+  std::int16_t fileFormat = 0;     // 1: numbered captures as PNG files; else BMP
+  std::int16_t clipboard = 0;      // 1: a copy of each capture on the clipboard
+  std::int16_t screen = 0;         // see ScreenOf
 
   bool operator==(const CaptureSettings&) const = default;
 };
 
 // The defaults, with captures saved in the program's own folder.
 CaptureSettings DefaultCaptureSettings(const std::string& programDir);
+
+// Which screen a capture without Alt takes: any value but 1 to 3 is the
+// primary screen.
+enum class Screen { Primary, UnderPointer, OfForegroundWindow, AllMonitors };
+Screen ScreenOf(const CaptureSettings& settings);
+
+bool SavesPng(const CaptureSettings& settings);
+
+// The extension of numbered captures: `extension` for BMP files, and for PNG
+// files ".PNG" or, when `extension` is ".bmp", ".png".
+std::string_view NumberedExtension(const CaptureSettings& settings);
 
 }  // namespace kx

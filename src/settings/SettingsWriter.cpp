@@ -53,9 +53,16 @@ std::optional<std::string_view> TagOf(std::string_view line) {
 }  // namespace
 
 std::vector<SettingsLine> SettingsLines(const CaptureSettings& settings) {
+  const CaptureSettings defaults;
   std::vector<SettingsLine> lines;
   lines.reserve(kSettingsTags.size());
-  for (const auto& [tag, field] : kSettingsTags) lines.push_back({tag, ValueOf(field, settings)});
+  for (const auto& [tag, field] : kSettingsTags) {
+    std::string value = ValueOf(field, settings);
+    const bool optional =
+        std::find(kOptionalTags.begin(), kOptionalTags.end(), tag) != kOptionalTags.end();
+    const bool addWhenMissing = !optional || value != ValueOf(field, defaults);
+    lines.push_back({tag, std::move(value), addWhenMissing});
+  }
   return lines;
 }
 
@@ -87,7 +94,7 @@ std::string MergeSettingsLines(std::string_view existing, const std::vector<Sett
     }
   }
   for (std::size_t n = 0; n < lines.size(); ++n) {
-    if (!lastLineOf[n]) append(lines[n].tag, lines[n].value);
+    if (!lastLineOf[n] && lines[n].addWhenMissing) append(lines[n].tag, lines[n].value);
   }
   return text;
 }

@@ -14,15 +14,18 @@ namespace kx {
 struct SettingsLine {
   std::string_view tag;
   std::string value;
+  bool addWhenMissing = true;  // false: only replaces a line of the tag
 };
 
-// The 17 lines that hold `settings`, in tag order ("toStoreFile" is not kept in
-// the file). Margins are written as two-character fields, zero-padded.
+// The lines that hold `settings`, one per tag in tag order ("toStoreFile" is
+// not kept in the file). Margins are written as two-character fields,
+// zero-padded. An optional tag (kOptionalTags) that holds its default is
+// not added to a file that lacks it.
 std::vector<SettingsLine> SettingsLines(const CaptureSettings& settings);
 
 // `existing` with the given lines put in: the last line of a tag (the one the
 // reader takes) is replaced in place and its earlier lines are dropped; a tag
-// that does not occur is appended. Lines without a tag are kept unchanged.
+// that does not occur is appended unless its line says otherwise. Lines without a tag are kept unchanged.
 // Every line ends with CR LF. Works on bytes: the values must already be in
 // the file's code page.
 std::string MergeSettingsLines(std::string_view existing, const std::vector<SettingsLine>& lines);

@@ -35,7 +35,8 @@ TEST(SettingsReader, ReadsEveryTag) {
   const CaptureSettings settings = Read(
       "[KEY ]123\r\n[FILE]D:\\Shots\r\n[I256]16\r\n[PAR ]80\r\n[HTXT]見出し\r\n"
       "[HITI]1\r\n[HEAD]10,15,05,07\r\n[QUAL]2\r\n[TIME]1\r\n[HANT]1\r\n[BSAV]1\r\n"
-      "[MUKI]1\r\n[SVHD]CAP\r\n[SVNO]5\r\n[SVKK]1\r\n[MOUS]1\r\n[PRNT]My Printer\r\n");
+      "[MUKI]1\r\n[SVHD]CAP\r\n[SVNO]5\r\n[SVKK]1\r\n[MOUS]1\r\n[PRNT]My Printer\r\n"
+      "[SVFM]1\r\n[CLIP]1\r\n[GMEN] 2\r\n");
   EXPECT_EQ(settings.hotKey, 123);
   EXPECT_EQ(settings.saveFolder, "D:\\Shots");
   EXPECT_EQ(settings.colors, 16);
@@ -56,6 +57,9 @@ TEST(SettingsReader, ReadsEveryTag) {
   EXPECT_EQ(settings.extension, ".bmp");
   EXPECT_EQ(settings.cursor, 1);
   EXPECT_EQ(settings.printer, "My Printer");
+  EXPECT_EQ(settings.fileFormat, 1);
+  EXPECT_EQ(settings.clipboard, 1);
+  EXPECT_EQ(settings.screen, 2);
   EXPECT_FALSE(settings.toStoreFile);
 }
 
@@ -167,6 +171,26 @@ TEST(SettingsReader, ExtensionIsLowerOnlyForOne) {
   EXPECT_EQ(Read("[SVKK]0").extension, ".BMP");
   EXPECT_EQ(Read("[SVKK]2").extension, ".BMP");
   EXPECT_EQ(Read("[SVKK]").extension, ".BMP");
+}
+
+// Only 1 asks for PNG files and 1 to 3 for another screen; everything else
+// is what a file without the tag gives.
+TEST(SettingsReader, FileFormatAndScreenTakeOnlyTheirValues) {
+  const std::pair<std::string_view, std::string_view> extensions[] = {
+      {"", ".BMP"},          {"[SVFM]1", ".PNG"},          {"[SVFM]1\r\n[SVKK]1", ".png"},
+      {"[SVKK]1", ".bmp"},   {"[SVFM]2\r\n[SVKK]1", ".bmp"}, {"[SVFM]0.6", ".PNG"},
+      {"[SVFM]-1", ".BMP"},
+  };
+  for (const auto& [text, extension] : extensions) {
+    EXPECT_EQ(NumberedExtension(Read(text)), extension) << text;
+  }
+  const std::pair<std::string_view, Screen> screens[] = {
+      {"", Screen::Primary},          {"[GMEN]1", Screen::UnderPointer},
+      {"[GMEN]2", Screen::OfForegroundWindow}, {"[GMEN]3", Screen::AllMonitors},
+      {"[GMEN]4", Screen::Primary},   {"[GMEN]-1", Screen::Primary},
+      {"[GMEN]x", Screen::Primary},
+  };
+  for (const auto& [text, screen] : screens) EXPECT_EQ(ScreenOf(Read(text)), screen) << text;
 }
 
 TEST(SplitLines, EndsLinesAtCrLfCrOrLf) {

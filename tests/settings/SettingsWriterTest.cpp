@@ -56,9 +56,12 @@ const std::vector<TagChange> kChangePerTag = {
     {"[MOUS]", [](CaptureSettings& s) { s.cursor = 1; }, "[MOUS]1"},
     {"[PRNT]", [](CaptureSettings& s) { s.printer = "Canon LBP/共有"; },
      "[PRNT]Canon LBP/共有"},
+    {"[SVFM]", [](CaptureSettings& s) { s.fileFormat = 1; }, "[SVFM]1"},
+    {"[CLIP]", [](CaptureSettings& s) { s.clipboard = 1; }, "[CLIP]1"},
+    {"[GMEN]", [](CaptureSettings& s) { s.screen = 3; }, "[GMEN]3"},
 };
 
-// The defaults' file, line by line.
+// The defaults' file, line by line: the optional tags are left out.
 const std::vector<std::string_view> kDefaultLines = {
     "[KEY ]44", "[FILE]C:\\Tools\\Kaptorix", "[I256]0", "[PAR ]100", "[HTXT]", "[HITI]0",
     "[HEAD]20,20,00,00", "[QUAL]1", "[TIME]0", "[HANT]0", "[BSAV]0", "[MUKI]2", "[SVHD]KX",
@@ -72,7 +75,7 @@ std::string LineOf(std::string_view text, std::string_view tag) {
 }
 
 TEST(SettingsWriter, EveryTagRoundTripsThroughTheReader) {
-  ASSERT_EQ(kChangePerTag.size(), kDefaultLines.size());
+  ASSERT_EQ(kChangePerTag.size(), kSettingsTags.size());
   CaptureSettings everything = Defaults();
   std::string everythingText;
   for (std::size_t i = 0; i < kChangePerTag.size(); ++i) {
@@ -86,6 +89,7 @@ TEST(SettingsWriter, EveryTagRoundTripsThroughTheReader) {
     for (std::size_t n = 0; n < kDefaultLines.size(); ++n) {
       expected.append(n == i ? entry.line : kDefaultLines[n]).append("\r\n");
     }
+    if (i >= kDefaultLines.size()) expected.append(entry.line).append("\r\n");
     const std::string text = WriteSettings("", changed);
     EXPECT_EQ(text, expected);
     EXPECT_EQ(ReadBack(text), changed);
@@ -116,6 +120,19 @@ TEST(SettingsWriter, KeepsOtherLinesAndReplacesTagsInPlace) {
   EXPECT_EQ(text.substr(0, expectedStart.size()), expectedStart);
   EXPECT_EQ(ReadBack(text), settings);
   EXPECT_EQ(SplitLines(text).size(), 21U);  // six lines kept, two of them replaced, 15 added
+}
+
+// A file that has an optional tag keeps it, also when it goes back to the
+// default; one that lacks it gets it only for another value.
+TEST(SettingsWriter, OptionalTagsStayOutUntilChosen) {
+  CaptureSettings settings = Defaults();
+  const std::string chosen = "[GMEN]2\r\n[SVFM]1\r\n";
+  const std::string text = WriteSettings(chosen, settings);
+  EXPECT_EQ(text.substr(0, 18), "[GMEN]0\r\n[SVFM]0\r\n");
+  EXPECT_EQ(LineOf(text, "[CLIP]"), "");
+  EXPECT_EQ(ReadBack(text), settings);
+  settings.clipboard = -1;
+  EXPECT_EQ(LineOf(WriteSettings(text, settings), "[CLIP]"), "[CLIP]-1");
 }
 
 TEST(SettingsWriter, WritesWhereTheReaderLooksAndDropsOlderDuplicates) {
