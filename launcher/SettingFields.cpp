@@ -29,6 +29,7 @@ constexpr std::int32_t kColorChoices[] = {0, 256, 16, 2, 1};  // 1 also means 25
 constexpr std::int32_t kSwitchChoices[] = {0, 1};
 constexpr std::int32_t kOrientationChoices[] = {1, 2};
 constexpr std::int32_t kThreeChoices[] = {0, 1, 2};
+constexpr std::int32_t kScreenChoices[] = {0, 1, 2, 3};
 constexpr std::string_view kFileNameForbidden = "\\/:*?\"<>|";
 
 using S = CaptureSettings;
@@ -60,6 +61,12 @@ const std::array<FieldRule, kAllSettingFields.size()> kRules{{
      kThreeChoices},
     {SettingField::PrintDate, "date", "日付と時刻を印刷する", &S::printDate, Kind::Choice, 0, 0,
      kSwitchChoices},
+    {SettingField::FileFormat, "format", "ファイル形式", &S::fileFormat, Kind::Choice, 0, 0,
+     kSwitchChoices},
+    {SettingField::Clipboard, "clipboard", "クリップボードにもコピーする", &S::clipboard,
+     Kind::Choice, 0, 0, kSwitchChoices},
+    {SettingField::Screen, "screen", "取り込む画面", &S::screen, Kind::Choice, 0, 0,
+     kScreenChoices},
 }};
 
 std::vector<Choice> KeyNames() {
@@ -322,6 +329,11 @@ const std::vector<Choice>& NamedValues(SettingField field) {
       {"ドラフト", "0"}, {"プリンタの設定のまま", "1"}, {"高品質", "2"}};
   static const std::vector<Choice> layouts = {
       {"中央（日付は右端）", "0"}, {"右寄せ", "1"}, {"印刷しない", "2"}};
+  static const std::vector<Choice> formats = {{"BMP", "0"}, {"PNG", "1"}};
+  static const std::vector<Choice> screens = {{"メイン画面", "0"},
+                                              {"ポインタのある画面", "1"},
+                                              {"手前のウィンドウの画面", "2"},
+                                              {"すべての画面", "3"}};
   static const std::vector<Choice> none;
   switch (field) {
     case SettingField::Key:
@@ -336,9 +348,24 @@ const std::vector<Choice>& NamedValues(SettingField field) {
       return qualities;
     case SettingField::HeaderLayout:
       return layouts;
+    case SettingField::FileFormat:
+      return formats;
+    case SettingField::Screen:
+      return screens;
     default:
       return none;
   }
+}
+
+std::vector<Choice> ExtensionChoices(std::int16_t fileFormat) {
+  CaptureSettings settings;
+  settings.fileFormat = fileFormat;
+  std::vector<Choice> choices = NamedValues(SettingField::Extension);
+  for (Choice& choice : choices) {
+    settings.extension = choice.value;
+    choice.label = NumberedExtension(settings);
+  }
+  return choices;
 }
 
 std::string ActingText(const CaptureSettings& settings, SettingField field) {
@@ -353,12 +380,17 @@ std::string ActingText(const CaptureSettings& settings, SettingField field) {
       return text == "0" || text == "2" ? text : "1";
     case SettingField::HeaderLayout:
       return text == "0" || text == "1" ? text : "2";
+    case SettingField::FileFormat:
+      return text == "1" ? text : "0";
+    case SettingField::Screen:
+      return text == "1" || text == "2" || text == "3" ? text : "0";
     default:
       return text;
   }
 }
 
 std::string ShownText(const CaptureSettings& settings, SettingField field) {
+  if (field == SettingField::Extension) return std::string(NumberedExtension(settings));
   const std::vector<Choice>& names = NamedValues(field);
   const std::string acting = ActingText(settings, field);
   const auto named = std::find_if(names.begin(), names.end(),
@@ -386,6 +418,15 @@ std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField
   if (rule.kind == Kind::Folder) {
     settings.saveFolder = WithoutTrailingSeparators(text);
     return std::nullopt;
+  }
+  if (rule.kind == Kind::Extension) {
+    const std::vector<Choice> png = ExtensionChoices(1);
+    const auto named = std::find_if(png.begin(), png.end(),
+                                    [&](const Choice& choice) { return choice.label == text; });
+    if (named != png.end()) {
+      code = named->value;
+      text = code;
+    }
   }
   return std::visit(
       [&](auto member) -> std::optional<FieldProblem> {

@@ -18,17 +18,18 @@ namespace kx {
 enum class SettingField {
   Key, SaveDir, FilePrefix, SerialDigits, Extension, Colors, AlwaysSave, Cursor, Invert,
   Printer, Orientation, Quality, PrintPercent, MarginLeft, MarginRight, MarginTop, MarginBottom,
-  HeaderText, HeaderLayout, PrintDate,
+  HeaderText, HeaderLayout, PrintDate, FileFormat, Clipboard, Screen,
 };
 
-inline constexpr std::array<SettingField, 20> kAllSettingFields{
+inline constexpr std::array<SettingField, 23> kAllSettingFields{
     SettingField::Key,          SettingField::SaveDir,      SettingField::FilePrefix,
     SettingField::SerialDigits, SettingField::Extension,    SettingField::Colors,
     SettingField::AlwaysSave,   SettingField::Cursor,       SettingField::Invert,
     SettingField::Printer,      SettingField::Orientation,  SettingField::Quality,
     SettingField::PrintPercent, SettingField::MarginLeft,   SettingField::MarginRight,
     SettingField::MarginTop,    SettingField::MarginBottom, SettingField::HeaderText,
-    SettingField::HeaderLayout, SettingField::PrintDate,
+    SettingField::HeaderLayout, SettingField::PrintDate,    SettingField::FileFormat,
+    SettingField::Clipboard,    SettingField::Screen,
 };
 
 // A problem with one field, worded for the user.
@@ -74,20 +75,27 @@ std::optional<SettingField> FieldNamed(std::string_view name);
 std::string FieldText(const CaptureSettings& settings, SettingField field);
 
 // The named values of a field, as the settings dialog lists them: the keys
-// by name, colours, orientations, qualities, heading layouts, extensions.
-// Empty for fields whose values have no names.
+// by name, colours, orientations, qualities, heading layouts, extensions,
+// file formats, screens. Empty for fields whose values have no names.
 const std::vector<Choice>& NamedValues(SettingField field);
+
+// The extension's values (".BMP", ".bmp", the letter case of every numbered
+// file) named as the files of the file format are: ".PNG" and ".png" for PNG.
+std::vector<Choice> ExtensionChoices(std::int16_t fileFormat);
 
 // FieldText with values that act alike made alike: colours 1 are 256,
 // an orientation other than 1 is 2, an unknown quality is 1, an unknown
-// heading layout is 2.
+// heading layout is 2, a file format other than 1 and a screen other than
+// 1 to 3 are 0.
 std::string ActingText(const CaptureSettings& settings, SettingField field);
 
-// The value as a user reads it: its name when it has one, else FieldText.
+// The value as a user reads it: its name when it has one (the extension as
+// the numbered files have it), else FieldText.
 std::string ShownText(const CaptureSettings& settings, SettingField field);
 
 // Puts the text form of a value into the record: the name of a value (ASCII
-// case and blanks ignored) or its text. A number must be a whole number; a
+// case and blanks ignored) or its text; ".PNG" and ".png" stand for the
+// extensions ".BMP" and ".bmp". A number must be a whole number; a
 // save folder loses trailing "\". Ranges are left to CheckSettings.
 std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField field,
                                          std::string_view text);

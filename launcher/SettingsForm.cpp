@@ -34,11 +34,14 @@ ControlKind KindOf(SettingField field) {
     case SettingField::Orientation:
     case SettingField::Quality:
     case SettingField::HeaderLayout:
+    case SettingField::FileFormat:
+    case SettingField::Screen:
       return ControlKind::Choice;
     case SettingField::AlwaysSave:
     case SettingField::Cursor:
     case SettingField::Invert:
     case SettingField::PrintDate:
+    case SettingField::Clipboard:
       return ControlKind::Check;
     default:
       return ControlKind::Edit;
@@ -52,8 +55,13 @@ SettingsForm::SettingsForm(CaptureSettings loaded, const std::vector<std::string
   for (const SettingField field : kAllSettingFields) {
     if (KindOf(field) != ControlKind::Choice) continue;
     std::vector<Choice>& choices = choices_[IndexOf(field)];
-    choices = field == SettingField::Printer ? PrinterChoices(printers, loaded_.printer)
-                                             : NamedValues(field);
+    if (field == SettingField::Printer) {
+      choices = PrinterChoices(printers, loaded_.printer);
+    } else if (field == SettingField::Extension) {
+      choices = ExtensionChoices(loaded_.fileFormat);
+    } else {
+      choices = NamedValues(field);
+    }
     const std::string shown = ActingText(loaded_, field);
     auto found = std::find_if(choices.begin(), choices.end(),
                               [&](const Choice& choice) { return choice.value == shown; });

@@ -109,6 +109,11 @@ INT_PTR CALLBACK SettingsDialog::DialogProc(HWND dialog, UINT message, WPARAM wP
     self->OnCommand(LOWORD(wParam));
     return TRUE;
   }
+  if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE &&
+      LOWORD(wParam) == ControlId(SettingField::FileFormat)) {
+    self->NameExtensionsForFormat();
+    return TRUE;
+  }
   if (message == WM_TIMER && wParam == kStatusTimer) {
     self->ShowStatus();
     return TRUE;
@@ -219,6 +224,24 @@ void SettingsDialog::Browse() {
   if (const std::optional<std::string> chosen = PickFolder(hwnd_, ControlText(folder))) {
     SetControlText(folder, *chosen);
   }
+}
+
+// The extension list names ".PNG" or ".BMP" as the chosen format's files
+// have it; its values, and so the selection, stay the same.
+void SettingsDialog::NameExtensionsForFormat() {
+  DialogControls controls(hwnd_);
+  const std::vector<Choice>& formats = form_.Choices(SettingField::FileFormat);
+  const std::size_t format = controls.Selection(SettingField::FileFormat);
+  if (format >= formats.size()) return;
+  const HWND extensions = Control(ControlId(SettingField::Extension));
+  const LRESULT selected = ::SendMessageW(extensions, CB_GETCURSEL, 0, 0);
+  ::SendMessageW(extensions, CB_RESETCONTENT, 0, 0);
+  const auto formatValue = static_cast<std::int16_t>(std::stoi(formats[format].value));
+  for (const Choice& choice : ExtensionChoices(formatValue)) {
+    ::SendMessageW(extensions, CB_ADDSTRING, 0,
+                   reinterpret_cast<LPARAM>(Utf8ToWide(choice.label).c_str()));
+  }
+  ::SendMessageW(extensions, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
 void SettingsDialog::ShowStatus() {

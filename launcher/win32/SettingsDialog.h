@@ -28,6 +28,7 @@ class SettingsDialog {
   void FocusOn(SettingField field);
   void Browse();
   void ShowStatus();
+  void NameExtensionsForFormat();
   HWND Control(int id) const { return ::GetDlgItem(hwnd_, id); }
 
   Launcher& launcher_;

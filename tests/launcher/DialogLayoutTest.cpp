@@ -44,6 +44,8 @@ TEST(DialogLayout, EveryFieldHasOneControlOfItsKind) {
       {SettingField::MarginRight, NumberEdit}, {SettingField::MarginTop, NumberEdit},
       {SettingField::MarginBottom, NumberEdit}, {SettingField::HeaderText, Edit},
       {SettingField::HeaderLayout, DropList},  {SettingField::PrintDate, Check},
+      {SettingField::FileFormat, DropList},    {SettingField::Clipboard, Check},
+      {SettingField::Screen, DropList},
   };
   ASSERT_EQ(expectedKinds.size(), kAllSettingFields.size());
   const DialogLayout layout = SettingsDialogLayout();

@@ -229,19 +229,22 @@ TEST_F(LauncherTest, GetPrintsOneValueOrNamedLines) {
 }
 
 TEST_F(LauncherTest, GetNamesValuesThatHaveNamesAndRawKeepsTheCodes) {
-  file.text = "[KEY ]123\r\n[I256]1\r\n[MUKI]2\r\n[QUAL]0\r\n[HITI]1\r\n[PAR ]80\r\n";
-  const char* const fields[] = {"get", "key", "colors", "orientation", "quality", "layout",
-                                "percent"};
+  file.text = "[KEY ]123\r\n[I256]1\r\n[MUKI]2\r\n[QUAL]0\r\n[HITI]1\r\n[PAR ]80\r\n"
+              "[SVFM]1\r\n[SVKK]1\r\n[GMEN]3\r\n";
+  const char* const fields[] = {"get",     "key",    "colors",    "orientation", "quality",
+                                "layout",  "percent", "format",   "extension",   "screen"};
   std::vector<std::string> arguments(std::begin(fields), std::end(fields));
   EXPECT_EQ(Run(arguments), kExitOk);
   EXPECT_EQ(output.printed,
             "key=F12\r\ncolors=256色\r\norientation=横\r\nquality=ドラフト\r\n"
-            "layout=右寄せ\r\npercent=80\r\n");
+            "layout=右寄せ\r\npercent=80\r\nformat=PNG\r\nextension=.png\r\n"
+            "screen=すべての画面\r\n");
   output.printed.clear();
   arguments.insert(arguments.begin() + 1, "--raw");
   EXPECT_EQ(Run(arguments), kExitOk);
   EXPECT_EQ(output.printed,
-            "key=123\r\ncolors=1\r\norientation=2\r\nquality=0\r\nlayout=1\r\npercent=80\r\n");
+            "key=123\r\ncolors=1\r\norientation=2\r\nquality=0\r\nlayout=1\r\npercent=80\r\n"
+            "format=1\r\nextension=.bmp\r\nscreen=3\r\n");
 }
 
 TEST_F(LauncherTest, GetReportsAnUnreadableFile) {
@@ -280,6 +283,12 @@ TEST_F(LauncherTest, SetAcceptsNamesAndRefusesTypingKeys) {
   EXPECT_EQ(FileSettings().orientation, 1);
   EXPECT_EQ(Run({"set", "key=page down"}), kExitOk);
   EXPECT_EQ(FileSettings().hotKey, 34);
+  EXPECT_EQ(Run({"set", "format=png", "screen=すべての画面", "clipboard=1", "extension=.png"}),
+            kExitOk);
+  EXPECT_EQ(FileSettings().fileFormat, 1);
+  EXPECT_EQ(FileSettings().screen, 3);
+  EXPECT_EQ(FileSettings().clipboard, 1);
+  EXPECT_EQ(FileSettings().extension, ".bmp");
 
   EXPECT_EQ(Run({"set", "key=A"}), kExitRefused);
   EXPECT_EQ(Run({"set", "key=65"}), kExitRefused);

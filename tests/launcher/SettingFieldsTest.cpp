@@ -92,6 +92,27 @@ TEST(SettingFields, ChoicesNameTheirValues) {
   EXPECT_EQ(ProblemOf(SettingField::Extension, "BMP"), "「拡張子」は.BMPか.bmpで指定して下さい");
   EXPECT_EQ(ProblemOf(SettingField::Extension, ".bmp"), "");
   EXPECT_EQ(ProblemOf(SettingField::Extension, ".Bmp"), "「拡張子」は.BMPか.bmpで指定して下さい");
+  EXPECT_EQ(ProblemOf(SettingField::Screen, "4"),
+            "「取り込む画面」はメイン画面(0)、ポインタのある画面(1)、手前のウィンドウの画面(2)、"
+            "すべての画面(3)のいずれかで指定して下さい");
+  EXPECT_EQ(ProblemOf(SettingField::FileFormat, "2"),
+            "「ファイル形式」はBMP(0)、PNG(1)のいずれかで指定して下さい");
+}
+
+// The extension's setting is the letter case of every numbered file: PNG
+// files show it as theirs, and their extensions set it.
+TEST(SettingFields, TheExtensionIsShownAsTheFilesHaveIt) {
+  CaptureSettings settings = DefaultCaptureSettings(kProgramDir);
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {".png", ".bmp"}, {".PNG", ".BMP"}, {".bmp", ".bmp"}};
+  for (const auto& [text, stored] : cases) {
+    EXPECT_EQ(SetFieldText(settings, SettingField::Extension, text), std::nullopt) << text;
+    EXPECT_EQ(settings.extension, stored);
+  }
+  EXPECT_EQ(ShownText(settings, SettingField::Extension), ".bmp");
+  settings.fileFormat = 1;
+  EXPECT_EQ(ShownText(settings, SettingField::Extension), ".png");
+  EXPECT_EQ(ProblemOf(SettingField::Extension, ".Png"), "「拡張子」は.BMPか.bmpで指定して下さい");
 }
 
 TEST(SettingFields, SaveFolderMustBeAnExistingFolderTheProgramCanFind) {

@@ -49,8 +49,14 @@ TEST(SettingsForm, ValuesThatActAlikeShowAlike) {
   loaded.quality = 7;
   loaded.headerLayout = -1;
   loaded.printDate = 5;
+  loaded.fileFormat = 1;
+  loaded.extension = ".bmp";
+  loaded.screen = 9;
   const SettingsForm form(loaded, kPrinters);
   EXPECT_EQ(SelectedLabel(form, SettingField::Colors), "256色");
+  EXPECT_EQ(SelectedLabel(form, SettingField::FileFormat), "PNG");
+  EXPECT_EQ(SelectedLabel(form, SettingField::Extension), ".png");
+  EXPECT_EQ(SelectedLabel(form, SettingField::Screen), "メイン画面");
   EXPECT_EQ(SelectedLabel(form, SettingField::Quality), "プリンタの設定のまま");
   EXPECT_EQ(SelectedLabel(form, SettingField::HeaderLayout), "印刷しない");
   EXPECT_FALSE(form.InitiallyChecked(SettingField::PrintDate));
