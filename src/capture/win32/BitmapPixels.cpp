@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <optional>
 
 namespace kx::win {
@@ -107,6 +108,16 @@ std::optional<DibView> SectionView(const Picture& picture) {
   DibView view{picture.Width(), picture.Height(), depth, {}, rows};
   if (depth <= 8) view.palette = ColourTable(picture.Bitmap(), depth);
   return view;
+}
+
+std::optional<DibView> FileRows(const Picture& picture, std::optional<DibImage>& storage) {
+  if (auto rows = SectionView(picture)) return rows;
+  try {
+    storage = ReadDib(picture);
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  }
+  return storage ? ViewOf(*storage) : std::nullopt;
 }
 
 DibSection BitmapFromDib(const DibImage& dib) {

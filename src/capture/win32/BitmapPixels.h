@@ -34,6 +34,11 @@ std::optional<DibImage> ReadDib(const Picture& picture);
 // after GdiFlush. The bitmap must not be selected into a drawing context.
 std::optional<DibView> SectionView(const Picture& picture);
 
+// The picture's rows as a file keeps them: SectionView where it has one,
+// else ReadDib into `storage`, which must outlive the view. Nothing when
+// neither gives rows, also for lack of memory.
+std::optional<DibView> FileRows(const Picture& picture, std::optional<DibImage>& storage);
+
 // A bitmap section holding the pixels and colour table; no bitmap when the
 // image is not consistent or the section cannot be made.
 DibSection BitmapFromDib(const DibImage& dib);

@@ -1,7 +1,5 @@
 #include "capture/win32/SaveBmp.h"
 
-#include <new>
-
 #include "base/win32/Win32SaveFileSystem.h"
 #include "capture/BmpEncoder.h"
 #include "capture/win32/BitmapPixels.h"
@@ -15,15 +13,7 @@ SaveResult SaveSurfaceBmp(const PictureSurface& surface, const std::string& file
   const Picture& picture = surface.GetPicture();
   if (picture.Kind() != Picture::kKindBitmap) return SaveResult::Failed;
   std::optional<DibImage> read;
-  std::optional<DibView> rows = SectionView(picture);
-  if (!rows) {
-    try {
-      read = ReadDib(picture);
-    } catch (const std::bad_alloc&) {
-      return SaveResult::Failed;
-    }
-    if (read) rows = ViewOf(*read);
-  }
+  const std::optional<DibView> rows = FileRows(picture, read);
   if (!rows) return SaveResult::Failed;
   auto file = BmpFile::Of(*rows);
   if (!file) return SaveResult::Failed;

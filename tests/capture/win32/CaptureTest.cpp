@@ -13,6 +13,7 @@
 #include "base/win32/Strconv.h"
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/SaveBmp.h"
+#include "capture/win32/SavePng.h"
 #include "capture/win32/SurfaceColors.h"
 #include "support/MessagePump.h"
 #include "support/WindowsPath.h"
@@ -317,8 +318,8 @@ void WriteRgb(const std::string& file, const Rgb32Image& image) {
   }
 }
 
-// Writes captures at every depth with the pixels they must decode to; the
-// test fixture reads them back with an independent decoder.
+// Writes captures at every depth as BMP and PNG files with the pixels they
+// must decode to; the test fixture reads them back with an independent decoder.
 TEST_F(CaptureEndToEnd, SavedCapturesForTheIndependentReader) {
   const std::string folder = kx::test::WindowsPathFromEnvironment("KX_CAPTURE_DECODE_DIR");
   if (folder.empty()) GTEST_SKIP() << "run through ctest, whose fixture decodes the files";
@@ -345,6 +346,7 @@ TEST_F(CaptureEndToEnd, SavedCapturesForTheIndependentReader) {
     if (capture.colors != 0) ReduceSurfaceColors(nullptr, surface, capture.colors, true);
     const std::string base = folder + "\\" + capture.name;
     ASSERT_EQ(SaveSurfaceBmp(surface, base + ".bmp", SaveMode::ReplaceExisting), SaveResult::Saved);
+    ASSERT_EQ(SaveSurfacePng(surface, base + ".png", SaveMode::ReplaceExisting), SaveResult::Saved);
     WriteRgb(base + ".rgb", ReadPixels(surface.GetPicture()));
   }
 }

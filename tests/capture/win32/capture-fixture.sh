@@ -3,8 +3,9 @@
 # setup: an empty folder for the captures that the Windows tests write, and a
 #   folder in which nothing can be created (immutable, so even root cannot).
 # check: lifts the immutability and removes that folder, then decodes every
-#   BMP the tests wrote with ImageMagick and compares it with the pixels the
-#   test read from the picture (NAME.rgb beside NAME.bmp).
+#   BMP and PNG file the tests wrote with ImageMagick and compares it with
+#   the pixels the test read from the picture (NAME.rgb beside NAME.bmp and
+#   NAME.png); a palette PNG must keep the depth of its BMP.
 set -uo pipefail
 action=$1 decode_dir=$2 readonly_dir=$3
 
@@ -23,20 +24,32 @@ case "$action" in
     chattr -i "$readonly_dir" 2>/dev/null
     rm -rf "$readonly_dir"
     shopt -s nullglob
-    files=("$decode_dir"/*.bmp)
+    files=("$decode_dir"/*.bmp "$decode_dir"/*.png)
     if [ ${#files[@]} -eq 0 ]; then
       echo "capture-fixture: no captures in $decode_dir" >&2
       exit 1
     fi
     status=0
-    for bmp in "${files[@]}"; do
-      expected=${bmp%.bmp}.rgb
-      if cmp -s <(convert "$bmp" -depth 8 rgb:-) "$expected"; then
-        echo "decoded as captured: $(identify -format '%f %wx%h %[bit-depth]-bit %[type]' "$bmp")"
+    for file in "${files[@]}"; do
+      expected=${file%.*}.rgb
+      if cmp -s <(convert "$file" -depth 8 rgb:-) "$expected"; then
+        echo "decoded as captured: $(identify -format '%f %wx%h %[bit-depth]-bit %[type]' "$file")"
       else
-        echo "capture-fixture: $bmp does not decode to the captured pixels" >&2
+        echo "capture-fixture: $file does not decode to the captured pixels" >&2
         status=1
       fi
+      case $file in
+        *.png)
+          # IHDR: bit depth at byte 24, colour type at 25 (3 palette, 2 RGB).
+          header=$(od -An -t u1 -j 24 -N 2 "$file" | tr -s ' ')
+          bmp_bits=$(od -An -t u2 -j 28 -N 2 "${file%.png}.bmp" | tr -d ' ')
+          case $bmp_bits in 1 | 4 | 8) want=" $bmp_bits 3" ;; *) want=" 8 2" ;; esac
+          if [ "$header" != "$want" ]; then
+            echo "capture-fixture: $file has depth and colour type$header, not$want" >&2
+            status=1
+          fi
+          ;;
+      esac
     done
     exit "$status"
     ;;
