@@ -11,6 +11,8 @@ struct ScreenRect {  // screen pixels, right and bottom exclusive
   std::int32_t top = 0;
   std::int32_t right = 0;
   std::int32_t bottom = 0;
+
+  bool operator==(const ScreenRect&) const = default;
 };
 
 struct CaptureArea {

@@ -137,20 +137,22 @@ void CopyForegroundToSurface(PictureSurface& surface) {
 }
 
 bool DrawPointer(HDC dc, bool foregroundCapture, HWND mainWindow) {
-  std::int64_t originLeft = 0;
-  std::int64_t originTop = 0;
+  ScreenPoint origin;
   if (foregroundCapture) {
     if (const auto area = WindowCaptureAreaOf(::GetForegroundWindow())) {
-      originLeft = area->outer.left;
-      originTop = area->outer.top;
+      origin = {area->outer.left, area->outer.top};
     }
   }
+  return DrawPointerAt(dc, origin, mainWindow);
+}
+
+bool DrawPointerAt(HDC dc, ScreenPoint origin, HWND mainWindow) {
   POINT pointer{};
   if (!::GetCursorPos(&pointer)) return false;
   const auto cursor = reinterpret_cast<HICON>(::GetClassLongPtrW(mainWindow, GCLP_HCURSOR));
   if (!cursor) return false;
-  const std::int64_t x = pointer.x - originLeft;
-  const std::int64_t y = pointer.y - originTop;
+  const std::int64_t x = std::int64_t{pointer.x} - origin.x;
+  const std::int64_t y = std::int64_t{pointer.y} - origin.y;
   if (x < INT_MIN || x > INT_MAX || y < INT_MIN || y > INT_MAX) return false;
   return ::DrawIcon(dc, static_cast<int>(x), static_cast<int>(y), cursor) != FALSE;
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "capture/CaptureArea.h"
+#include "capture/ScreenArea.h"
 #include "capture/win32/Picture.h"
 #include "capture/win32/PictureSurface.h"
 
@@ -45,5 +46,9 @@ std::optional<CaptureArea> WindowCaptureAreaOf(HWND window);
 // corner of the foreground window's capture. False when the class has no
 // cursor or drawing fails.
 bool DrawPointer(HDC dc, bool foregroundCapture, HWND mainWindow);
+
+// The same, relative to `origin`: the screen position of the capture's
+// top-left corner.
+bool DrawPointerAt(HDC dc, ScreenPoint origin, HWND mainWindow);
 
 }  // namespace kx::win

@@ -1,0 +1,31 @@
+#pragma once
+// Captures of the screen the settings choose: the primary one, the monitor
+// under the pointer or of the foreground window, or all monitors.
+
+#include <optional>
+#include <vector>
+
+#include "capture/ScreenArea.h"
+#include "capture/win32/Picture.h"
+#include "capture/win32/PictureSurface.h"
+#include "settings/CaptureSettings.h"
+
+namespace kx::win {
+
+// The desktop's monitors, in physical pixels, in the system's order.
+std::vector<Monitor> DisplayMonitors();
+
+// What a capture of `screen` takes at this moment; nothing when the
+// monitors cannot be found.
+std::optional<ScreenArea> ScreenAreaNow(Screen screen);
+
+// The screen's pixels in the area, black where it is uncovered. Empty when
+// the copy cannot be made.
+Picture CopyScreenArea(const ScreenArea& area);
+
+// Puts a capture of `screen` on the surface and returns its top-left corner
+// on the screen, which the pointer is drawn relative to. The primary screen
+// (also when the monitors cannot be found) is CopyDesktopToSurface's.
+ScreenPoint CopyScreenToSurface(PictureSurface& surface, Screen screen);
+
+}  // namespace kx::win
