@@ -87,6 +87,10 @@ inline constexpr std::string_view kFileFormatTag = "[SVFM]";
 inline constexpr std::string_view kClipboardTag = "[CLIP]";
 inline constexpr std::string_view kScreenTag = "[GMEN]";
 
+// The registered clipboard format that holds a copy of the capture as a PNG
+// file, beside the device-independent bitmap.
+inline constexpr std::string_view kPngClipboardFormat = "PNG";
+
 // ---- Command line of Kaptorix_Key.exe -----------------------------------
 
 inline constexpr std::string_view kLauncherWord = "Kaptorix";  // how the line must begin

@@ -76,6 +76,12 @@ struct ModuleTraits {  // LoadLibraryEx
   static void Close(Handle h) noexcept { ::FreeLibrary(h); }
 };
 
+struct GlobalMemoryTraits {  // GlobalAlloc
+  using Handle = HGLOBAL;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::GlobalFree(h); }
+};
+
 struct WindowTraits {
   using Handle = HWND;
   static Handle Invalid() noexcept { return nullptr; }
@@ -91,6 +97,7 @@ using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using FileHandle = UniqueHandle<FileHandleTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;
 using ModuleHandle = UniqueHandle<ModuleTraits>;
+using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 
 // A device context of a window, released with ReleaseDC for that window.
