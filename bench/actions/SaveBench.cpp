@@ -28,7 +28,7 @@ double NowMs() {
 class TimedServices final : public kx::ActionServices {
  public:
   explicit TimedServices(kx::ActionServices& real) : real_(real) {}
-  void CopyDesktopToSurface() override { real_.CopyDesktopToSurface(); }
+  void CopyDesktopToSurface(kx::Screen screen) override { real_.CopyDesktopToSurface(screen); }
   void CopyForegroundToSurface() override { real_.CopyForegroundToSurface(); }
   void DrawPointerOnSurface(bool foreground) override { real_.DrawPointerOnSurface(foreground); }
   void InvertSurface() override { real_.InvertSurface(); }
@@ -38,10 +38,16 @@ class TimedServices final : public kx::ActionServices {
     savedAt = NowMs();
     return result;
   }
+  kx::SaveResult SaveSurfacePng(const std::string& fileName, kx::SaveMode mode) override {
+    const kx::SaveResult result = real_.SaveSurfacePng(fileName, mode);
+    savedAt = NowMs();
+    return result;
+  }
   kx::PrintReport PrintSurface(const kx::CaptureSettings& settings) override {
     return real_.PrintSurface(settings);
   }
   void ReleaseSurface() override { real_.ReleaseSurface(); }
+  void CopySurfaceToClipboard() override { real_.CopySurfaceToClipboard(); }
   bool DirectoryExists(const std::string& path) override { return real_.DirectoryExists(path); }
   bool PlainFileExists(const std::string& path) override { return real_.PlainFileExists(path); }
   void ShowResultNotice(const std::string&) override {}

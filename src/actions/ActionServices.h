@@ -40,16 +40,21 @@ class ActionServices {
  public:
   virtual ~ActionServices() = default;
 
-  // The picture surface: capture, overlay, inversion, reduction, save, print.
-  virtual void CopyDesktopToSurface() = 0;
+  // The picture surface: capture, overlay, inversion, reduction, save, print,
+  // and a copy on the clipboard. The pointer is drawn where it stands
+  // relative to the last capture.
+  virtual void CopyDesktopToSurface(Screen screen) = 0;
   virtual void CopyForegroundToSurface() = 0;
   virtual void DrawPointerOnSurface(bool foregroundCapture) = 0;
   virtual void InvertSurface() = 0;
   virtual void ReduceSurfaceColors(std::int16_t colors) = 0;
   virtual SaveResult SaveSurfaceBmp(const std::string& fileName, SaveMode mode) = 0;
+  virtual SaveResult SaveSurfacePng(const std::string& fileName, SaveMode mode) = 0;
   virtual PrintReport PrintSurface(const CaptureSettings& settings) = 0;
   // The end of an action: the surface lets go of its picture.
   virtual void ReleaseSurface() = 0;
+  // Never fails the action: a clipboard that stays busy is skipped.
+  virtual void CopySurfaceToClipboard() = 0;
 
   // Files: an existing folder (a path ending in "\" is none), a plain file.
   virtual bool DirectoryExists(const std::string& path) = 0;

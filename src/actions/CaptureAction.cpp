@@ -34,6 +34,12 @@ ActionResult Report(ActionServices& services, ActionOutcome outcome, std::string
   return result;
 }
 
+// The picture goes to the clipboard once it has reached its file or page,
+// before anyone is told.
+void CopyToClipboardIfAsked(const CaptureSettings& settings, ActionServices& services) {
+  if (settings.clipboard == 1) services.CopySurfaceToClipboard();
+}
+
 ActionResult SaveNumbered(const CaptureSettings& settings, ActionServices& services) {
   if (!services.DirectoryExists(settings.saveFolder)) {
     ActionResult result = Report(services, ActionOutcome::FolderMissing,
@@ -49,13 +55,17 @@ ActionResult SaveNumbered(const CaptureSettings& settings, ActionServices& servi
     return result;
   }
 
+  const std::string extension(NumberedExtension(settings));
   for (std::int32_t serial = 1; serial <= *highest; ++serial) {
-    const std::string fileName =
-        NumberedFileName(settings.saveFolder, settings.filePrefix, serial,
-                         settings.serialDigits, settings.extension);
+    const std::string fileName = NumberedFileName(settings.saveFolder, settings.filePrefix, serial,
+                                                  settings.serialDigits, extension);
     if (services.PlainFileExists(fileName)) continue;
-    switch (services.SaveSurfaceBmp(fileName, SaveMode::CreateNew)) {
+    const SaveResult saved = SavesPng(settings)
+                                 ? services.SaveSurfacePng(fileName, SaveMode::CreateNew)
+                                 : services.SaveSurfaceBmp(fileName, SaveMode::CreateNew);
+    switch (saved) {
       case SaveResult::Saved: {
+        CopyToClipboardIfAsked(settings, services);
         ActionResult result = Report(services, ActionOutcome::Done, fileName);
         services.ShowResultNotice(std::string(kSavedText));
         return result;
@@ -86,6 +96,7 @@ ActionResult Save(const CaptureSettings& settings, const std::string& programDir
 
   const std::string storeFile = JoinPath(programDir, kStoreFileName);
   if (services.SaveSurfaceBmp(storeFile, SaveMode::ReplaceExisting) == SaveResult::Saved) {
+    CopyToClipboardIfAsked(settings, services);
     ActionResult result = Report(services, ActionOutcome::Done, storeFile);
     services.ShowResultNotice(std::string(kStoredText));
     return result;
@@ -103,6 +114,7 @@ ActionResult Print(CaptureSettings& settings, ActionServices& services) {
   const PrintReport report = services.PrintSurface(settings);
   switch (report.outcome) {
     case PrintOutcome::Printed: {
+      CopyToClipboardIfAsked(settings, services);
       ActionResult result = Report(services, ActionOutcome::Done, report.printer);
       services.ShowResultNotice(std::string(kPrintedText));
       return result;
@@ -131,7 +143,7 @@ ActionResult CaptureAndDeliver(int modifiers, CaptureSettings& settings,
     if (foreground) {
       services.CopyForegroundToSurface();
     } else {
-      services.CopyDesktopToSurface();
+      services.CopyDesktopToSurface(ScreenOf(settings));
     }
     if (settings.cursor == 1) services.DrawPointerOnSurface(foreground);
     if (settings.invert == 1) services.InvertSurface();

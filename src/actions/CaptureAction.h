@@ -10,9 +10,10 @@
 
 namespace kx {
 
-// Captures the screen (or, with Alt in `modifiers`, the foreground window),
-// then saves it (with Shift, or always when the settings say so) or prints it,
-// and tells the user the outcome. Holds the busy flag (KeyBusy.h) throughout.
+// Captures the chosen screen (or, with Alt in `modifiers`, the foreground
+// window), then saves it (with Shift, or always when the settings say so) as
+// a BMP or PNG file or prints it, puts it on the clipboard when asked to
+// once that worked, and tells the user the outcome. Holds the busy flag (KeyBusy.h) throughout.
 // An error that ends the action early is shown in an error box. The outcome
 // is reported to `services` before the user sees it, and returned. At the
 // end the surface lets go of the picture, whatever happened.

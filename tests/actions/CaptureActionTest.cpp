@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "hotkey/KeyBusy.h"
@@ -18,7 +19,10 @@ const std::string kSaveDir = "D:\\Shots";
 // Records every call in order, as one line each; answers from its fields.
 class FakeActionServices final : public ActionServices {
  public:
-  void CopyDesktopToSurface() override { Record("desktop"); }
+  void CopyDesktopToSurface(Screen screen) override {
+    Record(screen == Screen::Primary ? "desktop"
+                                     : "desktop " + std::to_string(static_cast<int>(screen)));
+  }
   void CopyForegroundToSurface() override { Record("foreground"); }
   void DrawPointerOnSurface(bool foreground) override {
     Record(std::string("pointer ") + (foreground ? "foreground" : "desktop"));
@@ -28,9 +32,10 @@ class FakeActionServices final : public ActionServices {
     Record("reduce " + std::to_string(colors));
   }
   SaveResult SaveSurfaceBmp(const std::string& fileName, SaveMode mode) override {
-    Record("save " + fileName + (mode == SaveMode::CreateNew ? " new" : " replace"));
-    if (taken.erase(fileName) > 0) return SaveResult::NameTaken;
-    return saveResult;
+    return Save("save ", fileName, mode);
+  }
+  SaveResult SaveSurfacePng(const std::string& fileName, SaveMode mode) override {
+    return Save("save png ", fileName, mode);
   }
   PrintReport PrintSurface(const CaptureSettings& settings) override {
     Record("print " + std::to_string(settings.printPercent));
@@ -50,6 +55,7 @@ class FakeActionServices final : public ActionServices {
     ++existenceTests;
     return existing.count(path) > 0;
   }
+  void CopySurfaceToClipboard() override { Record("clipboard"); }
   void ShowResultNotice(const std::string& text) override { Record("notice " + text); }
   void ShowSaveAbortedNotice() override { Record("save aborted"); }
   void ShowErrorBox(const std::string& text) override { Record("box " + text); }
@@ -74,6 +80,11 @@ class FakeActionServices final : public ActionServices {
   bool releasedWhileBusy = false;
 
  private:
+  SaveResult Save(const std::string& call, const std::string& fileName, SaveMode mode) {
+    Record(call + fileName + (mode == SaveMode::CreateNew ? " new" : " replace"));
+    if (taken.erase(fileName) > 0) return SaveResult::NameTaken;
+    return saveResult;
+  }
   void Record(std::string call) {
     calls.push_back(std::move(call));
     busyDuringCalls.push_back(KeyBusy());
@@ -185,6 +196,91 @@ TEST_F(CaptureActionTest, UsesPrefixDigitsAndExtension) {
   settings.serialDigits = 1;
   settings.extension = ".bmp";
   EXPECT_THAT(Run(kModShift), ::testing::Contains("save D:\\Shots\\CAP1.bmp new"));
+}
+
+// PNG files are numbered among themselves; the store file stays a BMP file.
+TEST_F(CaptureActionTest, PngFilesTakeTheirOwnExtensionAndNumbers) {
+  struct Case {
+    std::int16_t format;
+    const char* extension;
+    std::set<std::string> existing;
+    bool store;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {1, ".BMP", {}, false, "save png D:\\Shots\\KX001.PNG new"},
+      {1, ".bmp", {}, false, "save png D:\\Shots\\KX001.png new"},
+      {1, ".BMP", {"D:\\Shots\\KX001.BMP"}, false, "save png D:\\Shots\\KX001.PNG new"},
+      {1, ".BMP", {"D:\\Shots\\KX001.PNG"}, false, "save png D:\\Shots\\KX002.PNG new"},
+      {0, ".BMP", {"D:\\Shots\\KX001.PNG"}, false, "save D:\\Shots\\KX001.BMP new"},
+      {2, ".bmp", {}, false, "save D:\\Shots\\KX001.bmp new"},
+      {1, ".BMP", {}, true, "save C:\\Kx\\Dammy.bmp replace"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.expected);
+    settings.fileFormat = c.format;
+    settings.extension = c.extension;
+    settings.toStoreFile = c.store;
+    services = FakeActionServices{};
+    services.existing = c.existing;
+    EXPECT_THAT(Run(kModShift), ::testing::Contains(c.expected));
+    EXPECT_EQ(result.outcome, ActionOutcome::Done);
+  }
+}
+
+TEST_F(CaptureActionTest, TheScreenSettingChoosesWhatAScreenCaptureTakes) {
+  const std::pair<std::int16_t, const char*> cases[] = {
+      {0, "desktop"}, {1, "desktop 1"}, {2, "desktop 2"}, {3, "desktop 3"}, {4, "desktop"}};
+  for (const auto& [screen, capture] : cases) {
+    settings.screen = screen;
+    services.calls.clear();
+    EXPECT_EQ(Run(kModShift).front(), capture);
+    services.calls.clear();
+    EXPECT_EQ(Run(kModShift | kModAlt).front(), "foreground") << screen;
+  }
+}
+
+// Only a picture that reached its file or page goes to the clipboard, before
+// the outcome is told.
+TEST_F(CaptureActionTest, TheClipboardGetsThePictureAfterASuccessOnly) {
+  struct Case {
+    const char* name;
+    std::int16_t clipboard = 1;
+    int modifiers = kModShift;
+    bool store = false;
+    SaveResult save = SaveResult::Saved;
+    PrintOutcome print = PrintOutcome::Printed;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {.name = "saved",
+       .expected = {"desktop", "dir D:\\Shots", "save D:\\Shots\\KX001.BMP new", "clipboard",
+                    "notice 保存成功"}},
+      {.name = "stored", .store = true,
+       .expected = {"desktop", "save C:\\Kx\\Dammy.bmp replace", "clipboard", "notice 記憶成功"}},
+      {.name = "printed", .modifiers = 0,
+       .expected = {"desktop", "print 100", "clipboard", "notice 印刷成功"}},
+      {.name = "not asked for", .clipboard = 2, .modifiers = 0,
+       .expected = {"desktop", "print 100", "notice 印刷成功"}},
+      {.name = "print failed", .modifiers = 0, .print = PrintOutcome::Failed,
+       .expected = {"desktop", "print 100"}},
+      {.name = "store failed", .store = true, .save = SaveResult::Failed,
+       .expected = {"desktop", "save C:\\Kx\\Dammy.bmp replace", "box 記憶に失敗しました"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    settings.clipboard = c.clipboard;
+    settings.toStoreFile = c.store;
+    services = FakeActionServices{};
+    services.saveResult = c.save;
+    services.printOutcome = c.print;
+    EXPECT_EQ(Run(c.modifiers), c.expected);
+    const auto clipboard = std::find(c.expected.begin(), c.expected.end(), "clipboard");
+    if (clipboard != c.expected.end()) {
+      EXPECT_EQ(services.callsBeforeReport,
+                static_cast<std::size_t>(clipboard - c.expected.begin()) + 1);
+    }
+  }
 }
 
 TEST_F(CaptureActionTest, EveryNumberTakenShowsTheFailureBox) {

@@ -9,7 +9,10 @@
 #include "base/win32/StandardStreams.h"
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/Capture.h"
+#include "capture/win32/Clipboard.h"
 #include "capture/win32/SaveBmp.h"
+#include "capture/win32/SavePng.h"
+#include "capture/win32/ScreenCapture.h"
 #include "capture/win32/SurfaceColors.h"
 #include "notices/win32/Notices.h"
 
@@ -32,9 +35,9 @@ std::string WithoutBlanks(const std::string& text) {
 Win32ActionServices::Win32ActionServices(HWND mainWindow, PictureSurface& surface)
     : mainWindow_(mainWindow), surface_(surface) {}
 
-void Win32ActionServices::CopyDesktopToSurface() {
+void Win32ActionServices::CopyDesktopToSurface(Screen screen) {
   surface_.SetAutoRedraw(false);
-  kx::win::CopyDesktopToSurface(surface_);
+  captureOrigin_ = CopyScreenToSurface(surface_, screen);
   RequirePicture(surface_);
 }
 
@@ -46,7 +49,11 @@ void Win32ActionServices::CopyForegroundToSurface() {
 
 void Win32ActionServices::DrawPointerOnSurface(bool foregroundCapture) {
   surface_.SetAutoRedraw(true);
-  DrawPointer(surface_.DrawingDc(), foregroundCapture, mainWindow_);
+  if (foregroundCapture) {
+    DrawPointer(surface_.DrawingDc(), true, mainWindow_);
+  } else {
+    DrawPointerAt(surface_.DrawingDc(), captureOrigin_, mainWindow_);
+  }
   surface_.SetAutoRedraw(false);
   surface_.AdoptImage();
 }
@@ -68,6 +75,10 @@ SaveResult Win32ActionServices::SaveSurfaceBmp(const std::string& fileName, Save
   return kx::win::SaveSurfaceBmp(surface_, fileName, mode);
 }
 
+SaveResult Win32ActionServices::SaveSurfacePng(const std::string& fileName, SaveMode mode) {
+  return kx::win::SaveSurfacePng(surface_, fileName, mode);
+}
+
 PrintReport Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
   const Picture& picture = surface_.GetPicture();
   const Rgb32Image pixels = ReadPixels(picture);
@@ -86,6 +97,9 @@ PrintReport Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
 
 // The spare bitmap's timer runs on the main window.
 void Win32ActionServices::ReleaseSurface() { surface_.Release(mainWindow_); }
+void Win32ActionServices::CopySurfaceToClipboard() {
+  CopyPictureToClipboard(mainWindow_, surface_.GetPicture());
+}
 
 bool Win32ActionServices::DirectoryExists(const std::string& path) {
   return kx::win::DirectoryExists(path);
