@@ -1,6 +1,7 @@
 #include "capture/win32/Clipboard.h"
 
 #include <cstring>
+#include <new>
 #include <optional>
 #include <span>
 
@@ -64,9 +65,7 @@ bool Hand(UINT format, GlobalMemory& block) {
   return true;
 }
 
-}  // namespace
-
-bool CopyPictureToClipboard(HWND owner, const Picture& picture) {
+bool Place(HWND owner, const Picture& picture) {
   std::optional<DibImage> read;
   const std::optional<DibView> rows = FileRows(picture, read);
   if (!rows) return false;
@@ -81,6 +80,17 @@ bool CopyPictureToClipboard(HWND owner, const Picture& picture) {
   if (pngFormat != 0) Hand(pngFormat, png);
   ::CloseClipboard();
   return placed;
+}
+
+}  // namespace
+
+// Lack of memory only means that nothing is put there.
+bool CopyPictureToClipboard(HWND owner, const Picture& picture) {
+  try {
+    return Place(owner, picture);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
 }
 
 }  // namespace kx::win
