@@ -12,6 +12,7 @@ packages=(
   wine wine32:i386 libcups2:i386
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   imagemagick procps
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
 )
 
 as_root() {
