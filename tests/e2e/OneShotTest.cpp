@@ -8,6 +8,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <set>
 
 #include "base/ExitCodes.h"
@@ -146,6 +148,144 @@ TEST_F(OneShotE2E, ColourSettingChoosesTheDepth) {
     EXPECT_EQ(saved->bitsPerPixel, bits);
     EXPECT_EQ(saved->width, ScreenWidth());
   }
+}
+
+// Leaves the BMP file, a PNG file of the same picture and the BMP's pixels
+// (NAME.rgb) in the folder that the suite's fixture decodes afterwards.
+void KeepForDecoding(const std::string& decodeDir, const std::string& name, const BmpFile& bmp,
+                     const std::filesystem::path& bmpFile, const std::string& png) {
+  std::string rgb;
+  for (const std::uint32_t pixel : bmp.pixels) {
+    rgb += {static_cast<char>(pixel >> 16), static_cast<char>(pixel >> 8),
+            static_cast<char>(pixel)};
+  }
+  const std::wstring base = win::Utf8ToWide(decodeDir + "\\" + name);
+  test::WriteAll(base + L".rgb", rgb);
+  std::filesystem::copy_file(bmpFile, base + L".bmp");
+  test::WriteAll(base + L".png", png);
+}
+
+// For every depth, the PNG file of the same screen as the BMP file, numbered
+// among the PNG files. ImageMagick decodes both in the test's fixture, to the
+// pixels read here from the BMP file (NAME.rgb beside NAME.bmp and NAME.png).
+TEST_F(OneShotE2E, PngFilesHoldThePixelsOfTheBmpFilesAtEveryDepth) {
+  const std::string decodeDir = test::WindowsPathFromEnvironment("KX_E2E_DECODE_DIR");
+  if (decodeDir.empty()) GTEST_SKIP() << "run through ctest, whose fixture decodes the files";
+  const TestWindow red(100, 100, 400, 300, 0xE02020, 0x20A0E0);
+  const TestWindow green(600, 300, 300, 300, 0x40C040, 0xF0F0A0);
+  const std::pair<const char*, std::uint8_t> depths[] = {
+      {"0", 8}, {"256", 8}, {"16", 4}, {"2", 1}};  // [I256] and the PNG's bits per sample
+  for (const auto& [colors, pngBits] : depths) {
+    SCOPED_TRACE(colors);
+    std::filesystem::remove_all(shots());
+    std::filesystem::create_directory(shots());
+    const std::string reduction = std::string("[I256]") + colors + "\r\n";
+    EXPECT_THAT(Run(reduction, "Kaptorix /KIND=2").shown, ElementsAre(kSaved));
+    EXPECT_THAT(Run(reduction + "[SVFM]1\r\n", "Kaptorix /KIND=2").shown, ElementsAre(kSaved));
+    EXPECT_EQ(FileNames(shots()), (std::set<std::wstring>{L"KX001.BMP", L"KX001.PNG"}));
+    const auto bmp = ReadBmpFile(shots() / L"KX001.BMP");
+    ASSERT_TRUE(bmp);
+    const std::string png = test::ReadAll(shots() / L"KX001.PNG");
+    ASSERT_GT(png.size(), 26U);
+    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(static_cast<std::uint8_t>(png[24]), pngBits) << "bits per sample";
+    EXPECT_EQ(png[25], bmp->bitsPerPixel <= 8 ? 3 : 2) << "palette or RGB";
+    KeepForDecoding(decodeDir, std::string("e2e-colors") + colors, *bmp, shots() / L"KX001.BMP",
+                    png);
+  }
+  std::filesystem::remove_all(shots());
+  std::filesystem::create_directory(shots());
+  EXPECT_THAT(Run("[SVFM]1\r\n[SVKK]1\r\n[SVHD]Cap\r\n", "Kaptorix /KIND=2").shown,
+              ElementsAre(kSaved));
+  EXPECT_EQ(FileNames(shots()), (std::set<std::wstring>{L"Cap001.png"}));
+}
+
+// On one monitor every screen setting takes the whole screen.
+TEST_F(OneShotE2E, EveryScreenSettingTakesTheOneMonitor) {
+  const TestWindow window(300, 200, 200, 100, 0x3050F0, 0x3050F0);
+  for (const char* screen : {"1", "2", "3"}) {
+    SCOPED_TRACE(screen);
+    std::filesystem::remove(shots() / L"KX001.BMP");
+    EXPECT_THAT(Run(std::string("[GMEN]") + screen + "\r\n", "Kaptorix /KIND=2").shown,
+                ElementsAre(kSaved));
+    const auto saved = ReadBmpFile(shots() / L"KX001.BMP");
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->width, ScreenWidth());
+    EXPECT_EQ(saved->height, ScreenHeight());
+    EXPECT_EQ(saved->Pixel(310, 210), 0x3050F0U);
+  }
+}
+
+// The clipboard's content in a format, read by this program; nothing when
+// the format is not there.
+std::optional<std::string> ClipboardData(UINT format) {
+  if (!::OpenClipboard(nullptr)) return std::nullopt;
+  std::optional<std::string> bytes;
+  if (const HANDLE data = ::GetClipboardData(format)) {
+    if (const auto* locked = static_cast<const char*>(::GlobalLock(data))) {
+      bytes.emplace(locked, ::GlobalSize(data));
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  return bytes;
+}
+
+UINT PngClipboardFormat() { return ::RegisterClipboardFormatW(L"PNG"); }
+
+// After a save the clipboard holds the saved picture: the bitmap as the BMP
+// file has it after its file header, and a PNG file, which the fixture
+// decodes to the BMP file's pixels.
+TEST_F(OneShotE2E, TheClipboardHoldsTheSavedPicture) {
+  const std::string decodeDir = test::WindowsPathFromEnvironment("KX_E2E_DECODE_DIR");
+  const TestWindow window(100, 100, 400, 300, 0xE02020, 0x20A0E0);
+  for (const char* colors : {"0", "16"}) {
+    SCOPED_TRACE(colors);
+    ASSERT_TRUE(::OpenClipboard(window.hwnd()));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    std::filesystem::remove(shots() / L"KX001.BMP");
+    EXPECT_THAT(Run(std::string("[CLIP]1\r\n[I256]") + colors + "\r\n", "Kaptorix /KIND=2").shown,
+                ElementsAre(kSaved));
+    const std::string file = test::ReadAll(shots() / L"KX001.BMP");
+    ASSERT_GT(file.size(), 54U);
+    const auto dib = ClipboardData(CF_DIB);
+    ASSERT_TRUE(dib);
+    ASSERT_GE(dib->size(), file.size() - 14);
+    EXPECT_TRUE(dib->compare(0, file.size() - 14, file, 14) == 0) << "the BMP file's bitmap";
+    const auto png = ClipboardData(PngClipboardFormat());
+    ASSERT_TRUE(png);
+    EXPECT_EQ(png->substr(0, 8), "\x89PNG\r\n\x1a\n");
+    const auto bmp = ReadBmpFile(shots() / L"KX001.BMP");
+    ASSERT_TRUE(bmp);
+    if (!decodeDir.empty()) {
+      KeepForDecoding(decodeDir, std::string("e2e-clipboard") + colors, *bmp,
+                      shots() / L"KX001.BMP", *png);
+    }
+  }
+}
+
+// A clipboard another program holds open is waited for briefly and then
+// left alone: the save itself succeeds.
+TEST_F(OneShotE2E, AClipboardHeldByAnotherProgramDoesNotFailTheSave) {
+  const TestWindow window(100, 100, 400, 300, 0xE02020, 0x20A0E0);
+  ASSERT_TRUE(::OpenClipboard(window.hwnd()));
+  ::EmptyClipboard();
+  const char kHeld[] = "held";
+  win::GlobalMemory text(::GlobalAlloc(GMEM_MOVEABLE, sizeof kHeld));
+  ASSERT_TRUE(text);
+  std::memcpy(::GlobalLock(text.get()), kHeld, sizeof kHeld);
+  ::GlobalUnlock(text.get());
+  ASSERT_TRUE(::SetClipboardData(CF_TEXT, text.get()));
+  (void)text.release();
+  folder_.WriteIni(settings_ + "[CLIP]1\r\n");
+  const RunRecord record = RunToEnd(folder_, "Kaptorix /KIND=2");
+  ::CloseClipboard();
+  EXPECT_THAT(record.shown, ElementsAre(kSaved));
+  EXPECT_EQ(record.exitCode, Code(kExitOk));
+  EXPECT_TRUE(ReadBmpFile(shots() / L"KX001.BMP"));
+  EXPECT_EQ(ClipboardData(CF_TEXT).value_or("").substr(0, 5), std::string(kHeld, 5));
+  EXPECT_FALSE(ClipboardData(CF_DIB));
 }
 
 TEST_F(OneShotE2E, ActiveCapturesTheForegroundWindowAlone) {

@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# capture-fixture.sh setup|check DECODE_DIR READONLY_DIR
-# setup: an empty folder for the captures that the Windows tests write, and a
-#   folder in which nothing can be created (immutable, so even root cannot).
+# capture-fixture.sh setup|check DECODE_DIR [READONLY_DIR]
+# setup: an empty folder for the captures that the Windows tests write, and,
+#   when named, a folder in which nothing can be created (immutable, so even
+#   root cannot).
 # check: lifts the immutability and removes that folder, then decodes every
 #   BMP and PNG file the tests wrote with ImageMagick and compares it with
 #   the pixels the test read from the picture (NAME.rgb beside NAME.bmp and
 #   NAME.png); a palette PNG must keep the depth of its BMP.
 set -uo pipefail
-action=$1 decode_dir=$2 readonly_dir=$3
+action=$1 decode_dir=$2 readonly_dir=${3:-}
 
 case "$action" in
   setup)
+    rm -rf "$decode_dir"
+    mkdir -p "$decode_dir"
+    [ -n "$readonly_dir" ] || exit 0
     [ -d "$readonly_dir" ] && chattr -i "$readonly_dir" 2>/dev/null
-    rm -rf "$decode_dir" "$readonly_dir"
-    mkdir -p "$decode_dir" "$readonly_dir"
+    rm -rf "$readonly_dir"
+    mkdir -p "$readonly_dir"
     if ! chattr +i "$readonly_dir" 2>/dev/null; then
       # A file system without the attribute: the test that needs it skips.
       echo "capture-fixture: cannot make $readonly_dir immutable here; its test will skip" >&2
@@ -21,8 +25,10 @@ case "$action" in
     fi
     ;;
   check)
-    chattr -i "$readonly_dir" 2>/dev/null
-    rm -rf "$readonly_dir"
+    if [ -n "$readonly_dir" ]; then
+      chattr -i "$readonly_dir" 2>/dev/null
+      rm -rf "$readonly_dir"
+    fi
     shopt -s nullglob
     files=("$decode_dir"/*.bmp "$decode_dir"/*.png)
     if [ ${#files[@]} -eq 0 ]; then
@@ -54,7 +60,7 @@ case "$action" in
     exit "$status"
     ;;
   *)
-    echo "usage: capture-fixture.sh setup|check DECODE_DIR READONLY_DIR" >&2
+    echo "usage: capture-fixture.sh setup|check DECODE_DIR [READONLY_DIR]" >&2
     exit 2
     ;;
 esac
