@@ -33,13 +33,15 @@ const GUID* PixelFormatOf(int bitsPerPixel) {
   }
 }
 
-bool SetFilter(IPropertyBag2* options, PngFilter filter) {
-  if (filter == PngFilter::Default) return true;
+bool SetFilter(IPropertyBag2* options, PngFilter filter, int bitsPerPixel) {
+  if (filter == PngFilter::EncoderDefault) return true;
+  if (filter == PngFilter::Chosen) filter = bitsPerPixel <= 8 ? PngFilter::None : PngFilter::Sub;
   PROPBAG2 name{};
   name.pstrName = const_cast<LPOLESTR>(L"FilterOption");
   VARIANT value{};
   value.vt = VT_UI1;
-  value.bVal = static_cast<BYTE>(static_cast<int>(filter) - 1 + WICPngFilterNone);
+  value.bVal = static_cast<BYTE>(static_cast<int>(filter) - static_cast<int>(PngFilter::None) +
+                                 WICPngFilterNone);
   return SUCCEEDED(options->Write(1, &name, &value));
 }
 
@@ -115,7 +117,7 @@ std::optional<std::vector<std::uint8_t>> Encode(const DibView& dib, PngFilter fi
       FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.put())) ||
       FAILED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) ||
       FAILED(encoder->CreateNewFrame(frame.put(), options.put())) ||
-      !SetFilter(options.get(), filter) || FAILED(frame->Initialize(options.get())) ||
+      !SetFilter(options.get(), filter, dib.bitsPerPixel) || FAILED(frame->Initialize(options.get())) ||
       FAILED(frame->SetSize(static_cast<UINT>(dib.width), static_cast<UINT>(dib.height)))) {
     return std::nullopt;
   }

@@ -9,9 +9,11 @@
 
 namespace kx::win {
 
-// How the encoder filters rows before compressing them; Default leaves it
-// to the encoder.
-enum class PngFilter { Default, None, Sub, Up, Average, Paeth, Adaptive };
+// How rows are filtered before they are compressed. Chosen: none for a
+// palette image, Sub for RGB, which compresses screens and photos about as
+// well as the adaptive choice in less time; EncoderDefault leaves it to the
+// imaging component.
+enum class PngFilter { Chosen, EncoderDefault, None, Sub, Up, Average, Paeth, Adaptive };
 
 // The PNG file of a bitmap: 1, 4 and 8 bits per pixel as a palette image of
 // the same depth with the bitmap's colour table, 24 and 32 bits as 8-bit RGB
@@ -20,6 +22,6 @@ enum class PngFilter { Default, None, Sub, Up, Average, Paeth, Adaptive };
 // calling thread; a caller that encodes often keeps a ComApartment, so that
 // the component stays loaded between files.
 std::optional<std::vector<std::uint8_t>> EncodePng(const DibView& dib,
-                                                   PngFilter filter = PngFilter::Default);
+                                                   PngFilter filter = PngFilter::Chosen);
 
 }  // namespace kx::win

@@ -94,32 +94,37 @@ std::vector<std::uint8_t> ExpectedRow(const DibImage& dib, std::int32_t y) {
   return expected;
 }
 
-TEST(EncodePng, EveryDepthDecodesToItsPixelsAndColourTable) {
+TEST(EncodePng, EveryDepthAndFilterDecodesToItsPixelsAndColourTable) {
   const std::pair<int, const GUID*> depths[] = {{1, &GUID_WICPixelFormat1bppIndexed},
                                                 {4, &GUID_WICPixelFormat4bppIndexed},
                                                 {8, &GUID_WICPixelFormat8bppIndexed},
                                                 {24, &GUID_WICPixelFormat24bppBGR},
                                                 {32, &GUID_WICPixelFormat24bppBGR}};
+  const PngFilter filters[] = {PngFilter::Chosen, PngFilter::EncoderDefault, PngFilter::None,
+                               PngFilter::Sub,    PngFilter::Up,             PngFilter::Average,
+                               PngFilter::Paeth,  PngFilter::Adaptive};
   for (const auto& [bits, format] : depths) {
-    SCOPED_TRACE(bits);
-    const DibImage dib = Pattern(bits);
-    const auto file = EncodePng(*ViewOf(dib));
-    ASSERT_TRUE(file);
-    ASSERT_GT(file->size(), 33U);
-    EXPECT_EQ(std::memcmp(file->data(), "\x89PNG\r\n\x1a\n", 8), 0);
-    const auto decoded = Decode(*file, bits);
-    ASSERT_TRUE(decoded);
-    EXPECT_TRUE(decoded->format == *format);
-    std::vector<std::uint32_t> palette;
-    for (const std::uint32_t colour : dib.palette) palette.push_back(0xFF000000U | colour);
-    EXPECT_EQ(decoded->palette, palette);
-    ASSERT_EQ(decoded->rows.size(), 5U);
-    for (std::int32_t y = 0; y < 5; ++y) {
-      auto row = decoded->rows[static_cast<std::size_t>(y)];
-      if (bits < 8 && (13 * bits) % 8 != 0) {  // the unused low bits of the last byte
-        row.back() &= static_cast<std::uint8_t>(0xFF << (8 - (13 * bits) % 8));
+    for (const PngFilter filter : filters) {
+      SCOPED_TRACE(testing::Message() << bits << " bits, filter " << static_cast<int>(filter));
+      const DibImage dib = Pattern(bits);
+      const auto file = EncodePng(*ViewOf(dib), filter);
+      ASSERT_TRUE(file);
+      ASSERT_GT(file->size(), 33U);
+      EXPECT_EQ(std::memcmp(file->data(), "\x89PNG\r\n\x1a\n", 8), 0);
+      const auto decoded = Decode(*file, bits);
+      ASSERT_TRUE(decoded);
+      EXPECT_TRUE(decoded->format == *format);
+      std::vector<std::uint32_t> palette;
+      for (const std::uint32_t colour : dib.palette) palette.push_back(0xFF000000U | colour);
+      EXPECT_EQ(decoded->palette, palette);
+      ASSERT_EQ(decoded->rows.size(), 5U);
+      for (std::int32_t y = 0; y < 5; ++y) {
+        auto row = decoded->rows[static_cast<std::size_t>(y)];
+        if (bits < 8 && (13 * bits) % 8 != 0) {  // the unused low bits of the last byte
+          row.back() &= static_cast<std::uint8_t>(0xFF << (8 - (13 * bits) % 8));
+        }
+        EXPECT_EQ(row, ExpectedRow(dib, y)) << "row " << y;
       }
-      EXPECT_EQ(row, ExpectedRow(dib, y)) << "row " << y;
     }
   }
 }
