@@ -56,8 +56,9 @@ std::optional<Decoded> Decode(const std::vector<std::uint8_t>& file, int bitsPer
   if (FAILED(frame->CopyPixels(nullptr, stride, static_cast<UINT>(pixels.size()), pixels.data()))) {
     return std::nullopt;
   }
-  for (UINT y = 0; y < height; ++y) {
-    decoded.rows.emplace_back(pixels.begin() + y * stride, pixels.begin() + (y + 1) * stride);
+  for (std::size_t y = 0; y < height; ++y) {
+    const std::uint8_t* row = pixels.data() + y * stride;
+    decoded.rows.emplace_back(row, row + stride);
   }
   return decoded;
 }
