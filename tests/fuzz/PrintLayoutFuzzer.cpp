@@ -88,12 +88,14 @@ class PrintingServices final : public kx::ActionServices {
   PrintingServices(FakePrinter& printer, const kx::PrintPicture& picture)
       : printer_(printer), picture_(picture) {}
 
-  void CopyDesktopToSurface() override {}
+  void CopyDesktopToSurface(kx::Screen) override {}
   void CopyForegroundToSurface() override {}
   void DrawPointerOnSurface(bool) override {}
   void InvertSurface() override {}
   void ReduceSurfaceColors(std::int16_t) override { std::abort(); }
   kx::SaveResult SaveSurfaceBmp(const std::string&, kx::SaveMode) override { std::abort(); }
+  kx::SaveResult SaveSurfacePng(const std::string&, kx::SaveMode) override { std::abort(); }
+  void CopySurfaceToClipboard() override {}
   bool DirectoryExists(const std::string&) override { std::abort(); }
   bool PlainFileExists(const std::string&) override { std::abort(); }
   void ShowResultNotice(const std::string&) override {}

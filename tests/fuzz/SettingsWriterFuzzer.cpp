@@ -1,8 +1,10 @@
 // Any bytes as "Kaptorix.ini": writing back what was read gives a file that
 // reads to the same record whatever the record held before, keeps every line
 // that holds no setting byte for byte and in order, holds each tag once, and
-// is written again unchanged.
+// is written again unchanged. Tags that older files lack are written only
+// when the file had them or they hold other than the default.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -24,6 +26,22 @@ bool IsTagged(std::string_view line) {
   return false;
 }
 
+struct OptionalField {
+  std::string_view tag;
+  std::int16_t kx::CaptureSettings::*field;
+};
+const std::array<OptionalField, 3> kOptionalFields{{
+    {kx::kFileFormatTag, &kx::CaptureSettings::fileFormat},
+    {kx::kClipboardTag, &kx::CaptureSettings::clipboard},
+    {kx::kScreenTag, &kx::CaptureSettings::screen},
+}};
+
+std::size_t CountOf(std::string_view tag, const std::vector<std::string_view>& lines) {
+  std::size_t count = 0;
+  for (const std::string_view line : lines) count += line.substr(0, kx::kTagLength) == tag;
+  return count;
+}
+
 std::vector<std::string_view> UntaggedLines(std::string_view text) {
   std::vector<std::string_view> lines;
   for (const std::string_view line : kx::SplitLines(text)) {
@@ -34,7 +52,9 @@ std::vector<std::string_view> UntaggedLines(std::string_view text) {
 
 using kx::fuzz::Check;
 
-kx::CaptureSettings OtherInEveryField(const kx::CaptureSettings& settings) {
+// Optional fields change only where `written` has their line.
+kx::CaptureSettings OtherInEveryField(const kx::CaptureSettings& settings,
+                                      const std::vector<std::string_view>& written) {
   kx::CaptureSettings other = settings;
   other.hotKey ^= 1;
   for (std::string* text :
@@ -48,6 +68,11 @@ kx::CaptureSettings OtherInEveryField(const kx::CaptureSettings& settings) {
     *number = static_cast<std::int16_t>(*number ^ 1);
   }
   other.extension = settings.extension == ".bmp" ? ".BMP" : ".bmp";
+  for (const OptionalField& optional : kOptionalFields) {
+    if (CountOf(optional.tag, written) != 0) {
+      other.*optional.field = static_cast<std::int16_t>(other.*optional.field ^ 1);
+    }
+  }
   return other;
 }
 
@@ -59,21 +84,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kx::ReadSettings(text, read);
 
   const std::string written = kx::WriteSettings(text, read);
+  const std::vector<std::string_view> lines = kx::SplitLines(written);
   // Read into a record that differs in every kept field: each must come from the file.
-  kx::CaptureSettings reread = OtherInEveryField(read);
+  kx::CaptureSettings reread = OtherInEveryField(read, lines);
   kx::ReadSettings(written, reread);
   Check(reread == read);
 
   const std::vector<std::string_view> kept = UntaggedLines(text);
   Check(UntaggedLines(written) == kept);
-  const std::vector<std::string_view> lines = kx::SplitLines(written);
-  Check(lines.size() == kept.size() + kx::kSettingsTags.size());
+  const std::vector<std::string_view> given = kx::SplitLines(text);
+  const kx::CaptureSettings defaults;
+  std::size_t tagged = 0;
   for (const auto& entry : kx::kSettingsTags) {
-    std::size_t count = 0;
-    for (const std::string_view line : lines)
-      count += line.substr(0, kx::kTagLength) == entry.first;
-    Check(count == 1);
+    std::size_t expected = 1;
+    for (const OptionalField& optional : kOptionalFields) {
+      if (optional.tag != entry.first) continue;
+      const bool chosen = read.*optional.field != defaults.*optional.field;
+      expected = chosen || CountOf(entry.first, given) != 0 ? 1 : 0;
+    }
+    Check(CountOf(entry.first, lines) == expected);
+    tagged += expected;
   }
+  Check(lines.size() == kept.size() + tagged);
   // Every line ends with CR LF, and no line break is added inside a line.
   std::size_t breaks = 0;
   for (std::size_t at = 0; (at = written.find_first_of("\r\n", at)) != std::string::npos;) {
