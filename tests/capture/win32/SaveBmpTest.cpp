@@ -1,4 +1,4 @@
-#include "capture/win32/SaveBmp.h"
+#include "capture/win32/SaveSurface.h"
 
 #include <gtest/gtest.h>
 
