@@ -47,6 +47,8 @@ for preset in "$@"; do
   seconds=$(($(date +%s) - start))
   counts=$(sed -n 's/^[0-9]*% tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\)$/\2 tests, \1 failed/p' "$log")
   [ -n "$counts" ] || counts="no test count"
+  skipped=$(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (Skipped)$/\1/p' "$log" | paste -sd, -)
+  [ -z "$skipped" ] || counts="$counts, SKIPPED: $skipped"
   cases=$(awk '/^\[  PASSED  \] [0-9]/ {passed += $4} /^\[  SKIPPED \] [0-9]/ {skipped += $4}
                END {printf "%d passed, %d skipped", passed, skipped}' "$junit")
   rm -f "$log" "$junit"
