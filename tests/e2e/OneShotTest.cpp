@@ -328,6 +328,19 @@ TEST_F(OneShotE2E, MissingSaveFolderShowsOnlyTheSaveAbortedNotice) {
   }
 }
 
+// A save into `folder` that cannot be written: both boxes, the save-failed
+// exit code, and the folder left empty.
+void ExpectSaveFailsAndLeavesNothingIn(KaptorixFolder& program, const std::string& folder) {
+  program.WriteIni("[FILE]" + folder + "\r\n");
+  const RunRecord record = RunToEnd(program, "Kaptorix /KIND=2");
+  EXPECT_THAT(record.shown,
+              ElementsAre("box エラー: 保存に失敗しました（下記で保存を試みました）\r\n" + folder +
+                              "\\KX001.BMP",
+                          kSaveFailedBox));
+  EXPECT_EQ(record.exitCode, Code(kExitSaveFailed));
+  EXPECT_TRUE(std::filesystem::is_empty(win::Utf8ToWide(folder)));
+}
+
 // The folder is made immutable on the Linux side by the test's fixture:
 // nothing can be created in it, not even by root.
 TEST_F(OneShotE2E, FailedWriteShowsBothBoxesAndLeavesNoFile) {
@@ -335,14 +348,7 @@ TEST_F(OneShotE2E, FailedWriteShowsBothBoxesAndLeavesNoFile) {
   if (folder.empty() || !std::filesystem::is_directory(win::Utf8ToWide(folder))) {
     GTEST_SKIP() << "needs the read-only folder that ctest prepares where the file system can";
   }
-  folder_.WriteIni("[FILE]" + folder + "\r\n");
-  const RunRecord record = RunToEnd(folder_, "Kaptorix /KIND=2");
-  EXPECT_THAT(record.shown,
-              ElementsAre("box エラー: 保存に失敗しました（下記で保存を試みました）\r\n" + folder +
-                              "\\KX001.BMP",
-                          kSaveFailedBox));
-  EXPECT_EQ(record.exitCode, Code(kExitSaveFailed));
-  EXPECT_TRUE(std::filesystem::is_empty(win::Utf8ToWide(folder)));
+  ExpectSaveFailsAndLeavesNothingIn(folder_, folder);
 }
 
 // A printer that is not installed is no failure the user is shown (nothing
@@ -379,14 +385,7 @@ TEST_F(OneShotE2E, FullDiskShowsBothBoxesAndLeavesNothing) {
     std::fprintf(stderr, "\n*** SKIPPED: the full-disk save: %s ***\n\n", reason.c_str());
     GTEST_SKIP() << reason;
   }
-  folder_.WriteIni("[FILE]" + folder + "\r\n");
-  const RunRecord record = RunToEnd(folder_, "Kaptorix /KIND=2");
-  EXPECT_THAT(record.shown,
-              ElementsAre("box エラー: 保存に失敗しました（下記で保存を試みました）\r\n" + folder +
-                              "\\KX001.BMP",
-                          kSaveFailedBox));
-  EXPECT_EQ(record.exitCode, Code(kExitSaveFailed));
-  EXPECT_TRUE(std::filesystem::is_empty(win::Utf8ToWide(folder)));
+  ExpectSaveFailsAndLeavesNothingIn(folder_, folder);
 }
 
 TEST_F(OneShotE2E, SettingsFileAnEditorHoldsOpenIsRead) {
