@@ -4,6 +4,9 @@
 # the Japanese locale Wine takes its code page from. Idempotent: quick when
 # all is present.
 set -euo pipefail
+cd "$(dirname "$0")/.."
+# shellcheck source=scripts/lib/apt.sh
+. scripts/lib/apt.sh
 
 packages=(
   cmake ninja-build g++ binutils clang libclang-rt-14-dev libgtest-dev googletest
@@ -15,33 +18,22 @@ packages=(
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
 )
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
 # 32-bit Wine (wine32:i386) comes from the i386 architecture; printing from it
 # needs libcups2:i386, which --no-install-recommends would leave out.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   echo "setup: adding the i386 architecture"
-  as_root dpkg --add-architecture i386
+  kx_as_root dpkg --add-architecture i386
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed'; then
-    missing+=("$p")
-  fi
-done
-
+mapfile -t missing < <(kx_missing_packages "${packages[@]}")
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  kx_apt_update
+  kx_apt_install "${missing[@]}"
 fi
 
 if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
   echo "setup: generating ja_JP.UTF-8"
-  as_root sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  as_root locale-gen >/dev/null
+  kx_as_root sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  kx_as_root locale-gen >/dev/null
 fi
