@@ -37,7 +37,12 @@ class LayoutBuilder {
     switch (KindOf(field)) {
       case ControlKind::Edit:
         items_.push_back({HoldsNumber(field) ? ItemKind::NumberEdit : ItemKind::Edit,
-                          ControlId(field), {}, x, y, cx, kRowHeight});
+                          ControlId(field),
+                          {},
+                          x,
+                          y,
+                          cx,
+                          kRowHeight});
         break;
       case ControlKind::Choice:
         items_.push_back({ItemKind::DropList, ControlId(field), {}, x, y, cx, kListHeight});

@@ -62,7 +62,10 @@ bool Launcher::EnsureSettingsFile() {
     case WriteOutcome::Written:
       return true;
     case WriteOutcome::NotEncodable:
-      Fail("Kaptorix.iniを作成できません\r\nフォルダ名にこのパソコンの文字コードで保存できない文字があります");
+      Fail(
+          "Kaptorix."
+          "iniを作成できません\r\nフォルダ名にこのパソコンの文字コードで保存できない文字がありま"
+          "す");
       return false;
     case WriteOutcome::Failed:
       break;
@@ -208,11 +211,11 @@ int Launcher::RunOnce(const LauncherCommand& command) {
   const int code = static_cast<int>(*run->exitCode);
   if (code != kExitOk && Lines(run->errors).empty()) {
     const std::string_view meaning = ExitCodeMeaning(code);
-    output_.Note(Stream::Error, std::string(kErrorTitle) + ": " +
-                                    (meaning.empty() ? "Kaptorix_Key.exeが終了コード " +
-                                                           std::to_string(*run->exitCode) +
-                                                           " で終わりました"
-                                                     : std::string(meaning)));
+    output_.Note(Stream::Error,
+                 std::string(kErrorTitle) + ": " +
+                     (meaning.empty() ? "Kaptorix_Key.exeが終了コード " +
+                                            std::to_string(*run->exitCode) + " で終わりました"
+                                      : std::string(meaning)));
   }
   return code;
 }

@@ -71,8 +71,8 @@ std::optional<std::string> CaptureOptionProblem(const CaptureOptions& options) {
   }
   if (options.printer) {
     const std::string& name = *options.printer;
-    const bool marker = name.find(kTestMarker) != std::string::npos ||
-                        name.find(kStoreMarker) != std::string::npos;
+    const bool marker =
+        name.find(kTestMarker) != std::string::npos || name.find(kStoreMarker) != std::string::npos;
     const bool control = std::any_of(name.begin(), name.end(),
                                      [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     if (name.find('/') != std::string::npos || marker || control) {
@@ -97,10 +97,9 @@ Parsed ParseCapture(std::span<const std::string> rest) {
       command.showKeyWindow = true;
       continue;
     }
-    const auto key = std::find_if(std::begin(keys), std::end(keys),
-                                  [&](const auto& entry) {
-                                    return StartsIgnoringCase(argument, entry.first);
-                                  });
+    const auto key = std::find_if(std::begin(keys), std::end(keys), [&](const auto& entry) {
+      return StartsIgnoringCase(argument, entry.first);
+    });
     if (key == std::end(keys)) return Unexpected(argument);
     if (*key->second) return Refusal("同じオプションが二度あります: " + argument);
     *key->second = argument.substr(key->first.size());
@@ -247,11 +246,13 @@ std::string UsageText() {
       "      printer orientation quality percent margin-left margin-right\r\n"
       "      margin-top margin-bottom header layout date\r\n"
       "capture と store は、保存したファイルのパス（印刷ではプリンタ名）を1行出力します。\r\n"
-      "待つのは /TIME= の秒数と" + std::to_string(kAnswerWaitSeconds) + "秒までです。\r\n"
+      "待つのは /TIME= の秒数と" +
+      std::to_string(kAnswerWaitSeconds) +
+      "秒までです。\r\n"
       "終了コード:\r\n";
-  for (const int code : {kExitOk, kExitRefused, kExitFailed, kExitStillWaiting, kExitSaveFailed,
-                         kExitFolderMissing, kExitNoFreeNumber, kExitPrintFailed,
-                         kExitStartupFailed, kExitOtherError}) {
+  for (const int code :
+       {kExitOk, kExitRefused, kExitFailed, kExitStillWaiting, kExitSaveFailed, kExitFolderMissing,
+        kExitNoFreeNumber, kExitPrintFailed, kExitStartupFailed, kExitOtherError}) {
     const std::string number = std::to_string(code);
     text.append(std::string(4 - number.size(), ' ')).append(number).append("  ");
     text.append(ExitCodeMeaning(code)).append("\r\n");

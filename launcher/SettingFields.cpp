@@ -40,8 +40,8 @@ const std::array<FieldRule, kAllSettingFields.size()> kRules{{
     {SettingField::SerialDigits, "digits", "連番の桁数", &S::serialDigits, Kind::Range, 1, 9},
     {SettingField::Extension, "extension", "拡張子", &S::extension, Kind::Extension},
     {SettingField::Colors, "colors", "色数", &S::colors, Kind::Choice, 0, 0, kColorChoices},
-    {SettingField::AlwaysSave, "alwayssave", "Shiftなしでも保存する", &S::alwaysSave,
-     Kind::Choice, 0, 0, kSwitchChoices},
+    {SettingField::AlwaysSave, "alwayssave", "Shiftなしでも保存する", &S::alwaysSave, Kind::Choice,
+     0, 0, kSwitchChoices},
     {SettingField::Cursor, "pointer", "マウスポインタを写す", &S::cursor, Kind::Choice, 0, 0,
      kSwitchChoices},
     {SettingField::Invert, "invert", "色を反転する", &S::invert, Kind::Choice, 0, 0,
@@ -54,8 +54,7 @@ const std::array<FieldRule, kAllSettingFields.size()> kRules{{
     {SettingField::MarginLeft, "margin-left", "余白 左", &S::marginLeft, Kind::Range, 0, 99},
     {SettingField::MarginRight, "margin-right", "余白 右", &S::marginRight, Kind::Range, 0, 99},
     {SettingField::MarginTop, "margin-top", "余白 上", &S::marginTop, Kind::Range, 0, 99},
-    {SettingField::MarginBottom, "margin-bottom", "余白 下", &S::marginBottom, Kind::Range, 0,
-     99},
+    {SettingField::MarginBottom, "margin-bottom", "余白 下", &S::marginBottom, Kind::Range, 0, 99},
     {SettingField::HeaderText, "header", "見出し", &S::headerText, Kind::Text},
     {SettingField::HeaderLayout, "layout", "配置", &S::headerLayout, Kind::Choice, 0, 0,
      kThreeChoices},
@@ -71,9 +70,9 @@ const std::array<FieldRule, kAllSettingFields.size()> kRules{{
 
 std::vector<Choice> KeyNames() {
   std::vector<Choice> names = {
-      {"Print Screen", "44"}, {"Pause", "19"},   {"Scroll Lock", "145"}, {"Insert", "45"},
-      {"Delete", "46"},       {"Home", "36"},    {"End", "35"},          {"Page Up", "33"},
-      {"Page Down", "34"},
+      {"Print Screen", "44"}, {"Pause", "19"},   {"Scroll Lock", "145"},
+      {"Insert", "45"},       {"Delete", "46"},  {"Home", "36"},
+      {"End", "35"},          {"Page Up", "33"}, {"Page Down", "34"},
   };
   for (int n = 1; n <= 24; ++n) {
     names.push_back({std::string("F").append(std::to_string(n)), std::to_string(111 + n)});
@@ -84,8 +83,8 @@ std::vector<Choice> KeyNames() {
 // Keys that a global hot key would take away from typing, and keys that are
 // no hot key of their own.
 bool IsTypingKey(std::int32_t code) {
-  constexpr std::int32_t kTyping[] = {
-      8, 9, 13, 20, 21, 25, 27, 28, 29, 32, 37, 38, 39, 40, 226, 229, 240, 241, 242, 243, 244};
+  constexpr std::int32_t kTyping[] = {8,  9,  13, 20,  21,  25,  27,  28,  29,  32, 37,
+                                      38, 39, 40, 226, 229, 240, 241, 242, 243, 244};
   return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') ||
          (code >= 96 && code <= 111) ||   // numeric keypad
          (code >= 186 && code <= 192) ||  // punctuation
@@ -226,10 +225,10 @@ std::optional<std::string> ValueProblem(const FieldRule& rule, const CaptureSett
             }
           },
           rule.member);
-      const bool fits = rule.kind == Kind::Choice
-                            ? std::find(rule.choices.begin(), rule.choices.end(), value) !=
-                                  rule.choices.end()
-                            : value >= rule.min && value <= rule.max;
+      const bool fits =
+          rule.kind == Kind::Choice
+              ? std::find(rule.choices.begin(), rule.choices.end(), value) != rule.choices.end()
+              : value >= rule.min && value <= rule.max;
       if (!fits) return NumberProblem(rule);
       if (rule.kind == Kind::Key && IsTypingKey(value)) {
         return Problem(rule,
@@ -263,8 +262,7 @@ std::optional<std::string> ValueProblem(const FieldRule& rule, const CaptureSett
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return LowerAscii(x) == LowerAscii(y);
          });
 }
@@ -272,8 +270,10 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 // "page up" names "Page Up"; so does "PageUp".
 bool SameName(std::string_view typed, std::string_view name) {
   std::string a, b;
-  for (const char c : typed) if (!IsBlank(c)) a.push_back(LowerAscii(c));
-  for (const char c : name) if (!IsBlank(c)) b.push_back(LowerAscii(c));
+  for (const char c : typed)
+    if (!IsBlank(c)) a.push_back(LowerAscii(c));
+  for (const char c : name)
+    if (!IsBlank(c)) b.push_back(LowerAscii(c));
   return !a.empty() && a == b;
 }
 

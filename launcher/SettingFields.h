@@ -16,9 +16,29 @@
 namespace kx {
 
 enum class SettingField {
-  Key, SaveDir, FilePrefix, SerialDigits, Extension, Colors, AlwaysSave, Cursor, Invert,
-  Printer, Orientation, Quality, PrintPercent, MarginLeft, MarginRight, MarginTop, MarginBottom,
-  HeaderText, HeaderLayout, PrintDate, FileFormat, Clipboard, Screen,
+  Key,
+  SaveDir,
+  FilePrefix,
+  SerialDigits,
+  Extension,
+  Colors,
+  AlwaysSave,
+  Cursor,
+  Invert,
+  Printer,
+  Orientation,
+  Quality,
+  PrintPercent,
+  MarginLeft,
+  MarginRight,
+  MarginTop,
+  MarginBottom,
+  HeaderText,
+  HeaderLayout,
+  PrintDate,
+  FileFormat,
+  Clipboard,
+  Screen,
 };
 
 inline constexpr std::array<SettingField, 23> kAllSettingFields{

@@ -70,14 +70,13 @@ double Median(std::vector<double> values) {
 
 int main() {
   constexpr int kRuns = 9;
-  const kx::win::UniqueWindow window(::CreateWindowExW(0, L"STATIC", L"bench", WS_POPUP, 0, 0, 1,
-                                                        1, nullptr, nullptr, nullptr, nullptr));
+  const kx::win::UniqueWindow window(::CreateWindowExW(0, L"STATIC", L"bench", WS_POPUP, 0, 0, 1, 1,
+                                                       nullptr, nullptr, nullptr, nullptr));
   kx::win::PictureSurface surface;
   kx::win::Win32ActionServices real(window.get(), surface);
   TimedServices services(real);
 
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / L"kx-save-bench";
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"kx-save-bench";
   std::filesystem::remove_all(folder);
   std::filesystem::create_directory(folder);
 
@@ -93,9 +92,8 @@ int main() {
       times.push_back(services.savedAt - start);
       std::filesystem::remove(folder / L"KX001.BMP");
     }
-    std::printf("%s save: median %.1f ms, fastest %.1f ms\n",
-                colors == 0 ? "full-colour" : "8-bit", Median(times),
-                *std::min_element(times.begin(), times.end()));
+    std::printf("%s save: median %.1f ms, fastest %.1f ms\n", colors == 0 ? "full-colour" : "8-bit",
+                Median(times), *std::min_element(times.begin(), times.end()));
   }
   std::filesystem::remove_all(folder);
   return 0;

@@ -115,7 +115,10 @@ Pixels PhotoFrame() {
 // the fixed palette; rows bottom-up.
 kx::DibImage Bitmap(const Pixels& pixels, int bitsPerPixel) {
   const auto stride = static_cast<std::ptrdiff_t>(*kx::DibRowStride(kWidth, bitsPerPixel));
-  kx::DibImage dib{kWidth, kHeight, bitsPerPixel, {},
+  kx::DibImage dib{kWidth,
+                   kHeight,
+                   bitsPerPixel,
+                   {},
                    std::vector<std::uint8_t>(static_cast<std::size_t>(stride * kHeight))};
   std::uint8_t* bottomUp = dib.rows.data() + (kHeight - 1) * stride;
   if (bitsPerPixel == 32) {
@@ -159,21 +162,20 @@ int main(int argc, char** argv) {
   }
   const kx::win::ComApartment com;  // keeps the imaging component loaded
   const std::pair<const char*, kx::win::PngFilter> filters[] = {
-      {"chosen", kx::win::PngFilter::Chosen},   {"encoder", kx::win::PngFilter::EncoderDefault},
-      {"none", kx::win::PngFilter::None},
-      {"sub", kx::win::PngFilter::Sub},         {"up", kx::win::PngFilter::Up},
-      {"average", kx::win::PngFilter::Average}, {"paeth", kx::win::PngFilter::Paeth},
-      {"adaptive", kx::win::PngFilter::Adaptive}};
-  std::printf("%-8s %-5s %-9s %10s %10s   (median of %d runs)\n", "frame", "bits", "filter",
-              "ms", "bytes", kRuns);
+      {"chosen", kx::win::PngFilter::Chosen}, {"encoder", kx::win::PngFilter::EncoderDefault},
+      {"none", kx::win::PngFilter::None},     {"sub", kx::win::PngFilter::Sub},
+      {"up", kx::win::PngFilter::Up},         {"average", kx::win::PngFilter::Average},
+      {"paeth", kx::win::PngFilter::Paeth},   {"adaptive", kx::win::PngFilter::Adaptive}};
+  std::printf("%-8s %-5s %-9s %10s %10s   (median of %d runs)\n", "frame", "bits", "filter", "ms",
+              "bytes", kRuns);
   int status = 0;
   for (const auto& [name, frame] :
        {std::pair<const char*, Pixels>{"desktop", DesktopFrame()}, {"photo", PhotoFrame()}}) {
     for (const int bits : {32, 8}) {
       const char* depth = bits == 32 ? "full" : "8";
       const kx::DibImage dib = Bitmap(frame, bits);
-      const std::string bmp = std::string(argv[1]) + "\\" + name + "-" + std::to_string(bits) +
-                              ".bmp";
+      const std::string bmp =
+          std::string(argv[1]) + "\\" + name + "-" + std::to_string(bits) + ".bmp";
       if (!WriteBmp(dib, bmp)) {
         std::fprintf(stderr, "cannot write %s\n", bmp.c_str());
         return 1;

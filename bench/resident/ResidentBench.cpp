@@ -130,10 +130,9 @@ int main() {
   std::filesystem::create_directory(shots);
   folder.WriteIni("[FILE]" + folder.Utf8Path(L"shots") + "\r\n");
   kx::e2e::KaptorixProcess run(folder, "Kaptorix");
-  const HWND mainWindow =
-      kx::e2e::WaitForWindow(run.id(), std::string(kx::kMainWindowCaption),
-                             kx::e2e::kWindowTimeoutMs,
-                             kx::win::Utf8ToWide(kx::kMainWindowClass).c_str());
+  const HWND mainWindow = kx::e2e::WaitForWindow(run.id(), std::string(kx::kMainWindowCaption),
+                                                 kx::e2e::kWindowTimeoutMs,
+                                                 kx::win::Utf8ToWide(kx::kMainWindowClass).c_str());
   if (!mainWindow) {
     Say("failed no main window");
     return 1;

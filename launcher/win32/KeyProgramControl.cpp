@@ -71,9 +71,9 @@ class InheritedHandles {
     buffer_.resize(size);
     if (!::InitializeProcThreadAttributeList(List(), 1, 0, &size)) return;
     initialized_ = true;
-    ready_ = ::UpdateProcThreadAttribute(List(), 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
-                                         handles_.data(), sizeof handles_, nullptr,
-                                         nullptr) != FALSE;
+    ready_ =
+        ::UpdateProcThreadAttribute(List(), 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles_.data(),
+                                    sizeof handles_, nullptr, nullptr) != FALSE;
   }
   ~InheritedHandles() {
     if (initialized_) ::DeleteProcThreadAttributeList(List());
@@ -114,8 +114,8 @@ KernelHandle StartWithPipes(const std::wstring& exe, const std::wstring& folder,
   startup.lpAttributeList = inherited.List();
   PROCESS_INFORMATION info{};
   if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                        EXTENDED_STARTUPINFO_PRESENT, nullptr, folder.c_str(),
-                        &startup.StartupInfo, &info)) {
+                        EXTENDED_STARTUPINFO_PRESENT, nullptr, folder.c_str(), &startup.StartupInfo,
+                        &info)) {
     return KernelHandle();
   }
   const KernelHandle thread(info.hThread);

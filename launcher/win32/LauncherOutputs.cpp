@@ -18,8 +18,8 @@ ConsoleOutput::ConsoleOutput()
     : out_(::GetStdHandle(STD_OUTPUT_HANDLE)), error_(::GetStdHandle(STD_ERROR_HANDLE)) {
   if (!WantsConsole(out_) && !WantsConsole(error_)) return;
   if (!::AttachConsole(ATTACH_PARENT_PROCESS)) return;
-  console_.reset(::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
-                               nullptr, OPEN_EXISTING, 0, nullptr));
+  console_.reset(::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, 0, nullptr));
   if (!Usable(out_)) out_ = console_.get();
   if (!Usable(error_)) error_ = console_.get();
 }

@@ -71,8 +71,8 @@ void SetIcons(HWND dialog) {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
     const int size = ::GetSystemMetrics(metric);
-    const HANDLE icon = ::LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, size, size,
-                                     LR_SHARED);
+    const HANDLE icon =
+        ::LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, size, size, LR_SHARED);
     ::SendMessageW(dialog, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
   }
 }
@@ -172,8 +172,7 @@ void SettingsDialog::OnCommand(int id) {
 void SettingsDialog::Save(bool start) {
   DialogControls controls(hwnd_);
   std::variant<CaptureSettings, FieldProblem> result = form_.Collect(controls, probe_);
-  if (const auto* missing = std::get_if<FieldProblem>(&result);
-      missing && missing->folderMissing) {
+  if (const auto* missing = std::get_if<FieldProblem>(&result); missing && missing->folderMissing) {
     if (!CreateFolderIfWanted(*missing)) {
       FocusOn(SettingField::SaveDir);
       return;
@@ -263,7 +262,8 @@ int RunSettingsDialog(HINSTANCE instance, const std::string& programDir, Setting
   launcher.EnsureSettingsFile();
   const std::optional<CaptureSettings> settings = launcher.LoadSettings();
   if (!settings) return kExitFailed;
-  SettingsDialog dialog(launcher, key, probe, output, SettingsForm(*settings, InstalledPrinterNames()));
+  SettingsDialog dialog(launcher, key, probe, output,
+                        SettingsForm(*settings, InstalledPrinterNames()));
   dialog.Show(instance);
   return kExitOk;
 }

@@ -32,12 +32,10 @@ WriteOutcome Win32SettingsFile::Write(const CaptureSettings& settings) {
     line.value = std::move(*ansi);
   }
   return ReplaceFileContents(path_, MergeSettingsLines(existing, lines)) ? WriteOutcome::Written
-                                                                        : WriteOutcome::Failed;
+                                                                         : WriteOutcome::Failed;
 }
 
-bool Win32SettingsProbe::FolderExists(const std::string& path) {
-  return DirectoryExists(path);
-}
+bool Win32SettingsProbe::FolderExists(const std::string& path) { return DirectoryExists(path); }
 
 bool Win32SettingsProbe::FitsFileCodePage(std::string_view text) {
   return Utf8ToAnsiExact(text).has_value();

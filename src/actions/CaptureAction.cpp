@@ -81,8 +81,8 @@ ActionResult SaveNumbered(const CaptureSettings& settings, ActionServices& servi
       }
     }
   }
-  ActionResult result = Report(services, ActionOutcome::NoFreeNumber,
-                               Joined(kNoFreeNumberText, settings.saveFolder));
+  ActionResult result =
+      Report(services, ActionOutcome::NoFreeNumber, Joined(kNoFreeNumberText, settings.saveFolder));
   services.ShowErrorBox(std::string(kSaveFailedText));
   return result;
 }
@@ -120,8 +120,7 @@ ActionResult Print(CaptureSettings& settings, ActionServices& services) {
       return result;
     }
     case PrintOutcome::Failed:  // the print-out has shown its notice
-      return Report(services, ActionOutcome::PrintFailed,
-                    Joined(kPrintFailedText, report.printer));
+      return Report(services, ActionOutcome::PrintFailed, Joined(kPrintFailedText, report.printer));
     case PrintOutcome::PrinterNotFound:  // nothing is shown for it
       return Report(services, ActionOutcome::PrintFailed,
                     Joined(kPrinterNotFoundText, report.printer));

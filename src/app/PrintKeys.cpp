@@ -30,8 +30,7 @@ std::string PrintKeyAtomName(std::int32_t counter) {
   return std::string(kHotKeyAtomPrefix) + (digits.size() < 2 ? "0" + digits : digits);
 }
 
-bool PrintKeyRegistrar::AddPrintKey(HotKeyRegistry& registry, std::int32_t virtualKey,
-                                    int index) {
+bool PrintKeyRegistrar::AddPrintKey(HotKeyRegistry& registry, std::int32_t virtualKey, int index) {
   const std::int32_t modifiers = ModifiersOf(index);
   atomCounter_ += kHotKeyAtomStep;
   const ExistingAtom existing =

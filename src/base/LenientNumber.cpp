@@ -44,8 +44,8 @@ bool BelowOne(std::string_view number) {
   const size_t point = std::min(mantissa.find('.'), mantissa.size());
   const size_t first = mantissa.find_first_not_of("0.");
   if (first == std::string_view::npos) return true;
-  long long order = static_cast<long long>(point) - static_cast<long long>(first) -
-                    (first < point ? 1 : 0);
+  long long order =
+      static_cast<long long>(point) - static_cast<long long>(first) - (first < point ? 1 : 0);
   if (e < number.size()) {
     std::string_view exponent = number.substr(e + 1);
     const bool negative = !exponent.empty() && exponent.front() == '-';

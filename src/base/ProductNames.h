@@ -152,8 +152,7 @@ inline constexpr std::string_view kSaveFailedTriedText =
 inline constexpr std::string_view kStoreFailedText = "記憶に失敗しました";
 inline constexpr std::string_view kTooManyDigitsText =
     "保存ファイル名の桁数が多すぎます（9桁まで）";
-inline constexpr std::string_view kUnexpectedErrorText =
-    "予期しないエラーのため処理を中止しました";
+inline constexpr std::string_view kUnexpectedErrorText = "予期しないエラーのため処理を中止しました";
 inline constexpr std::string_view kCaptureFailedText = "画面を取り込めませんでした";
 inline constexpr std::string_view kNoPrinterText = "使用できるプリンタがありません";
 inline constexpr std::string_view kJobNotSentText = "印刷ジョブをプリンタに送れませんでした";

@@ -56,9 +56,8 @@ class HotKeyRegistry final : public MessageTarget {
   // and the key that were registered for it: lParam, which any sender
   // chooses, is not read. OverflowError when wParam is no 16-bit identifier.
   // Leaves `handled` alone.
-  std::intptr_t HandleMessage(WindowHandle& window, std::uint32_t& message,
-                              std::uintptr_t& wParam, std::intptr_t& lParam,
-                              bool& handled) override;
+  std::intptr_t HandleMessage(WindowHandle& window, std::uint32_t& message, std::uintptr_t& wParam,
+                              std::intptr_t& lParam, bool& handled) override;
 
   // The first window set stays; later ones are ignored.
   void SetTarget(WindowHandle window);

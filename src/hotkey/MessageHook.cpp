@@ -19,8 +19,8 @@ struct Message {
 // pending result keeps its value and what the target did stays done.
 void Forward(MessageTarget& target, Message& message, bool& handled, std::intptr_t& result) {
   try {
-    result = target.HandleMessage(message.window, message.id, message.wParam, message.lParam,
-                                  handled);
+    result =
+        target.HandleMessage(message.window, message.id, message.wParam, message.lParam, handled);
   } catch (...) {
   }
 }
@@ -131,8 +131,8 @@ MessageTarget* MessageHook::FindChildTarget(WindowHandle child) const {
   return nullptr;
 }
 
-std::intptr_t MessageHook::Route(WindowHandle window, std::uint32_t message,
-                                 std::uintptr_t wParam, std::intptr_t lParam) {
+std::intptr_t MessageHook::Route(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                 std::intptr_t lParam) {
   // Taken now: a target may unhook the window while the message is on its way.
   const ProcedureAddress previous = previousProc_;
   Message routed{window, message, wParam, lParam};
@@ -164,8 +164,7 @@ std::intptr_t MessageHook::Route(WindowHandle window, std::uint32_t message,
     routing_ = false;
   }
   if (handled) return result;
-  return services_.CallProcedure(previous, routed.window, routed.id, routed.wParam,
-                                 routed.lParam);
+  return services_.CallProcedure(previous, routed.window, routed.id, routed.wParam, routed.lParam);
 }
 
 }  // namespace kx

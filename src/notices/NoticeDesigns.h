@@ -67,25 +67,39 @@ struct NoticeDesign {
 
 // The result notice: the outcome of a successful action, for half a second.
 inline constexpr NoticeDesign kResultNotice{
-    kResultNoticeClass, "", NoticeFrame::Borderless, 2190, 750,
+    kResultNoticeClass,
+    "",
+    NoticeFrame::Borderless,
+    2190,
+    750,
     {{120, 120, 1935, 495}, TextAlignment::Centre, {kGothicFaces, 24.0, 400}, std::nullopt},
-    std::nullopt, 500};
+    std::nullopt,
+    500};
 
 // The save-aborted notice: a capture was not saved because the save folder is
 // missing.
-inline constexpr NoticeDesign kSaveAbortedNotice{
-    kSaveAbortedNoticeClass, kSaveAbortedNoticeCaption, NoticeFrame::FixedDialog, 4785, 1410,
-    {{240, 360, 4575, 855},
-     TextAlignment::Left,
-     {kProportionalGothicFaces, 9.75, 700},
-     Rgb{255, 0, 0}},
-    std::nullopt, 5000};
+inline constexpr NoticeDesign kSaveAbortedNotice{kSaveAbortedNoticeClass,
+                                                 kSaveAbortedNoticeCaption,
+                                                 NoticeFrame::FixedDialog,
+                                                 4785,
+                                                 1410,
+                                                 {{240, 360, 4575, 855},
+                                                  TextAlignment::Left,
+                                                  {kProportionalGothicFaces, 9.75, 700},
+                                                  Rgb{255, 0, 0}},
+                                                 std::nullopt,
+                                                 5000};
 
 // The print-error notice: printing failed; stays until OK or the close box.
 inline constexpr NoticeDesign kPrintErrorNotice{
-    kPrintErrorNoticeClass, kPrintErrorNoticeCaption, NoticeFrame::FixedDialog, 5730, 1410,
+    kPrintErrorNoticeClass,
+    kPrintErrorNoticeCaption,
+    NoticeFrame::FixedDialog,
+    5730,
+    1410,
     {{240, 240, 5295, 615}, TextAlignment::Left, {kGothicFaces, 9.0, 400}, std::nullopt},
-    ButtonDesign{{2160, 960, 1425, 345}, kPrintErrorNoticeButton, {kGothicFaces, 9.0, 400}}, 0};
+    ButtonDesign{{2160, 960, 1425, 345}, kPrintErrorNoticeButton, {kGothicFaces, 9.0, 400}},
+    0};
 
 // The error log beside the program: folder, "\", title, ".log" (a folder that
 // already ends in "\", such as a drive root, gets no second one).

@@ -30,8 +30,8 @@ PixelBox ToPixels(const TwipsBox& box, ScreenResolution resolution) {
 NoticeLayout LayOutNotice(const NoticeDesign& design, ScreenResolution resolution,
                           PixelSize labelText, std::int32_t maxClientWidth) {
   const PixelBox client = ToPixels({0, 0, design.clientWidth, design.clientHeight}, resolution);
-  NoticeLayout layout{{client.width, client.height}, ToPixels(design.label.box, resolution),
-                      std::nullopt};
+  NoticeLayout layout{
+      {client.width, client.height}, ToPixels(design.label.box, resolution), std::nullopt};
   if (design.button) layout.button = ToPixels(design.button->box, resolution);
 
   // The text must fit the part of the label inside the client area; a window

@@ -12,30 +12,30 @@
 namespace kx {
 
 struct CaptureSettings {
-  std::int32_t hotKey = 44;        // virtual-key code of the hot keys (Print Screen)
-  std::string saveFolder;          // folder of numbered captures
-  std::int16_t colors = 0;         // 2, 16, 1 or 256: colour reduction; else full colour
+  std::int32_t hotKey = 44;  // virtual-key code of the hot keys (Print Screen)
+  std::string saveFolder;    // folder of numbered captures
+  std::int16_t colors = 0;   // 2, 16, 1 or 256: colour reduction; else full colour
   std::int16_t printPercent = 100;
   std::string headerText;
-  std::int16_t headerLayout = 0;   // 0 centred, 1 right-aligned line, else none
-  std::int16_t marginLeft = 20;    // millimetres
+  std::int16_t headerLayout = 0;  // 0 centred, 1 right-aligned line, else none
+  std::int16_t marginLeft = 20;   // millimetres
   std::int16_t marginRight = 20;
   std::int16_t marginTop = 0;
   std::int16_t marginBottom = 0;
-  std::int16_t quality = 1;        // 0 draft, 2 high, else the printer's own
-  bool toStoreFile = false;        // keep the capture in the store file (not in the file)
-  std::int16_t printDate = 0;      // 1: print the date and time with the heading
-  std::int16_t invert = 0;         // 1: invert the colours
-  std::int16_t alwaysSave = 0;     // 1: save without Shift too
-  std::int16_t orientation = 2;    // 1 portrait, 2 landscape
+  std::int16_t quality = 1;      // 0 draft, 2 high, else the printer's own
+  bool toStoreFile = false;      // keep the capture in the store file (not in the file)
+  std::int16_t printDate = 0;    // 1: print the date and time with the heading
+  std::int16_t invert = 0;       // 1: invert the colours
+  std::int16_t alwaysSave = 0;   // 1: save without Shift too
+  std::int16_t orientation = 2;  // 1 portrait, 2 landscape
   std::string filePrefix{kDefaultFilePrefix};
   std::int16_t serialDigits = 3;
   std::string extension{kUpperCaseExtension};
-  std::int16_t cursor = 0;         // 1: draw the mouse pointer into the capture
-  std::string printer;             // empty: the default printer
-  std::int16_t fileFormat = 0;     // 1: numbered captures as PNG files; else BMP
-  std::int16_t clipboard = 0;      // 1: a copy of each capture on the clipboard
-  std::int16_t screen = 0;         // see ScreenOf
+  std::int16_t cursor = 0;      // 1: draw the mouse pointer into the capture
+  std::string printer;          // empty: the default printer
+  std::int16_t fileFormat = 0;  // 1: numbered captures as PNG files; else BMP
+  std::int16_t clipboard = 0;   // 1: a copy of each capture on the clipboard
+  std::int16_t screen = 0;      // see ScreenOf
 
   bool operator==(const CaptureSettings&) const = default;
 };

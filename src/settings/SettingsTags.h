@@ -17,11 +17,10 @@ namespace kx {
 struct MarginsField {};    // four 2-character numbers: left, right, top, bottom
 struct ExtensionField {};  // 1 gives ".bmp", anything else ".BMP"
 
-using SettingsField =
-    std::variant<std::int32_t CaptureSettings::*,  // strict number
-                 std::int16_t CaptureSettings::*,  // lenient number
-                 std::string CaptureSettings::*,   // text, unchanged
-                 MarginsField, ExtensionField>;
+using SettingsField = std::variant<std::int32_t CaptureSettings::*,  // strict number
+                                   std::int16_t CaptureSettings::*,  // lenient number
+                                   std::string CaptureSettings::*,   // text, unchanged
+                                   MarginsField, ExtensionField>;
 
 inline constexpr std::size_t kTagLength = 6;
 

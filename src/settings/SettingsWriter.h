@@ -25,9 +25,9 @@ std::vector<SettingsLine> SettingsLines(const CaptureSettings& settings);
 
 // `existing` with the given lines put in: the last line of a tag (the one the
 // reader takes) is replaced in place and its earlier lines are dropped; a tag
-// that does not occur is appended unless its line says otherwise. Lines without a tag are kept unchanged.
-// Every line ends with CR LF. Works on bytes: the values must already be in
-// the file's code page.
+// that does not occur is appended unless its line says otherwise. Lines without a tag are kept
+// unchanged. Every line ends with CR LF. Works on bytes: the values must already be in the file's
+// code page.
 std::string MergeSettingsLines(std::string_view existing, const std::vector<SettingsLine>& lines);
 
 // The two steps in one, for text in a single encoding.

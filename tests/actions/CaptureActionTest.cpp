@@ -174,7 +174,8 @@ TEST_F(CaptureActionTest, ReducesColoursOnlyForSaving) {
   for (const std::int16_t unreduced : std::initializer_list<std::int16_t>{0, 4, 8, 24, -1}) {
     settings.colors = unreduced;
     services.calls.clear();
-    EXPECT_THAT(Run(kModShift), ::testing::Not(::testing::Contains(::testing::StartsWith("reduce"))))
+    EXPECT_THAT(Run(kModShift),
+                ::testing::Not(::testing::Contains(::testing::StartsWith("reduce"))))
         << unreduced;
   }
 }
@@ -256,15 +257,23 @@ TEST_F(CaptureActionTest, TheClipboardGetsThePictureAfterASuccessOnly) {
       {.name = "saved",
        .expected = {"desktop", "dir D:\\Shots", "save D:\\Shots\\KX001.BMP new", "clipboard",
                     "notice 保存成功"}},
-      {.name = "stored", .store = true,
+      {.name = "stored",
+       .store = true,
        .expected = {"desktop", "save C:\\Kx\\Dammy.bmp replace", "clipboard", "notice 記憶成功"}},
-      {.name = "printed", .modifiers = 0,
+      {.name = "printed",
+       .modifiers = 0,
        .expected = {"desktop", "print 100", "clipboard", "notice 印刷成功"}},
-      {.name = "not asked for", .clipboard = 2, .modifiers = 0,
+      {.name = "not asked for",
+       .clipboard = 2,
+       .modifiers = 0,
        .expected = {"desktop", "print 100", "notice 印刷成功"}},
-      {.name = "print failed", .modifiers = 0, .print = PrintOutcome::Failed,
+      {.name = "print failed",
+       .modifiers = 0,
+       .print = PrintOutcome::Failed,
        .expected = {"desktop", "print 100"}},
-      {.name = "store failed", .store = true, .save = SaveResult::Failed,
+      {.name = "store failed",
+       .store = true,
+       .save = SaveResult::Failed,
        .expected = {"desktop", "save C:\\Kx\\Dammy.bmp replace", "box 記憶に失敗しました"}},
   };
   for (const Case& c : cases) {
@@ -312,10 +321,11 @@ TEST_F(CaptureActionTest, TenDigitsEndTheActionWithAnErrorBox) {
 
 TEST_F(CaptureActionTest, FailedWriteShowsTwoBoxesAndTriesNoOtherNumber) {
   services.saveResult = SaveResult::Failed;
-  EXPECT_THAT(Run(kModShift),
-              ElementsAre("desktop", "dir D:\\Shots", "save D:\\Shots\\KX001.BMP new",
-                          "box 保存に失敗しました（下記で保存を試みました）\r\nD:\\Shots\\KX001.BMP",
-                          "box 保存に失敗しました"));
+  EXPECT_THAT(
+      Run(kModShift),
+      ElementsAre("desktop", "dir D:\\Shots", "save D:\\Shots\\KX001.BMP new",
+                  "box 保存に失敗しました（下記で保存を試みました）\r\nD:\\Shots\\KX001.BMP",
+                  "box 保存に失敗しました"));
 }
 
 TEST_F(CaptureActionTest, MissingFolderShowsOnlyTheSaveAbortedNotice) {
@@ -326,15 +336,15 @@ TEST_F(CaptureActionTest, MissingFolderShowsOnlyTheSaveAbortedNotice) {
 TEST_F(CaptureActionTest, StoreRunReplacesTheStoreFileInTheProgramFolder) {
   settings.toStoreFile = true;
   settings.colors = 0;
-  EXPECT_THAT(Run(kModShift), ElementsAre("desktop", "save C:\\Kx\\Dammy.bmp replace",
-                                          "notice 記憶成功"));
+  EXPECT_THAT(Run(kModShift),
+              ElementsAre("desktop", "save C:\\Kx\\Dammy.bmp replace", "notice 記憶成功"));
 }
 
 TEST_F(CaptureActionTest, FailedStoreShowsItsBox) {
   settings.toStoreFile = true;
   services.saveResult = SaveResult::Failed;
-  EXPECT_THAT(Run(kModShift), ElementsAre("desktop", "save C:\\Kx\\Dammy.bmp replace",
-                                          "box 記憶に失敗しました"));
+  EXPECT_THAT(Run(kModShift),
+              ElementsAre("desktop", "save C:\\Kx\\Dammy.bmp replace", "box 記憶に失敗しました"));
 }
 
 TEST_F(CaptureActionTest, ErrorThatEndsTheRunIsShownAndClearsTheFlag) {
@@ -363,29 +373,53 @@ TEST_F(CaptureActionTest, EveryOutcomeIsReportedOnceBeforeTheUserSeesIt) {
   };
   const Case cases[] = {
       {.name = "saved", .expected = {O::Done, "D:\\Shots\\KX001.BMP"}, .callsBefore = 3},
-      {.name = "stored", .store = true, .expected = {O::Done, "C:\\Kx\\Dammy.bmp"},
+      {.name = "stored",
+       .store = true,
+       .expected = {O::Done, "C:\\Kx\\Dammy.bmp"},
        .callsBefore = 2},
       {.name = "printed", .modifiers = 0, .expected = {O::Done, "PDF"}, .callsBefore = 2},
-      {.name = "write failed", .save = SaveResult::Failed,
-       .expected = {O::SaveFailed, "保存に失敗しました: D:\\Shots\\KX001.BMP"}, .callsBefore = 3},
-      {.name = "store failed", .store = true, .save = SaveResult::Failed,
-       .expected = {O::SaveFailed, "記憶に失敗しました: C:\\Kx\\Dammy.bmp"}, .callsBefore = 2},
-      {.name = "folder missing", .folderExists = false,
-       .expected = {O::FolderMissing, "保存先フォルダがありません: D:\\Shots"}, .callsBefore = 2},
-      {.name = "all taken", .digits = 1, .allTaken = true,
-       .expected = {O::NoFreeNumber, "空いている連番がありません: D:\\Shots"}, .callsBefore = 2},
-      {.name = "ten digits", .digits = 10,
+      {.name = "write failed",
+       .save = SaveResult::Failed,
+       .expected = {O::SaveFailed, "保存に失敗しました: D:\\Shots\\KX001.BMP"},
+       .callsBefore = 3},
+      {.name = "store failed",
+       .store = true,
+       .save = SaveResult::Failed,
+       .expected = {O::SaveFailed, "記憶に失敗しました: C:\\Kx\\Dammy.bmp"},
+       .callsBefore = 2},
+      {.name = "folder missing",
+       .folderExists = false,
+       .expected = {O::FolderMissing, "保存先フォルダがありません: D:\\Shots"},
+       .callsBefore = 2},
+      {.name = "all taken",
+       .digits = 1,
+       .allTaken = true,
+       .expected = {O::NoFreeNumber, "空いている連番がありません: D:\\Shots"},
+       .callsBefore = 2},
+      {.name = "ten digits",
+       .digits = 10,
        .expected = {O::NoFreeNumber, "保存ファイル名の桁数が多すぎます（9桁まで）"},
        .callsBefore = 2},
-      {.name = "print failed", .modifiers = 0, .print = PrintOutcome::Failed,
-       .expected = {O::PrintFailed, "印刷に失敗しました: PDF"}, .callsBefore = 2},
-      {.name = "printer not found", .modifiers = 0, .print = PrintOutcome::PrinterNotFound,
-       .expected = {O::PrintFailed, "プリンタが見つかりません: PDF"}, .callsBefore = 2},
-      {.name = "job not sent", .modifiers = 0, .print = PrintOutcome::NotSent,
+      {.name = "print failed",
+       .modifiers = 0,
+       .print = PrintOutcome::Failed,
+       .expected = {O::PrintFailed, "印刷に失敗しました: PDF"},
+       .callsBefore = 2},
+      {.name = "printer not found",
+       .modifiers = 0,
+       .print = PrintOutcome::PrinterNotFound,
+       .expected = {O::PrintFailed, "プリンタが見つかりません: PDF"},
+       .callsBefore = 2},
+      {.name = "job not sent",
+       .modifiers = 0,
+       .print = PrintOutcome::NotSent,
        .expected = {O::PrintFailed, "印刷ジョブをプリンタに送れませんでした: PDF"},
        .callsBefore = 2},
-      {.name = "error ending the run", .modifiers = 0, .error = "画面を取り込めませんでした",
-       .expected = {O::OtherError, "画面を取り込めませんでした"}, .callsBefore = 2},
+      {.name = "error ending the run",
+       .modifiers = 0,
+       .error = "画面を取り込めませんでした",
+       .expected = {O::OtherError, "画面を取り込めませんでした"},
+       .callsBefore = 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -18,7 +18,7 @@ class FakeFiles : public SaveFileSystem {
   std::map<std::string, std::string> files;
   std::set<std::string> held;  // temporary files that other saves are writing
   bool failCreate = false;
-  bool failWrite = false;  // after writing half the content, like a full disk
+  bool failWrite = false;    // after writing half the content, like a full disk
   bool outOfMemory = false;  // the write's buffer cannot be had
   bool failMove = false;
   bool targetExists = false;  // the move finds the name taken, even when replacing

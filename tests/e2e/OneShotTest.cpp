@@ -156,8 +156,8 @@ void KeepForDecoding(const std::string& decodeDir, const std::string& name, cons
                      const std::filesystem::path& bmpFile, const std::string& png) {
   std::string rgb;
   for (const std::uint32_t pixel : bmp.pixels) {
-    rgb += {static_cast<char>(pixel >> 16), static_cast<char>(pixel >> 8),
-            static_cast<char>(pixel)};
+    rgb +=
+        {static_cast<char>(pixel >> 16), static_cast<char>(pixel >> 8), static_cast<char>(pixel)};
   }
   const std::wstring base = win::Utf8ToWide(decodeDir + "\\" + name);
   test::WriteAll(base + L".rgb", rgb);
@@ -321,8 +321,8 @@ TEST_F(OneShotE2E, MissingSaveFolderShowsOnlyTheSaveAbortedNotice) {
     EXPECT_TRUE(record.ended);
     EXPECT_EQ(record.exitCode, Code(kExitFolderMissing));
     EXPECT_GE(record.milliseconds, 4500U) << "the run ends once its notice has closed";
-    EXPECT_EQ(FileNames(folder_.dir()), (std::set<std::wstring>{L"Kaptorix.ini",
-                                                                L"Kaptorix_Key.exe", L"shots"}));
+    EXPECT_EQ(FileNames(folder_.dir()),
+              (std::set<std::wstring>{L"Kaptorix.ini", L"Kaptorix_Key.exe", L"shots"}));
     EXPECT_TRUE(std::filesystem::is_empty(shots()));
     EXPECT_FALSE(std::filesystem::exists(folder_ / name)) << "no folder is made";
   }
@@ -390,10 +390,9 @@ TEST_F(OneShotE2E, FullDiskShowsBothBoxesAndLeavesNothing) {
 
 TEST_F(OneShotE2E, SettingsFileAnEditorHoldsOpenIsRead) {
   folder_.WriteIni(settings_ + "[SVHD]Held\r\n");
-  const win::FileHandle editor(::CreateFileW((folder_ / L"Kaptorix.ini").c_str(),
-                                             GENERIC_READ | GENERIC_WRITE,
-                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const win::FileHandle editor(::CreateFileW(
+      (folder_ / L"Kaptorix.ini").c_str(), GENERIC_READ | GENERIC_WRITE,
+      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   ASSERT_TRUE(editor);
   const RunRecord record = RunToEnd(folder_, "Kaptorix /KIND=2");
   EXPECT_TRUE(record.ended);
@@ -454,7 +453,8 @@ TEST_F(OneShotE2E, CopiesSavingAtOnceNeverShareANumber) {
     EXPECT_EQ(run->ExitCode(), 0U);
   }
   const std::set<std::wstring> names = FileNames(shots());
-  EXPECT_EQ(names, (std::set<std::wstring>{L"KX001.BMP", L"KX002.BMP", L"KX003.BMP", L"KX004.BMP"}));
+  EXPECT_EQ(names,
+            (std::set<std::wstring>{L"KX001.BMP", L"KX002.BMP", L"KX003.BMP", L"KX004.BMP"}));
   for (const auto& name : names) EXPECT_TRUE(ReadBmpFile(shots() / name)) << name.size();
 }
 

@@ -172,8 +172,9 @@ TEST_F(ResidentE2E, SecondCopyReportsAllFourKeysAndStaysResident) {
   KaptorixFolder secondFolder;
   std::filesystem::create_directory(secondFolder / L"shots");
   const auto second = Start("", secondFolder);
-  EXPECT_THAT(startup, ElementsAre(RegistrationBox(
-                           {"Print", "Print+Shift", "Print+Alt", "Print+Shift+Alt"})));
+  EXPECT_THAT(
+      startup,
+      ElementsAre(RegistrationBox({"Print", "Print+Shift", "Print+Alt", "Print+Shift+Alt"})));
   EXPECT_TRUE(second->Running());
 
   EXPECT_THAT(Press(*first, {VK_SHIFT}, VK_SNAPSHOT).shown, ElementsAre(kSaved));
@@ -226,7 +227,8 @@ TEST_F(ResidentE2E, CopyEndedByForceLeavesItsKeysToTheNextCopy) {
   const auto run = Start("[BSAV]1\r\n");
   EXPECT_TRUE(startup.empty()) << "all four keys register again";
   const TestWindow window(150, 100, 320, 240, 0x00FF00, 0xFF00FF);
-  const std::initializer_list<WORD> combinations[] = {{}, {VK_SHIFT}, {VK_MENU}, {VK_SHIFT, VK_MENU}};
+  const std::initializer_list<WORD> combinations[] = {
+      {}, {VK_SHIFT}, {VK_MENU}, {VK_SHIFT, VK_MENU}};
   for (const auto& modifiers : combinations) {
     EXPECT_THAT(Press(*run, modifiers, VK_SNAPSHOT).shown, ElementsAre(kSaved));
   }

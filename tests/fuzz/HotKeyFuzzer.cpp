@@ -203,8 +203,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           // when only such copies use it, and it is then the registry's.
           const kx::Atom atom = system.atoms.Find(name);
           const auto left = std::count(foreignAtoms.begin(), foreignAtoms.end(), atom);
-          const bool takeOver = atom != 0 && input.ConsumeBool() &&
-                                system.atoms.atoms[atom].uses == left;
+          const bool takeOver =
+              atom != 0 && input.ConsumeBool() && system.atoms.atoms[atom].uses == left;
           const auto existing = takeOver ? kx::ExistingAtom::TakeOver : kx::ExistingAtom::Refuse;
           if (slot.registry->Add(name, virtualKey, modifiers, existing) && takeOver) {
             foreignAtoms.erase(std::find(foreignAtoms.begin(), foreignAtoms.end(), atom));

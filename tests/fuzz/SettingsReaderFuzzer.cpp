@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kx::CaptureSettings settings = kx::DefaultCaptureSettings("C:\\Kx");
   kx::ReadSettings(text, settings);
   if (settings.extension != ".BMP" && settings.extension != ".bmp") std::abort();
-  for (const std::int16_t margin : {settings.marginLeft, settings.marginRight,
-                                    settings.marginTop, settings.marginBottom}) {
+  for (const std::int16_t margin :
+       {settings.marginLeft, settings.marginRight, settings.marginTop, settings.marginBottom}) {
     if (margin < -9 || margin > 99) std::abort();
   }
   if (settings.toStoreFile) std::abort();

@@ -70,14 +70,15 @@ class FakeWindowSystem final : public WindowServices {
     log.push_back("remove " + name);
     properties.erase({window, name});
   }
-  std::intptr_t CallProcedure(ProcedureAddress procedure, WindowHandle window, std::uint32_t message,
-                              std::uintptr_t wParam, std::intptr_t lParam) override {
+  std::intptr_t CallProcedure(ProcedureAddress procedure, WindowHandle window,
+                              std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) override {
     delivered.push_back({procedure, window, message, wParam, lParam});
     if (ownProcedureFails) throw std::runtime_error("window procedure failed");
     return kOwnResult;
   }
-  std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                                     std::intptr_t lParam) override {
+  std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t message,
+                                     std::uintptr_t wParam, std::intptr_t lParam) override {
     delivered.push_back({0, window, message, wParam, lParam});
     return kDefaultResult;
   }

@@ -180,10 +180,10 @@ TEST_F(HotKeyTest, OnlyItsOwnKeysReachTheHandlerWithTheRegisteredCombination) {
   ASSERT_TRUE(other.Add("Other", 0x78, kModAlt));
   atoms.Add("Elsewhere");
 
-  Press("Elsewhere", 0x002C0004);                                                 // a named atom
+  Press("Elsewhere", 0x002C0004);                                                // a named atom
   windows.Send(kWindow, kWmHotKey, HotKeyWParam(HotKeyId(0xC999)), 0x002C0004);  // no atom
   windows.Send(kWindow, kWmHotKey, 1, 0x002C0004);                               // integer atom #1
-  Press("Other", 0x00780001);                                  // another registry's key
+  Press("Other", 0x00780001);  // another registry's key
   windows.Send(kWindow, 0x0400, HotKeyWParam(HotKeyId(atoms.Find("Kaptorix_22"))), 0);
   EXPECT_TRUE(handler.presses.empty());
 

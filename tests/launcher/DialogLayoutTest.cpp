@@ -34,17 +34,28 @@ char Mnemonic(const std::string& text) {
 TEST(DialogLayout, EveryFieldHasOneControlOfItsKind) {
   using enum ItemKind;
   const std::map<SettingField, ItemKind> expectedKinds = {
-      {SettingField::Key, DropList},           {SettingField::SaveDir, Edit},
-      {SettingField::FilePrefix, Edit},        {SettingField::SerialDigits, NumberEdit},
-      {SettingField::Extension, DropList},     {SettingField::Colors, DropList},
-      {SettingField::AlwaysSave, Check},       {SettingField::Cursor, Check},
-      {SettingField::Invert, Check},           {SettingField::Printer, DropList},
-      {SettingField::Orientation, DropList},   {SettingField::Quality, DropList},
-      {SettingField::PrintPercent, NumberEdit}, {SettingField::MarginLeft, NumberEdit},
-      {SettingField::MarginRight, NumberEdit}, {SettingField::MarginTop, NumberEdit},
-      {SettingField::MarginBottom, NumberEdit}, {SettingField::HeaderText, Edit},
-      {SettingField::HeaderLayout, DropList},  {SettingField::PrintDate, Check},
-      {SettingField::FileFormat, DropList},    {SettingField::Clipboard, Check},
+      {SettingField::Key, DropList},
+      {SettingField::SaveDir, Edit},
+      {SettingField::FilePrefix, Edit},
+      {SettingField::SerialDigits, NumberEdit},
+      {SettingField::Extension, DropList},
+      {SettingField::Colors, DropList},
+      {SettingField::AlwaysSave, Check},
+      {SettingField::Cursor, Check},
+      {SettingField::Invert, Check},
+      {SettingField::Printer, DropList},
+      {SettingField::Orientation, DropList},
+      {SettingField::Quality, DropList},
+      {SettingField::PrintPercent, NumberEdit},
+      {SettingField::MarginLeft, NumberEdit},
+      {SettingField::MarginRight, NumberEdit},
+      {SettingField::MarginTop, NumberEdit},
+      {SettingField::MarginBottom, NumberEdit},
+      {SettingField::HeaderText, Edit},
+      {SettingField::HeaderLayout, DropList},
+      {SettingField::PrintDate, Check},
+      {SettingField::FileFormat, DropList},
+      {SettingField::Clipboard, Check},
       {SettingField::Screen, DropList},
   };
   ASSERT_EQ(expectedKinds.size(), kAllSettingFields.size());
@@ -54,8 +65,9 @@ TEST(DialogLayout, EveryFieldHasOneControlOfItsKind) {
     const auto count = std::count_if(layout.items.begin(), layout.items.end(),
                                      [&](const DialogItem& i) { return i.id == ControlId(field); });
     ASSERT_EQ(count, 1);
-    const DialogItem& item = *std::find_if(layout.items.begin(), layout.items.end(),
-                                           [&](const DialogItem& i) { return i.id == ControlId(field); });
+    const DialogItem& item =
+        *std::find_if(layout.items.begin(), layout.items.end(),
+                      [&](const DialogItem& i) { return i.id == ControlId(field); });
     EXPECT_EQ(item.kind, expectedKinds.at(field));
   }
 }
@@ -97,14 +109,12 @@ TEST(DialogLayout, ControlsStayInsideTheDialogAndTheirGroupAndApart) {
     }
   }
   for (std::size_t i = 0; i < others.size(); ++i) {
-    const auto inGroups = std::count_if(groups.begin(), groups.end(), [&](const DialogItem& g) {
-      return Overlap(others[i], g);
-    });
+    const auto inGroups = std::count_if(groups.begin(), groups.end(),
+                                        [&](const DialogItem& g) { return Overlap(others[i], g); });
     if (inGroups > 0) {
       EXPECT_EQ(inGroups, 1) << others[i].text;
-      const auto holder = std::find_if(groups.begin(), groups.end(), [&](const DialogItem& g) {
-        return Overlap(others[i], g);
-      });
+      const auto holder = std::find_if(groups.begin(), groups.end(),
+                                       [&](const DialogItem& g) { return Overlap(others[i], g); });
       EXPECT_TRUE(Inside(others[i], *holder)) << others[i].text << " id " << others[i].id;
     }
     for (std::size_t j = i + 1; j < others.size(); ++j) {
@@ -122,8 +132,7 @@ TEST(DialogLayout, MnemonicsAreUniqueAndLabelsLeadToTheirControls) {
     const DialogItem& item = layout.items[i];
     const char mnemonic = Mnemonic(item.text);
     if (mnemonic == 0) continue;
-    EXPECT_TRUE(seen.emplace(mnemonic, item.text).second)
-        << item.text << " and " << seen[mnemonic];
+    EXPECT_TRUE(seen.emplace(mnemonic, item.text).second) << item.text << " and " << seen[mnemonic];
     if (item.kind == ItemKind::Label) {
       // The dialog manager moves a label's mnemonic to the next control.
       ASSERT_LT(i + 1, layout.items.size());

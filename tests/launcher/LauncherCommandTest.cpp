@@ -66,7 +66,8 @@ TEST(LauncherCommand, CaptureRefusesWhatTheCaptureProgramWouldMisread) {
             Refusal({"capture", "/KIND=2", "/TIME=21"}));
   EXPECT_EQ(Refusal({"capture", "/KIND=2", "/ACTIVE=2"}),
             "/ACTIVE= は 0（画面全体）か 1（手前のウィンドウ）で指定して下さい");
-  const std::string printer = "/PRNT= のプリンタ名に / や改行、Kaptorix_TEST、Kaptorix_Dash は使えません";
+  const std::string printer =
+      "/PRNT= のプリンタ名に / や改行、Kaptorix_TEST、Kaptorix_Dash は使えません";
   EXPECT_EQ(Refusal({"capture", "/KIND=1", "/PRNT=\\\\srv/lp"}), printer);
   EXPECT_EQ(Refusal({"capture", "/KIND=1", "/PRNT=My Kaptorix_Dash"}), printer);
   EXPECT_EQ(Refusal({"capture", "/KIND=1", "/KIND=2"}), "同じオプションが二度あります: /KIND=2");
@@ -82,7 +83,11 @@ TEST(LauncherCommand, TheCaptureProgramReadsBackWhatWasAsked) {
   };
   const Case cases[] = {
       {{"capture", "/KIND=2", "/TIME=20", "/ACTIVE=1", "/PRNT=  LBP 共有  "},
-       Course::OptionRun, 2, 20, 1, "LBP 共有"},
+       Course::OptionRun,
+       2,
+       20,
+       1,
+       "LBP 共有"},
       {{"capture", "/PRNT=Office", "/KIND=1"}, Course::OptionRun, 1, 0, 0, "Office"},
       {{"capture", "/KIND=2", "/TEST", "/ACTIVE=0"}, Course::OptionRun, 2, 0, 0, ""},
       {{"store"}, Course::StoreRun, 0, 0, 0, ""},
@@ -127,10 +132,9 @@ TEST(LauncherCommand, GetAndSetNameTheirSettings) {
 
   const LauncherCommand set = Command({"set", "percent=80", "header=a=b", "printer="});
   EXPECT_EQ(set.assignments,
-            (std::vector<std::pair<SettingField, std::string>>{
-                {SettingField::PrintPercent, "80"},
-                {SettingField::HeaderText, "a=b"},
-                {SettingField::Printer, ""}}));
+            (std::vector<std::pair<SettingField, std::string>>{{SettingField::PrintPercent, "80"},
+                                                               {SettingField::HeaderText, "a=b"},
+                                                               {SettingField::Printer, ""}}));
   EXPECT_EQ(Refusal({"set"}), "set には 名前=値 を指定して下さい");
   EXPECT_EQ(Refusal({"set", "--restart"}), Refusal({"set"}));
   EXPECT_TRUE(Command({"set", "--Restart", "percent=80"}).restart);

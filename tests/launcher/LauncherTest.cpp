@@ -131,8 +131,9 @@ TEST_F(LauncherTest, StartDoesNotStartASecondCopyBesideOneThatWillNotEnd) {
 TEST_F(LauncherTest, MissingOrBrokenCaptureProgramIsReported) {
   key.installed = false;
   EXPECT_EQ(Run({"store"}), kExitFailed);
-  EXPECT_EQ(output.errors, Errors("エラー", "Kaptorix_Key.exeがありません\r\n"
-                                          "Kaptorix.exeと同じフォルダに置いて下さい"));
+  EXPECT_EQ(output.errors, Errors("エラー",
+                                  "Kaptorix_Key.exeがありません\r\n"
+                                  "Kaptorix.exeと同じフォルダに置いて下さい"));
   EXPECT_TRUE(key.events.empty());
 
   output.errors.clear();
@@ -183,9 +184,13 @@ TEST_F(LauncherTest, OneShotRunsTellWhatHappenedInOneLineEach) {
        {10U, "", "エラー: 保存に失敗しました: D:\\KX001.BMP\r\n"},
        10,
        {"err エラー: 保存に失敗しました: D:\\KX001.BMP"}},
-      {"failure it did not say", {13U, "", ""}, 13,
+      {"failure it did not say",
+       {13U, "", ""},
+       13,
        {"err エラー: 印刷できません（プリンタがない、見つからない、印刷に失敗した）"}},
-      {"a code of neither program", {0xC0000005U, "", ""}, static_cast<int>(0xC0000005U),
+      {"a code of neither program",
+       {0xC0000005U, "", ""},
+       static_cast<int>(0xC0000005U),
        {"err エラー: Kaptorix_Key.exeが終了コード 3221225477 で終わりました"}},
       {"still waiting for a box",
        {std::nullopt, "", "エラー: 保存に失敗しました: D:\\KX001.BMP\r\n"},
@@ -229,10 +234,11 @@ TEST_F(LauncherTest, GetPrintsOneValueOrNamedLines) {
 }
 
 TEST_F(LauncherTest, GetNamesValuesThatHaveNamesAndRawKeepsTheCodes) {
-  file.text = "[KEY ]123\r\n[I256]1\r\n[MUKI]2\r\n[QUAL]0\r\n[HITI]1\r\n[PAR ]80\r\n"
-              "[SVFM]1\r\n[SVKK]1\r\n[GMEN]3\r\n";
-  const char* const fields[] = {"get",     "key",    "colors",    "orientation", "quality",
-                                "layout",  "percent", "format",   "extension",   "screen"};
+  file.text =
+      "[KEY ]123\r\n[I256]1\r\n[MUKI]2\r\n[QUAL]0\r\n[HITI]1\r\n[PAR ]80\r\n"
+      "[SVFM]1\r\n[SVKK]1\r\n[GMEN]3\r\n";
+  const char* const fields[] = {"get",    "key",     "colors", "orientation", "quality",
+                                "layout", "percent", "format", "extension",   "screen"};
   std::vector<std::string> arguments(std::begin(fields), std::end(fields));
   EXPECT_EQ(Run(arguments), kExitOk);
   EXPECT_EQ(output.printed,
@@ -305,10 +311,11 @@ TEST_F(LauncherTest, SetTellsWhenTheNewValuesApply) {
 
   key.residents = 1;
   EXPECT_EQ(Run({"set", "percent=70"}), kExitOk);
-  EXPECT_EQ(output.notes,
-            (std::vector<std::string>{
-                "out Kaptorix_Key は常駐中です。新しい設定は Kaptorix.exe start で再起動すると有効に"
-                "なります（set --restart でも再起動できます）"}));
+  EXPECT_EQ(
+      output.notes,
+      (std::vector<std::string>{
+          "out Kaptorix_Key は常駐中です。新しい設定は Kaptorix.exe start で再起動すると有効に"
+          "なります（set --restart でも再起動できます）"}));
   EXPECT_TRUE(key.events.empty());
 
   output.notes.clear();
@@ -322,17 +329,18 @@ TEST_F(LauncherTest, SetTellsWhenTheNewValuesApply) {
   output.notes.clear();
   EXPECT_EQ(Run({"set", "percent=50", "--RESTART"}), kExitOk);
   EXPECT_TRUE(key.events.empty());
-  EXPECT_EQ(output.notes, (std::vector<std::string>{
-                              "out Kaptorix_Key は常駐していません。新しい設定は次の起動から有効です"}));
+  EXPECT_EQ(output.notes,
+            (std::vector<std::string>{
+                "out Kaptorix_Key は常駐していません。新しい設定は次の起動から有効です"}));
 }
 
 TEST_F(LauncherTest, SetReportsAFailedWrite) {
   file.text = "";
   file.outcome = WriteOutcome::NotEncodable;
   EXPECT_EQ(Run({"set", "header=x"}), kExitFailed);
-  EXPECT_EQ(output.errors,
-            Errors("エラー", "Kaptorix.iniに書き込めません\r\n"
-                             "このパソコンの文字コードで保存できない文字があります"));
+  EXPECT_EQ(output.errors, Errors("エラー",
+                                  "Kaptorix.iniに書き込めません\r\n"
+                                  "このパソコンの文字コードで保存できない文字があります"));
 }
 
 }  // namespace

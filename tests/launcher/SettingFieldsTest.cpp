@@ -80,8 +80,9 @@ TEST(SettingFields, NumbersMustBeWholeAndInRange) {
 }
 
 TEST(SettingFields, ChoicesNameTheirValues) {
-  EXPECT_EQ(ProblemOf(SettingField::Colors, "24"),
-            "「色数」はフルカラー(0)、256色(256)、16色(16)、2色（白黒）(2)のいずれかで指定して下さい");
+  EXPECT_EQ(
+      ProblemOf(SettingField::Colors, "24"),
+      "「色数」はフルカラー(0)、256色(256)、16色(16)、2色（白黒）(2)のいずれかで指定して下さい");
   EXPECT_EQ(ProblemOf(SettingField::Colors, "1"), "");  // also 256 colours
   EXPECT_EQ(ProblemOf(SettingField::Orientation, "0"),
             "「向き」は縦(1)、横(2)のいずれかで指定して下さい");
@@ -154,7 +155,7 @@ TEST(SettingFields, TextsMustStayOnOneLineAndInTheCodePage) {
 TEST(SettingFields, ValuesWithNamesAreShownAndTakenByName) {
   CaptureSettings settings = DefaultCaptureSettings(kProgramDir);
   const std::pair<std::string_view, std::int32_t> keys[] = {
-      {"Print Screen", 44}, {"printscreen", 44}, {"PAUSE", 19}, {"scroll lock", 145},
+      {"Print Screen", 44}, {"printscreen", 44}, {"PAUSE", 19},   {"scroll lock", 145},
       {"F1", 112},          {"f24", 135},        {"Page Up", 33}, {" 123 ", 123}};
   for (const auto& [text, code] : keys) {
     SCOPED_TRACE(text);
@@ -182,13 +183,15 @@ TEST(SettingFields, KeysUsedForTypingAreNoHotKeys) {
   const std::string typing =
       "「ホットキー」に文字、数字、Space、Enter など普段の入力に使うキーは使えません"
       "（Print Screen、Pause、F1～F24 などを指定して下さい）";
-  const std::string modifier = "「ホットキー」に Shift、Ctrl、Alt、Windows キーやマウスのボタンは使えません";
+  const std::string modifier =
+      "「ホットキー」に Shift、Ctrl、Alt、Windows キーやマウスのボタンは使えません";
   const std::pair<const char*, const std::string*> cases[] = {
-      {"65", &typing},  {"90", &typing},  {"48", &typing},  {"57", &typing},  {"32", &typing},
-      {"13", &typing},  {"8", &typing},   {"9", &typing},   {"27", &typing},  {"37", &typing},
-      {"96", &typing},  {"111", &typing}, {"186", &typing}, {"222", &typing}, {"25", &typing},
-      {"243", &typing}, {"Q", &typing},   {"z", &typing},   {" Space", &typing},
-      {"enter", &typing}, {"1", &modifier}, {"16", &modifier}, {"18", &modifier}, {"91", &modifier},
+      {"65", &typing},   {"90", &typing},   {"48", &typing},     {"57", &typing},
+      {"32", &typing},   {"13", &typing},   {"8", &typing},      {"9", &typing},
+      {"27", &typing},   {"37", &typing},   {"96", &typing},     {"111", &typing},
+      {"186", &typing},  {"222", &typing},  {"25", &typing},     {"243", &typing},
+      {"Q", &typing},    {"z", &typing},    {" Space", &typing}, {"enter", &typing},
+      {"1", &modifier},  {"16", &modifier}, {"18", &modifier},   {"91", &modifier},
       {"164", &modifier}};
   for (const auto& [code, message] : cases) {
     EXPECT_EQ(ProblemOf(SettingField::Key, code), *message) << code;

@@ -70,7 +70,9 @@ TEST(SettingsForm, KeepsKeysAndPrintersItHasNoEntryFor) {
   EXPECT_EQ(SelectedLabel(form, SettingField::Key), "F12");
   EXPECT_EQ(SelectedLabel(form, SettingField::Printer), "Gone（見つかりません）");
   EXPECT_EQ(form.Choices(SettingField::Printer),
-            (std::vector<Choice>{{"（通常使うプリンタ）", ""}, {"PDF", "PDF"}, {"Office", "Office"},
+            (std::vector<Choice>{{"（通常使うプリンタ）", ""},
+                                 {"PDF", "PDF"},
+                                 {"Office", "Office"},
                                  {"Gone（見つかりません）", "Gone"}}));
 
   loaded.hotKey = 7;
@@ -137,8 +139,9 @@ TEST(SettingsForm, ReportsTheFirstBadControlInFieldOrder) {
   controls.texts[SettingField::SaveDir] = "D:\\Shots";
   result = form.Collect(controls, probe);
   ASSERT_TRUE(std::holds_alternative<FieldProblem>(result));
-  EXPECT_EQ(std::get<FieldProblem>(result),
-            (FieldProblem{SettingField::MarginTop, "「余白 上」は0から99までの数値で指定して下さい"}));
+  EXPECT_EQ(
+      std::get<FieldProblem>(result),
+      (FieldProblem{SettingField::MarginTop, "「余白 上」は0から99までの数値で指定して下さい"}));
 }
 
 }  // namespace

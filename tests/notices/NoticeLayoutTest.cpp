@@ -55,8 +55,7 @@ TEST(NoticeLayout, TallerTextDeepensLabelAndWindowAndMovesTheButtonDown) {
   EXPECT_EQ(layout.client, (PixelSize{382, 101}));
   EXPECT_EQ(layout.label, (PixelBox{16, 16, 353, 48}));
   EXPECT_EQ(layout.button, (PixelBox{144, 71, 95, 23}));
-  EXPECT_EQ(LayOutNotice(kResultNotice, k96, {100, 37}, kWideScreen).client,
-            (PixelSize{146, 54}));
+  EXPECT_EQ(LayOutNotice(kResultNotice, k96, {100, 37}, kWideScreen).client, (PixelSize{146, 54}));
 }
 
 TEST(NoticeLayout, GrowsNoWiderThanTheScreenAllows) {

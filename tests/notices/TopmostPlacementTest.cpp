@@ -10,8 +10,8 @@ constexpr unsigned kNoActivateNoRedraw = 0x18;
 TEST(TopmostPlacement, KeepsPositionAndSizeInPixels) {
   const StackingPlacement placed =
       TopmostPlacement({8250.0, 6900.0, 2190.0, 780.0}, 15.0, 15.0, true);
-  EXPECT_EQ(placed, (StackingPlacement{StackingBand::Topmost, 550, 460, 146, 52,
-                                       kNoActivateNoRedraw}));
+  EXPECT_EQ(placed,
+            (StackingPlacement{StackingBand::Topmost, 550, 460, 146, 52, kNoActivateNoRedraw}));
 }
 
 TEST(TopmostPlacement, ConvertsEachAxisWithItsOwnMetric) {
@@ -24,8 +24,7 @@ TEST(TopmostPlacement, ConvertsEachAxisWithItsOwnMetric) {
 }
 
 TEST(TopmostPlacement, RoundsHalfPixelsToEven) {
-  const StackingPlacement placed =
-      TopmostPlacement({337.5, 352.5, 337.5, 352.5}, 15.0, 15.0, true);
+  const StackingPlacement placed = TopmostPlacement({337.5, 352.5, 337.5, 352.5}, 15.0, 15.0, true);
   EXPECT_EQ(placed.x, 22);
   EXPECT_EQ(placed.y, 24);
   EXPECT_EQ(placed.cx, 22);

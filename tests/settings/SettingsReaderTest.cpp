@@ -177,17 +177,24 @@ TEST(SettingsReader, ExtensionIsLowerOnlyForOne) {
 // is what a file without the tag gives.
 TEST(SettingsReader, FileFormatAndScreenTakeOnlyTheirValues) {
   const std::pair<std::string_view, std::string_view> extensions[] = {
-      {"", ".BMP"},          {"[SVFM]1", ".PNG"},          {"[SVFM]1\r\n[SVKK]1", ".png"},
-      {"[SVKK]1", ".bmp"},   {"[SVFM]2\r\n[SVKK]1", ".bmp"}, {"[SVFM]0.6", ".PNG"},
+      {"", ".BMP"},
+      {"[SVFM]1", ".PNG"},
+      {"[SVFM]1\r\n[SVKK]1", ".png"},
+      {"[SVKK]1", ".bmp"},
+      {"[SVFM]2\r\n[SVKK]1", ".bmp"},
+      {"[SVFM]0.6", ".PNG"},
       {"[SVFM]-1", ".BMP"},
   };
   for (const auto& [text, extension] : extensions) {
     EXPECT_EQ(NumberedExtension(Read(text)), extension) << text;
   }
   const std::pair<std::string_view, Screen> screens[] = {
-      {"", Screen::Primary},          {"[GMEN]1", Screen::UnderPointer},
-      {"[GMEN]2", Screen::OfForegroundWindow}, {"[GMEN]3", Screen::AllMonitors},
-      {"[GMEN]4", Screen::Primary},   {"[GMEN]-1", Screen::Primary},
+      {"", Screen::Primary},
+      {"[GMEN]1", Screen::UnderPointer},
+      {"[GMEN]2", Screen::OfForegroundWindow},
+      {"[GMEN]3", Screen::AllMonitors},
+      {"[GMEN]4", Screen::Primary},
+      {"[GMEN]-1", Screen::Primary},
       {"[GMEN]x", Screen::Primary},
   };
   for (const auto& [text, screen] : screens) EXPECT_EQ(ScreenOf(Read(text)), screen) << text;

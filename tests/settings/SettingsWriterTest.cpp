@@ -54,18 +54,30 @@ const std::vector<TagChange> kChangePerTag = {
     {"[SVNO]", [](CaptureSettings& s) { s.serialDigits = 9; }, "[SVNO]9"},
     {"[SVKK]", [](CaptureSettings& s) { s.extension = ".bmp"; }, "[SVKK]1"},
     {"[MOUS]", [](CaptureSettings& s) { s.cursor = 1; }, "[MOUS]1"},
-    {"[PRNT]", [](CaptureSettings& s) { s.printer = "Canon LBP/共有"; },
-     "[PRNT]Canon LBP/共有"},
+    {"[PRNT]", [](CaptureSettings& s) { s.printer = "Canon LBP/共有"; }, "[PRNT]Canon LBP/共有"},
     {"[SVFM]", [](CaptureSettings& s) { s.fileFormat = 1; }, "[SVFM]1"},
     {"[CLIP]", [](CaptureSettings& s) { s.clipboard = 1; }, "[CLIP]1"},
     {"[GMEN]", [](CaptureSettings& s) { s.screen = 3; }, "[GMEN]3"},
 };
 
 // The defaults' file, line by line: the optional tags are left out.
-const std::vector<std::string_view> kDefaultLines = {
-    "[KEY ]44", "[FILE]C:\\Tools\\Kaptorix", "[I256]0", "[PAR ]100", "[HTXT]", "[HITI]0",
-    "[HEAD]20,20,00,00", "[QUAL]1", "[TIME]0", "[HANT]0", "[BSAV]0", "[MUKI]2", "[SVHD]KX",
-    "[SVNO]3", "[SVKK]0", "[MOUS]0", "[PRNT]"};
+const std::vector<std::string_view> kDefaultLines = {"[KEY ]44",
+                                                     "[FILE]C:\\Tools\\Kaptorix",
+                                                     "[I256]0",
+                                                     "[PAR ]100",
+                                                     "[HTXT]",
+                                                     "[HITI]0",
+                                                     "[HEAD]20,20,00,00",
+                                                     "[QUAL]1",
+                                                     "[TIME]0",
+                                                     "[HANT]0",
+                                                     "[BSAV]0",
+                                                     "[MUKI]2",
+                                                     "[SVHD]KX",
+                                                     "[SVNO]3",
+                                                     "[SVKK]0",
+                                                     "[MOUS]0",
+                                                     "[PRNT]"};
 
 std::string LineOf(std::string_view text, std::string_view tag) {
   for (const std::string_view line : SplitLines(text)) {
@@ -147,8 +159,8 @@ TEST(SettingsWriter, WritesWhereTheReaderLooksAndDropsOlderDuplicates) {
 
 TEST(SettingsWriter, PadsMarginsToTheirFixedColumns) {
   CaptureSettings settings = Defaults();
-  for (const std::int16_t margin : {std::int16_t{0}, std::int16_t{1}, std::int16_t{9},
-                                    std::int16_t{10}, std::int16_t{99}}) {
+  for (const std::int16_t margin :
+       {std::int16_t{0}, std::int16_t{1}, std::int16_t{9}, std::int16_t{10}, std::int16_t{99}}) {
     SCOPED_TRACE(margin);
     settings.marginLeft = settings.marginTop = margin;
     settings.marginRight = settings.marginBottom = static_cast<std::int16_t>(99 - margin);

@@ -81,11 +81,10 @@ SaveResult Win32ActionServices::SaveSurfacePng(const std::string& fileName, Save
 PrintReport Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
   const Picture& picture = surface_.GetPicture();
   const Rgb32Image pixels = ReadPixels(picture);
-  const PrintParameters parameters{settings.printPercent, settings.headerText,
-                                   settings.headerLayout, settings.quality,
-                                   settings.marginLeft,   settings.marginRight,
-                                   settings.marginTop,    settings.marginBottom,
-                                   settings.printDate,    settings.orientation};
+  const PrintParameters parameters{
+      settings.printPercent, settings.headerText,  settings.headerLayout, settings.quality,
+      settings.marginLeft,   settings.marginRight, settings.marginTop,    settings.marginBottom,
+      settings.printDate,    settings.orientation};
   // Where the print-out goes: the printer named, else the default one.
   std::string printer = WithoutBlanks(settings.printer);
   if (printer.empty()) printer = DefaultPrinterName();

@@ -4,8 +4,8 @@ namespace kx::win {
 
 void SearchDllsInSystemFolderOnly() {
   // Looked up rather than imported: a system without it still starts.
-  const auto setDirectories = reinterpret_cast<decltype(&::SetDefaultDllDirectories)>(
-      reinterpret_cast<void (*)()>(
+  const auto setDirectories =
+      reinterpret_cast<decltype(&::SetDefaultDllDirectories)>(reinterpret_cast<void (*)()>(
           ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
   if (setDirectories) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }

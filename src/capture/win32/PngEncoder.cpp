@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+
 #include <initguid.h>  // defines the imaging component's GUIDs here
 #include <wincodec.h>
 
@@ -117,7 +118,8 @@ std::optional<std::vector<std::uint8_t>> Encode(const DibView& dib, PngFilter fi
       FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.put())) ||
       FAILED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) ||
       FAILED(encoder->CreateNewFrame(frame.put(), options.put())) ||
-      !SetFilter(options.get(), filter, dib.bitsPerPixel) || FAILED(frame->Initialize(options.get())) ||
+      !SetFilter(options.get(), filter, dib.bitsPerPixel) ||
+      FAILED(frame->Initialize(options.get())) ||
       FAILED(frame->SetSize(static_cast<UINT>(dib.width), static_cast<UINT>(dib.height)))) {
     return std::nullopt;
   }

@@ -11,35 +11,30 @@ namespace {
 // A picture held in a bitmap section is encoded from its own rows; any
 // other is read out first. `encode` gives the file's content or nothing.
 template <typename Encode>
-SaveResult SaveEncoded(const PictureSurface &surface,
-                       const std::string &fileName, SaveMode mode,
+SaveResult SaveEncoded(const PictureSurface& surface, const std::string& fileName, SaveMode mode,
                        Encode encode) {
-  const Picture &picture = surface.GetPicture();
-  if (picture.Kind() != Picture::kKindBitmap)
-    return SaveResult::Failed;
+  const Picture& picture = surface.GetPicture();
+  if (picture.Kind() != Picture::kKindBitmap) return SaveResult::Failed;
   std::optional<DibImage> read;
   const std::optional<DibView> rows = FileRows(picture, read);
-  if (!rows)
-    return SaveResult::Failed;
+  if (!rows) return SaveResult::Failed;
   auto file = encode(*rows);
-  if (!file)
-    return SaveResult::Failed;
+  if (!file) return SaveResult::Failed;
   Win32SaveFileSystem files;
   return SaveFileAtomically(files, fileName, *file, mode);
 }
 
-} // namespace
+}  // namespace
 
-SaveResult SaveSurfaceBmp(const PictureSurface &surface,
-                          const std::string &fileName, SaveMode mode) {
+SaveResult SaveSurfaceBmp(const PictureSurface& surface, const std::string& fileName,
+                          SaveMode mode) {
   return SaveEncoded(surface, fileName, mode,
-                     [](const DibView &rows) { return BmpFile::Of(rows); });
+                     [](const DibView& rows) { return BmpFile::Of(rows); });
 }
 
-SaveResult SaveSurfacePng(const PictureSurface &surface,
-                          const std::string &fileName, SaveMode mode) {
-  return SaveEncoded(surface, fileName, mode,
-                     [](const DibView &rows) { return EncodePng(rows); });
+SaveResult SaveSurfacePng(const PictureSurface& surface, const std::string& fileName,
+                          SaveMode mode) {
+  return SaveEncoded(surface, fileName, mode, [](const DibView& rows) { return EncodePng(rows); });
 }
 
-} // namespace kx::win
+}  // namespace kx::win

@@ -17,13 +17,13 @@ using kx::SaveResult;
 // NameTaken when a file of that name exists and leaves it alone. No picture,
 // a picture that is not a bitmap, or any write failure gives Failed, and no
 // file is left behind.
-SaveResult SaveSurfaceBmp(const PictureSurface &surface,
-                          const std::string &fileName, SaveMode mode);
+SaveResult SaveSurfaceBmp(const PictureSurface& surface, const std::string& fileName,
+                          SaveMode mode);
 
 // As SaveSurfaceBmp, with the picture encoded by EncodePng: a reduced
 // picture as a palette image of its depth, any other as 24-bit RGB.
 // Failed, and nothing written, also when the picture cannot be encoded.
-SaveResult SaveSurfacePng(const PictureSurface &surface,
-                          const std::string &fileName, SaveMode mode);
+SaveResult SaveSurfacePng(const PictureSurface& surface, const std::string& fileName,
+                          SaveMode mode);
 
-} // namespace kx::win
+}  // namespace kx::win

@@ -90,8 +90,8 @@ bool RegisterNoticeClass(HINSTANCE instance, const std::wstring& className) {
   return ::RegisterClassExW(&windowClass) != 0;
 }
 
-HWND CreateControl(HWND parent, const wchar_t* controlClass, const std::wstring& text,
-                   DWORD style, const PixelBox& box, int id, HFONT font) {
+HWND CreateControl(HWND parent, const wchar_t* controlClass, const std::wstring& text, DWORD style,
+                   const PixelBox& box, int id, HFONT font) {
   const HWND control = ::CreateWindowExW(
       0, controlClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.width,
       box.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
@@ -141,17 +141,16 @@ HWND CreateNotice(const NoticeDesign& design, const std::string& labelText) {
   const FrameStyle frame = StyleOf(design.frame);
   const PixelSize frameSize = FrameSize(frame);
   const PixelSize screen = PrimaryScreenSize();
-  const NoticeLayout layout = LayOutNotice(design, resolution,
-                                           MeasureText(state->labelFont.get(), text),
-                                           screen.width - frameSize.width);
+  const NoticeLayout layout =
+      LayOutNotice(design, resolution, MeasureText(state->labelFont.get(), text),
+                   screen.width - frameSize.width);
   const PixelSize outer{layout.client.width + frameSize.width,
                         layout.client.height + frameSize.height};
   const PixelPoint origin = CentredOrigin(screen, outer);
 
-  const HWND window = ::CreateWindowExW(frame.exStyle, className.c_str(),
-                                        Utf8ToWide(design.caption).c_str(), frame.style, origin.x,
-                                        origin.y, outer.width, outer.height, nullptr, nullptr,
-                                        instance, nullptr);
+  const HWND window = ::CreateWindowExW(
+      frame.exStyle, className.c_str(), Utf8ToWide(design.caption).c_str(), frame.style, origin.x,
+      origin.y, outer.width, outer.height, nullptr, nullptr, instance, nullptr);
   if (!window) return nullptr;
   ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.get()));
   const NoticeState& owned = *state.release();

@@ -51,8 +51,7 @@ void ShowSaveAbortedNotice() {
 }
 
 void ShowPrintErrorNotice() {
-  const HWND notice =
-      CreateNotice(kPrintErrorNotice, PrintErrorText(ProgramDir(), kProgramTitle));
+  const HWND notice = CreateNotice(kPrintErrorNotice, PrintErrorText(ProgramDir(), kProgramTitle));
   if (!notice) return;
   ::MessageBeep(MB_OK);
   ::ShowWindow(notice, SW_SHOW);

@@ -16,8 +16,7 @@ void SetTopmost(HWND window, bool topmost) {
                         (outer.right - outer.left) * perPixelX,
                         (outer.bottom - outer.top) * perPixelY};
   const StackingPlacement placement = TopmostPlacement(twips, perPixelX, perPixelY, topmost);
-  const HWND insertAfter =
-      placement.band == StackingBand::Topmost ? HWND_TOPMOST : HWND_NOTOPMOST;
+  const HWND insertAfter = placement.band == StackingBand::Topmost ? HWND_TOPMOST : HWND_NOTOPMOST;
   ::SetWindowPos(window, insertAfter, placement.x, placement.y, placement.cx, placement.cy,
                  placement.flags);
 }

@@ -20,9 +20,7 @@ TEST(Win32ActionServices, AfterAnActionTheSurfaceHoldsNoPicture) {
   const kx::test::TempFolder folder;
   PictureSurface surface;
   Win32ActionServices services(window.get(), surface);
-  const struct {
-    std::int16_t colors, cursor, invert;
-  } cases[] = {{0, 0, 0}, {256, 1, 1}};
+  const struct { std::int16_t colors, cursor, invert; } cases[] = {{0, 0, 0}, {256, 1, 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.colors);
     CaptureSettings settings;

@@ -104,7 +104,8 @@ TEST_F(Win32HotKeyTest, EveryCombinationReachesTheHandler) {
     PressPrintScreen(combination.modifiers);
     ASSERT_TRUE(PumpUntil([&] { return !copy.handler.presses.empty(); }, kPressTimeout))
         << "no press for modifiers " << combination.modifiers;
-    EXPECT_EQ(copy.handler.presses, (std::vector<Press>{{combination.name, combination.modifiers, 44}}));
+    EXPECT_EQ(copy.handler.presses,
+              (std::vector<Press>{{combination.name, combination.modifiers, 44}}));
   }
   const auto reached = copy.window.Seen(WM_HOTKEY);
   ASSERT_EQ(reached.size(), 4U);  // each press also reached the previous procedure

@@ -22,8 +22,9 @@ TEST(DirectoryEntryName, IgnoresFilesAndMissingPaths) {
   test::WriteAll(temp / "file.txt", "x");
   EXPECT_EQ(DirectoryEntryName(Utf8(temp / "file.txt"), kDirectoryAttribute), "");
   EXPECT_EQ(DirectoryEntryName(Utf8(temp / "missing"), kDirectoryAttribute), "");
-  EXPECT_EQ(DirectoryEntryName(Utf8(temp / "file.txt"), FILE_ATTRIBUTE_ARCHIVE | kDirectoryAttribute),
-            "file.txt");
+  EXPECT_EQ(
+      DirectoryEntryName(Utf8(temp / "file.txt"), FILE_ATTRIBUTE_ARCHIVE | kDirectoryAttribute),
+      "file.txt");
 }
 
 TEST(DirectoryEntryName, TrailingBackslashFindsNothing) {
@@ -52,10 +53,9 @@ TEST(DirectoryExists, AFolderNameWithWildcardsNamesNoFolder) {
 TEST(ReadFileBytes, ReadsAFileAnotherProgramHoldsOpen) {
   test::TempFolder temp;
   test::WriteAll(temp / "Kaptorix.ini", "[SVNO]4\r\n");
-  const FileHandle editor(::CreateFileW((temp / "Kaptorix.ini").c_str(),
-                                        GENERIC_READ | GENERIC_WRITE,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const FileHandle editor(::CreateFileW(
+      (temp / "Kaptorix.ini").c_str(), GENERIC_READ | GENERIC_WRITE,
+      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   ASSERT_TRUE(editor);
   EXPECT_EQ(ReadFileBytes(Utf8(temp / "Kaptorix.ini"), 100), "[SVNO]4\r\n");
 }

@@ -1,8 +1,8 @@
 // Saves on the Windows file system: the temporary file cannot be swapped
 // under the save, is hidden, and leftovers of crashed saves go away.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>

@@ -101,9 +101,9 @@ TEST(EncodePng, EveryDepthAndFilterDecodesToItsPixelsAndColourTable) {
                                                 {8, &GUID_WICPixelFormat8bppIndexed},
                                                 {24, &GUID_WICPixelFormat24bppBGR},
                                                 {32, &GUID_WICPixelFormat24bppBGR}};
-  const PngFilter filters[] = {PngFilter::Chosen, PngFilter::EncoderDefault, PngFilter::None,
-                               PngFilter::Sub,    PngFilter::Up,             PngFilter::Average,
-                               PngFilter::Paeth,  PngFilter::Adaptive};
+  const PngFilter filters[] = {
+      PngFilter::Chosen, PngFilter::EncoderDefault, PngFilter::None,  PngFilter::Sub,
+      PngFilter::Up,     PngFilter::Average,        PngFilter::Paeth, PngFilter::Adaptive};
   for (const auto& [bits, format] : depths) {
     for (const PngFilter filter : filters) {
       SCOPED_TRACE(testing::Message() << bits << " bits, filter " << static_cast<int>(filter));

@@ -36,22 +36,31 @@ std::optional<BmpFile> ReadBmpFile(const std::filesystem::path& file) {
     const std::size_t entries = used != 0 ? used : (1U << bmp.bitsPerPixel);
     const std::size_t table = 14 + headerSize;
     if (table + entries * 4 > pixelOffset) return std::nullopt;
-    for (std::size_t i = 0; i < entries; ++i) bmp.palette.push_back(U32(b, table + i * 4) & 0xFFFFFF);
+    for (std::size_t i = 0; i < entries; ++i)
+      bmp.palette.push_back(U32(b, table + i * 4) & 0xFFFFFF);
   }
   const std::size_t stride =
-      (static_cast<std::size_t>(bmp.width) * static_cast<std::size_t>(bmp.bitsPerPixel) + 31) / 32 * 4;
+      (static_cast<std::size_t>(bmp.width) * static_cast<std::size_t>(bmp.bitsPerPixel) + 31) / 32 *
+      4;
   if (pixelOffset + stride * static_cast<std::size_t>(bmp.height) > b.size()) return std::nullopt;
 
   bmp.pixels.reserve(static_cast<std::size_t>(bmp.width) * static_cast<std::size_t>(bmp.height));
   for (std::int32_t y = 0; y < bmp.height; ++y) {
-    const std::size_t row = pixelOffset + stride * static_cast<std::size_t>(bottomUp ? bmp.height - 1 - y : y);
+    const std::size_t row =
+        pixelOffset + stride * static_cast<std::size_t>(bottomUp ? bmp.height - 1 - y : y);
     for (std::int32_t x = 0; x < bmp.width; ++x) {
       const auto ux = static_cast<std::size_t>(x);
       std::uint32_t value = 0;
       switch (bmp.bitsPerPixel) {
-        case 32: value = U32(b, row + ux * 4) & 0xFFFFFF; break;
-        case 24: value = U32(b, row + ux * 3) & 0xFFFFFF; break;
-        case 8: value = bmp.palette.at(static_cast<unsigned char>(b[row + ux])); break;
+        case 32:
+          value = U32(b, row + ux * 4) & 0xFFFFFF;
+          break;
+        case 24:
+          value = U32(b, row + ux * 3) & 0xFFFFFF;
+          break;
+        case 8:
+          value = bmp.palette.at(static_cast<unsigned char>(b[row + ux]));
+          break;
         case 4: {
           const auto byte = static_cast<unsigned char>(b[row + ux / 2]);
           value = bmp.palette.at(ux % 2 == 0 ? byte >> 4 : byte & 0x0F);

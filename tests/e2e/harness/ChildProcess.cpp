@@ -23,8 +23,7 @@ ChildProcess::ChildProcess(const std::filesystem::path& exe, const std::string& 
   std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
   if (!arguments.empty()) commandLine += L" " + win::Utf8ToWide(arguments);
 
-  const win::FileHandle nul =
-      InheritableFile(L"NUL", GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+  const win::FileHandle nul = InheritableFile(L"NUL", GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;

@@ -18,8 +18,8 @@ struct RunRecord {
   std::vector<std::string> shown;
   bool ended = false;
   DWORD exitCode = STILL_ACTIVE;
-  DWORD milliseconds = 0;   // from the process's start to the end of watching
-  DWORD firstShownMs = 0;   // from the process's start to the first window shown
+  DWORD milliseconds = 0;  // from the process's start to the end of watching
+  DWORD firstShownMs = 0;  // from the process's start to the first window shown
 };
 
 // Starts the program in `folder` and watches it until it ends or `timeoutMs`.

@@ -14,8 +14,9 @@ namespace kx::win {
 namespace {
 
 TEST(Arguments, SplitsAndUnquotesLikeWindowsPrograms) {
-  EXPECT_EQ(SplitArguments(LR"("C:\Program Files\Kaptorix.exe" capture "/PRNT=My Printer" /KIND=1)"),
-            (std::vector<std::string>{"capture", "/PRNT=My Printer", "/KIND=1"}));
+  EXPECT_EQ(
+      SplitArguments(LR"("C:\Program Files\Kaptorix.exe" capture "/PRNT=My Printer" /KIND=1)"),
+      (std::vector<std::string>{"capture", "/PRNT=My Printer", "/KIND=1"}));
   EXPECT_EQ(SplitArguments(L"Kaptorix.exe set header=\"月報 第1版\""),
             (std::vector<std::string>{"set", "header=月報 第1版"}));
   EXPECT_TRUE(SplitArguments(L"Kaptorix.exe").empty());

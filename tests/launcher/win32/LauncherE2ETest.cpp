@@ -61,8 +61,7 @@ TEST_F(LauncherE2E, FirstStartWritesTheDefaultsAndStopEndsTheProgramProperly) {
   const LauncherResult start = RunLauncher(folder, "start");
   EXPECT_EQ(start.exitCode, 0U) << start.errors;
   EXPECT_EQ(start.output, Ansi("Kaptorix_Key を起動しました\r\n"));
-  EXPECT_EQ(folder.IniBytes(),
-            Ansi(WriteSettings("", DefaultCaptureSettings(folder.Utf8Path()))));
+  EXPECT_EQ(folder.IniBytes(), Ansi(WriteSettings("", DefaultCaptureSettings(folder.Utf8Path()))));
 
   const HWND resident = ResidentWindow();
   ASSERT_NE(resident, nullptr);
@@ -151,7 +150,8 @@ TEST_F(LauncherE2E, CapturePassesOnTheRunsExitCodeAndItsLine) {
   };
   const Case cases[] = {
       {"folder missing", "[FILE]" + folder.Utf8Path(L"gone") + "\r\n", "capture /KIND=2",
-       kExitFolderMissing, "エラー: 保存先フォルダがありません: " + folder.Utf8Path(L"gone") + "\r\n"},
+       kExitFolderMissing,
+       "エラー: 保存先フォルダがありません: " + folder.Utf8Path(L"gone") + "\r\n"},
       {"printer not installed", "", "capture /KIND=1 \"/PRNT=Kaptorix No Such Printer\"",
        kExitPrintFailed, "エラー: プリンタが見つかりません: Kaptorix No Such Printer\r\n"},
   };
@@ -229,8 +229,9 @@ TEST_F(LauncherE2E, GetAndSetWorkOnSingleSettings) {
   const std::string named = folder.IniBytes();
   run = RunLauncher(folder, "set key=Q");
   EXPECT_EQ(run.exitCode, 1U);
-  EXPECT_EQ(run.errors, Ansi("入力エラー: 「ホットキー」に文字、数字、Space、Enter など普段の入力に"
-                             "使うキーは使えません（Print Screen、Pause、F1～F24 などを指定して下さい）\r\n"));
+  EXPECT_EQ(run.errors,
+            Ansi("入力エラー: 「ホットキー」に文字、数字、Space、Enter など普段の入力に"
+                 "使うキーは使えません（Print Screen、Pause、F1～F24 などを指定して下さい）\r\n"));
   EXPECT_EQ(folder.IniBytes(), named);
 }
 
@@ -255,8 +256,8 @@ class DialogE2E : public LauncherE2E {
     const std::wstring wide = win::Utf8ToWide(text);
     DWORD_PTR result = 0;
     ::SendMessageTimeoutW(Item(dialog, field), WM_SETTEXT, 0,
-                          reinterpret_cast<LPARAM>(wide.c_str()), SMTO_ABORTIFHUNG,
-                          kSendTimeoutMs, &result);
+                          reinterpret_cast<LPARAM>(wide.c_str()), SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                          &result);
   }
   void Click(HWND dialog, int id) const {
     ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),

@@ -96,8 +96,8 @@ TEST(Win32SettingsFile, DoesNotReplaceAFileItCannotRead) {
   test::WriteAll(path, "[PAR ]80\r\nkeep me\r\n");
   Win32SettingsFile file(Utf8Path(path));
   {
-    const FileHandle lock(::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                        nullptr));
+    const FileHandle lock(
+        ::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
     EXPECT_EQ(file.Read(), std::nullopt);
     EXPECT_EQ(file.Write(DefaultCaptureSettings("C:\\K")), WriteOutcome::Failed);
@@ -130,8 +130,8 @@ TEST(Win32SettingsFile, ReadsAFileAnEditorHoldsOpen) {
   const auto path = folder / "Kaptorix.ini";
   test::WriteAll(path, "[PAR ]80\r\n");
   const FileHandle editor(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, 0, nullptr));
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        0, nullptr));
   ASSERT_TRUE(editor);
   EXPECT_EQ(Win32SettingsFile(Utf8Path(path)).Read(), "[PAR ]80\r\n");
 }

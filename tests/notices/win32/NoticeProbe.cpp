@@ -67,8 +67,8 @@ LOGFONTW FontOf(HWND control) {
 bool TextFits(HWND control) {
   const std::wstring text = WindowText(control);
   const WindowDc dc = WindowDc::Client(control);
-  const ScopedSelectObject font(
-      dc.get(), reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+  const ScopedSelectObject font(dc.get(),
+                                reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
   RECT needed{};
   ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed,
               DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
@@ -120,8 +120,7 @@ std::wstring OwnFolder() {
 }
 
 ShowRecorder::ShowRecorder()
-    : hook_(::SetWindowsHookExW(WH_CALLWNDPROC, &OnCallWndProc, nullptr,
-                                ::GetCurrentThreadId())) {
+    : hook_(::SetWindowsHookExW(WH_CALLWNDPROC, &OnCallWndProc, nullptr, ::GetCurrentThreadId())) {
   active_ = this;
 }
 
@@ -136,8 +135,8 @@ LRESULT CALLBACK ShowRecorder::OnCallWndProc(int code, WPARAM wParam, LPARAM lPa
       ::GetParent(call->hwnd) == nullptr) {
     const std::wstring className = ClassName(call->hwnd);
     if (className.starts_with(L"frm")) {
-      active_->shown_.push_back({className, WindowText(call->hwnd),
-                                 WindowText(ChildOfClass(call->hwnd, L"Static"))});
+      active_->shown_.push_back(
+          {className, WindowText(call->hwnd), WindowText(ChildOfClass(call->hwnd, L"Static"))});
     }
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);

@@ -29,7 +29,6 @@ struct Ink {
 };
 Ink InkOf(HWND control);
 
-
 // The folder of the running test program, as Windows reports it.
 std::wstring OwnFolder();
 

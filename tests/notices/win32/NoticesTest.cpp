@@ -1,6 +1,6 @@
+#include "notices/win32/Notices.h"
 #include "base/ProductNames.h"
 #include "base/win32/Strconv.h"
-#include "notices/win32/Notices.h"
 
 #include <gtest/gtest.h>
 
@@ -119,7 +119,8 @@ TEST(ResultNotice, ShowsEachTextCentredAndTopmostForHalfASecond) {
 
     const ResultNoticeView seen = view.get();
     ASSERT_EQ(seen.windows, 1);
-    const auto shown = std::chrono::duration_cast<std::chrono::milliseconds>(closed - seen.appeared);
+    const auto shown =
+        std::chrono::duration_cast<std::chrono::milliseconds>(closed - seen.appeared);
     EXPECT_GE(shown, 400ms);
     EXPECT_LE(shown, 1500ms);
     EXPECT_TRUE(seen.visible);
@@ -238,8 +239,9 @@ TEST(SaveAbortedNotice, ClosesEarlyFromItsCloseBox) {
 
 TEST(PrintErrorNotice, NamesTheLogAndStaysUntilOkOrTheCloseBox) {
   test::ShowRecorder recorder;
-  const std::wstring expected = L"PrintPictureToFitPage Error\r\n以下にエラーログを出力しました\r\n" +
-                                test::OwnFolder() + L"\\Kaptorix_Key.log";
+  const std::wstring expected =
+      L"PrintPictureToFitPage Error\r\n以下にエラーログを出力しました\r\n" + test::OwnFolder() +
+      L"\\Kaptorix_Key.log";
   ShowPrintErrorNotice();
   const HWND first = NewWindowOfClass(kPrintErrorClass, {});
   ASSERT_NE(first, nullptr);
