@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 presets=("$@")
-[ ${#presets[@]} -gt 0 ] || presets=(linux win64 win32)
+[ ${#presets[@]} -gt 0 ] || presets=(linux linux-asan win64 win32)
 for preset in "${presets[@]}"; do
   echo "build: $preset"
   cmake --preset "$preset" >/dev/null

@@ -21,13 +21,13 @@ if [ "${1:-}" = --in-session ]; then
   mkdir -p "$tools"
   cp "build/$build/bin/Kaptorix.exe" "build/$build/bin/Kaptorix_Key.exe" "$tools/"
 
-  tests/tooling/wine-run.sh "$tools/Kaptorix.exe" start >/dev/null </dev/null
+  tools/wine-run.sh "$tools/Kaptorix.exe" start >/dev/null </dev/null
   kx_open_settings_dialog "$tools"
-  tests/tooling/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 /ACTIVE=1 >/dev/null </dev/null
+  tools/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 /ACTIVE=1 >/dev/null </dev/null
   convert "$tools/KX001.BMP" "$images/settings-dialog.png"
 
   # The notice shows for half a second: take it from the display meanwhile.
-  tests/tooling/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 >/dev/null </dev/null &
+  tools/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 >/dev/null </dev/null &
   notice=""
   for _ in $(seq 500); do
     notice=$(xwininfo -root -tree 2>/dev/null |
@@ -47,7 +47,7 @@ scripts/setup.sh
 kx_choose_windows_build docs-images
 scripts/build.sh "$build"
 mkdir -p "$images"
-tests/tooling/wine-session.sh scripts/docs-images.sh --in-session "$build" </dev/null
+tools/wine-session.sh scripts/docs-images.sh --in-session "$build" </dev/null
 for image in "$images"/settings-dialog.png "$images"/notice-saved.png; do
   echo "docs-images: $image ($(identify -format '%wx%h' "$image"))"
 done

@@ -18,7 +18,7 @@ if [ "${1:-}" = --in-session ]; then
   kx_wine_draws_windows
   kx_open_settings_dialog "$run_dir"
   # The option run prints the path of the file it saved (a Windows path).
-  saved=$(tests/tooling/wine-run.sh "$run_dir/Kaptorix_Key.exe" Kaptorix /KIND=2 </dev/null |
+  saved=$(tools/wine-run.sh "$run_dir/Kaptorix_Key.exe" Kaptorix /KIND=2 </dev/null |
     tr -d '\r' | tail -n 1)
   kx_end_programs
   [ -n "$saved" ] || exit 1
@@ -41,7 +41,7 @@ cp "build/$build/bin/Kaptorix.exe" "build/$build/bin/Kaptorix_Key.exe" "$run_dir
 # Default settings: saved as KX001.BMP, KX002.BMP, ... beside the program.
 [ -f "$run_dir/Kaptorix.ini" ] || : >"$run_dir/Kaptorix.ini"
 
-if ! KX_USE_DISPLAY=1 tests/tooling/wine-session.sh scripts/run.sh --in-session </dev/null; then
+if ! KX_USE_DISPLAY=1 tools/wine-session.sh scripts/run.sh --in-session </dev/null; then
   echo "run: no capture was saved" >&2
   exit 1
 fi

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 . scripts/lib/apt.sh
 
 packages=(
-  cmake ninja-build g++ binutils clang libclang-rt-14-dev libgtest-dev googletest
+  cmake ninja-build g++ binutils clang clang-format libclang-rt-14-dev libgtest-dev googletest
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine64 xvfb openbox x11-utils libcups2 fonts-vlgothic locales
   wine wine32:i386 libcups2:i386

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds every configuration and runs every suite: the
-# native unit tests, each fuzz target for a few seconds over its seed corpus
+# native unit tests (with the house checks: layers, format, set-up), the same
+# unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer, each
+# fuzz target for a few seconds over its seed corpus
 # (tests/fuzz/run-fuzzers.sh), then the x86_64 (win64) and the shipped i686 (win32)
 # Windows unit, Win32 and end-to-end tests, one after the other in one Wine
 # session. Ends with one line per suite: tests, failures, wall time. The win32
@@ -10,11 +12,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$(date +%s)
 scripts/setup.sh
-scripts/build.sh linux win64 win32 fuzz
+scripts/build.sh linux linux-asan win64 win32 fuzz
 
 windows=(win64 win32)
 host_status=0
-tests/tooling/host-runs-i386.sh || host_status=$?
+tools/host-runs-i386.sh || host_status=$?
 case $host_status in
   0) ;;
   1) windows=(win64) ;;  # said in the summary
@@ -28,11 +30,11 @@ summary=$(mktemp)
 trap 'rm -f "$summary"' EXIT
 export KX_SUITE_SUMMARY=$summary
 status=0
-tests/tooling/run-suites.sh linux || status=1
+tools/run-suites.sh linux linux-asan || status=1
 tests/fuzz/run-fuzzers.sh build/fuzz/bin || status=1
 # No 32-bit check in a session that runs no 32-bit program.
 [ ${#windows[@]} -eq 2 ] || export KX_WINE32_PROBE=""
-tests/tooling/wine-session.sh tests/tooling/run-suites.sh "${windows[@]}" || status=1
+tools/wine-session.sh tools/run-suites.sh "${windows[@]}" || status=1
 
 seconds=$(($(date +%s) - start))
 echo "== test summary (set-up, build and tests: $((seconds / 60))m$(printf '%02d' $((seconds % 60)))s)"

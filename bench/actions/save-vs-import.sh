@@ -5,9 +5,9 @@
 set -euo pipefail
 build=${1:?usage: save-vs-import.sh BUILD_DIR (a win64 build)}
 here=$(cd "$(dirname "$0")" && pwd)
-KX_SCREEN=1920x1080x24 exec "$here/../../tests/tooling/wine-session.sh" bash -c '
+KX_SCREEN=1920x1080x24 exec "$here/../../tools/wine-session.sh" bash -c '
   set -euo pipefail
-  ours=$("$0"/tests/tooling/wine-run.sh "$1/bin/save_bench.exe")
+  ours=$("$0"/tools/wine-run.sh "$1/bin/save_bench.exe")
   echo "$ours"
   out=$(mktemp -d)
   times=()

@@ -11,13 +11,13 @@
 set -euo pipefail
 build=${1:?usage: png-vs-convert.sh BUILD_DIR (a Windows build)}
 here=$(cd "$(dirname "$0")" && pwd)
-exec "$here/../../tests/tooling/wine-session.sh" bash -c '
+exec "$here/../../tools/wine-session.sh" bash -c '
   set -euo pipefail
   convert=/usr/bin/convert
   [ -x "$convert" ] || convert=convert
   work=$(mktemp -d /tmp/png-bench.XXXXXX)
   trap "rm -rf \"\$work\"" EXIT
-  ours=$("$0"/tests/tooling/wine-run.sh "$1/bin/png_bench.exe" "Z:${work//\//\\}")
+  ours=$("$0"/tools/wine-run.sh "$1/bin/png_bench.exe" "Z:${work//\//\\}")
   echo "$ours"
   median() { sort -n | sed -n 3p; }
   echo

@@ -16,8 +16,8 @@ root=$(cd "$here/../.." && pwd)
 # Inside a test session: one display size, its figures as name=value lines.
 in_session() {
   local build=$1 presses=$2 out=$3 idle=$4
-  # shellcheck source=tests/tooling/wine-common.sh
-  . "$root/tests/tooling/wine-common.sh"
+  # shellcheck source=tools/wine-common.sh
+  . "$root/tools/wine-common.sh"
   local driver=$build/bin/resident_bench.exe loader
   case "$(pe_machine "$driver")" in
     8664) loader=$KX_WINE64 ;;
@@ -137,7 +137,7 @@ trap 'rm -rf "$results"' EXIT
 read -ra screens <<<"${KX_BENCH_SCREENS:-1920x1080x24 3840x2160x24}"
 for screen in "${screens[@]}"; do
   echo "latency-vs-import: $screen, $presses presses, load $(cut -d' ' -f1-3 /proc/loadavg)" >&2
-  KX_SCREEN=$screen "$root/tests/tooling/wine-session.sh" \
+  KX_SCREEN=$screen "$root/tools/wine-session.sh" \
     bash "$here/latency-vs-import.sh" --in-session "$build" "$presses" "$results/$screen" \
     "$idle" >&2
 done

@@ -1,10 +1,10 @@
 # shellcheck shell=bash
-# Sourced inside tests/tooling/wine-session.sh by the scripts that show the
+# Sourced inside tools/wine-session.sh by the scripts that show the
 # programs: windows drawn by Wine itself (caption and frame included, as a
 # capture of the window shows them), the settings dialog opened and waited
 # for, a BMP file's size and depth, and the end of every program started.
-# shellcheck source=tests/tooling/wine-common.sh
-. tests/tooling/wine-common.sh
+# shellcheck source=tools/wine-common.sh
+. tools/wine-common.sh
 
 kx_wine_draws_windows() {
   "$KX_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
@@ -13,7 +13,7 @@ kx_wine_draws_windows() {
 # kx_open_settings_dialog FOLDER: starts FOLDER/Kaptorix.exe without
 # arguments and returns once its dialog is on the display.
 kx_open_settings_dialog() {
-  tests/tooling/wine-run.sh "$1/Kaptorix.exe" >/dev/null 2>&1 </dev/null &
+  tools/wine-run.sh "$1/Kaptorix.exe" >/dev/null 2>&1 </dev/null &
   for _ in $(seq 300); do
     if xwininfo -root -tree 2>/dev/null | grep -q '"Kaptorix 設定"'; then
       sleep 1  # painted

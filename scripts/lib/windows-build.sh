@@ -5,7 +5,7 @@
 kx_choose_windows_build() {
   local status=0
   build=win32
-  tests/tooling/host-runs-i386.sh || status=$?
+  tools/host-runs-i386.sh || status=$?
   case $status in
     0) ;;
     1)

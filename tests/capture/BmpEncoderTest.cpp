@@ -8,8 +8,8 @@ namespace kx {
 namespace {
 
 std::uint32_t U32(const std::vector<std::uint8_t>& file, std::size_t at) {
-  return file[at] | (file[at + 1] << 8) | (file[at + 2] << 16) |
-         (static_cast<std::uint32_t>(file[at + 3]) << 24);
+  return std::uint32_t{file[at]} | (std::uint32_t{file[at + 1]} << 8) |
+         (std::uint32_t{file[at + 2]} << 16) | (std::uint32_t{file[at + 3]} << 24);
 }
 std::uint16_t U16(const std::vector<std::uint8_t>& file, std::size_t at) {
   return static_cast<std::uint16_t>(file[at] | (file[at + 1] << 8));

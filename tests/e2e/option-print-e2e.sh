@@ -4,15 +4,15 @@
 # page of the screen; a percent outside 1..100 prints at 100 percent (the same
 # page as 100), 50 prints a smaller picture; "[BSAV]1" saves instead. Each run
 # ends with 0 and names the printer used (or the file saved) on its output.
-# Run by ctest inside tests/tooling/wine-session.sh.
+# Run by ctest inside tools/wine-session.sh.
 set -euo pipefail
 
 exe=$1
 if [ -z "${KX_SESSION:-}" ] || [ -z "${KX_PDF_DIR:-}" ]; then
-  echo "option-print-e2e: no test session; run this inside tests/tooling/wine-session.sh" >&2
+  echo "option-print-e2e: no test session; run this inside tools/wine-session.sh" >&2
   exit 2
 fi
-wine_run="$(dirname "$0")/../tooling/wine-run.sh"
+wine_run="$(dirname "$0")/../../tools/wine-run.sh"
 work=$(mktemp -d "$KX_SESSION/option-print.XXXXXX")
 cp "$exe" "$work/"
 failures=0

@@ -8,15 +8,15 @@
 # below that one that no monitor shows. Wine takes its monitors from the
 # display its prefix starts on, so the tests (TwoMonitorsE2E.*) run in a
 # fresh prefix of their own. Exits 77 (ctest: skipped) where no such server
-# can be started. Run by ctest inside tests/tooling/wine-session.sh.
+# can be started. Run by ctest inside tools/wine-session.sh.
 set -uo pipefail
 
 exe=$1
-tooling="$(dirname "$0")/../tooling"
-# shellcheck source=tests/tooling/wine-common.sh
+tooling="$(dirname "$0")/../../tools"
+# shellcheck source=tools/wine-common.sh
 . "$tooling/wine-common.sh"
 if [ -z "${KX_SESSION:-}" ]; then
-  echo "two-monitors-e2e: no test session; run this inside tests/tooling/wine-session.sh" >&2
+  echo "two-monitors-e2e: no test session; run this inside tools/wine-session.sh" >&2
   exit 2
 fi
 skip() {

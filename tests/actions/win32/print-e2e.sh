@@ -4,15 +4,15 @@
 # renders with the picture, heading and date where the layout puts them; a
 # printer name that matches no queue prints nothing; a failing print-out
 # writes its log record, shows its notice and prints nothing; with no printer
-# at all the outcome says so. Run by ctest inside tests/tooling/wine-session.sh.
+# at all the outcome says so. Run by ctest inside tools/wine-session.sh.
 set -euo pipefail
 
 probe=$1
 if [ -z "${KX_SESSION:-}" ] || [ -z "${KX_PDF_DIR:-}" ] || [ -z "${CUPS_SERVER:-}" ]; then
-  echo "print-e2e: no test session; run this inside tests/tooling/wine-session.sh" >&2
+  echo "print-e2e: no test session; run this inside tools/wine-session.sh" >&2
   exit 2
 fi
-wine_run="$(dirname "$0")/../../tooling/wine-run.sh"
+wine_run="$(dirname "$0")/../../../tools/wine-run.sh"
 work=$(mktemp -d "$KX_SESSION/print-e2e.XXXXXX")
 log="$(dirname "$probe")/Kaptorix_Key.log"
 failures=0

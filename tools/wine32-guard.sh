@@ -6,7 +6,7 @@
 # here. Writes the verdict to $KX_SESSION/wine32: "ok" or what is wrong;
 # wine-run.sh runs no 32-bit program unless it is "ok". Exits 0 when ok.
 set -uo pipefail
-# shellcheck source=tests/tooling/wine-common.sh
+# shellcheck source=tools/wine-common.sh
 . "$(dirname "$0")/wine-common.sh"
 probe=$1
 verdict="$KX_SESSION/wine32"

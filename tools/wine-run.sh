@@ -8,10 +8,10 @@
 # Its output goes through a file: Wine's helper processes inherit the standard
 # handles and would hold a pipe to ctest open after the program has ended.
 set -uo pipefail
-# shellcheck source=tests/tooling/wine-common.sh
+# shellcheck source=tools/wine-common.sh
 . "$(dirname "$0")/wine-common.sh"
 if [ -z "${KX_SESSION:-}" ]; then
-  echo "wine-run: no test session; run this inside tests/tooling/wine-session.sh" >&2
+  echo "wine-run: no test session; run this inside tools/wine-session.sh" >&2
   exit 2
 fi
 if [ $# -eq 0 ] || [ ! -f "$1" ]; then

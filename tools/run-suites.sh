@@ -9,7 +9,7 @@
 # only when the session's 32-bit Wine passed wine32-guard.sh and fails at once
 # otherwise. Exits 1 when any suite failed.
 set -uo pipefail
-# shellcheck source=tests/tooling/wine-common.sh
+# shellcheck source=tools/wine-common.sh
 . "$(dirname "$0")/wine-common.sh"
 
 status=0

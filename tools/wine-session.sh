@@ -14,7 +14,7 @@
 set -euo pipefail
 
 tooling=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=tests/tooling/wine-common.sh
+# shellcheck source=tools/wine-common.sh
 . "$tooling/wine-common.sh"
 session=$(mktemp -d /tmp/kx-session.XXXXXX)
 xvfb_pid="" openbox_pid="" cupsd_pid="" cups_pdf_conf=""
@@ -132,7 +132,7 @@ timeout 120 "$KX_WINESERVER" -w
 # A persistent server, detached from every pipe (else the caller waits for it).
 "$KX_WINESERVER" -p >/dev/null 2>&1 </dev/null
 
-probe=${KX_WINE32_PROBE-$tooling/../../build/win32/bin/wine32_probe.exe}
+probe=${KX_WINE32_PROBE-$tooling/../build/win32/bin/wine32_probe.exe}
 if [ -z "$probe" ]; then
   echo "32-bit programs are not used in this session" >"$session/wine32"
 elif [ -f "$probe" ]; then
