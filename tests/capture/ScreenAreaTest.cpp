@@ -75,6 +75,11 @@ TEST(ChooseScreenArea, OneMonitorByPointerOrWindow) {
   for (const Case& c : cases) {
     EXPECT_EQ(AreaOf(c.screen, c.pointer, c.window), c.expected) << c.name;
   }
+  // Across a gap, the nearest is the least squared count of pixels apart, edges
+  // included: 4 across beats 3 and 3 diagonally, also when listed second.
+  const ScreenRect across{0, 0, 97, 200};
+  const ScreenRect diagonal{103, 53, 300, 300};
+  EXPECT_EQ(AreaOf(Screen::UnderPointer, {100, 50}, std::nullopt, {{diagonal}, {across}}), across);
 }
 
 TEST(ChooseScreenArea, AllMonitorsWithWhatNoneCoversListed) {
@@ -101,6 +106,9 @@ TEST(ChooseScreenArea, WithoutAUsableMonitorNothing) {
   // Monitors of no size are passed over; without a mark the one at the origin is primary.
   const std::vector<Monitor> unmarked{{{0, 0, 0, 0}, true}, kMonitors[2], {kPrimary, false}};
   EXPECT_EQ(AreaOf(Screen::Primary, {}, std::nullopt, unmarked), kPrimary);
+  // A monitor that ends at the origin does not hold it.
+  const std::vector<Monitor> touching{{{-800, -600, 0, 0}}, {{0, -600, 800, 0}}, {kPrimary}};
+  EXPECT_EQ(AreaOf(Screen::Primary, {}, std::nullopt, touching), kPrimary);
   const std::vector<Monitor> huge{{{-2147483647 - 1, 0, 0, 10}, true}, {{0, 0, 2147483647, 10}}};
   EXPECT_FALSE(ChooseScreenArea(Screen::AllMonitors, huge, {}, std::nullopt));
   EXPECT_TRUE(ChooseScreenArea(Screen::UnderPointer, huge, {}, std::nullopt));
