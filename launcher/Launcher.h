@@ -9,7 +9,7 @@
 #include "base/ExitCodes.h"
 #include "launcher/LauncherCommand.h"
 #include "launcher/LauncherServices.h"
-#include "launcher/SettingFields.h"
+#include "launcher/SettingChecks.h"
 
 namespace kx {
 

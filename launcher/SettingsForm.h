@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "launcher/SettingChecks.h"
 #include "launcher/SettingFields.h"
 #include "settings/CaptureSettings.h"
 

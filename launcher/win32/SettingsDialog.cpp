@@ -10,6 +10,7 @@
 #include "base/win32/PrinterList.h"
 #include "base/win32/Strconv.h"
 #include "launcher/DialogLayout.h"
+#include "launcher/SettingRules.h"
 #include "launcher/win32/DialogFont.h"
 #include "launcher/win32/DialogTemplate.h"
 #include "launcher/win32/FolderPicker.h"

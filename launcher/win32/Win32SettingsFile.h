@@ -3,7 +3,7 @@
 #include <string>
 
 #include "launcher/LauncherServices.h"
-#include "launcher/SettingFields.h"
+#include "launcher/SettingChecks.h"
 
 namespace kx::win {
 
