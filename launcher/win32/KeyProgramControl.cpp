@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 #include "base/Paths.h"
 #include "base/ProductNames.h"
 #include "base/win32/Files.h"
 #include "base/win32/ScopedWin.h"
 #include "base/win32/Strconv.h"
+#include "base/win32/TopLevelWindows.h"
 
 namespace kx::win {
 namespace {
@@ -122,6 +124,9 @@ KernelHandle StartWithPipes(const std::wstring& exe, const std::wstring& folder,
   return KernelHandle(info.hProcess);
 }
 
+// The main windows of the running copies of Kaptorix_Key.exe.
+std::vector<HWND> KeyMainWindows() { return TopLevelWindows(kMainWindowClass, kMainWindowCaption); }
+
 }  // namespace
 
 KeyProgramControl::KeyProgramControl(const std::string& programDir)
@@ -187,18 +192,6 @@ std::size_t KeyProgramControl::CloseResidents(std::uint32_t timeoutMs) {
     if (::IsWindow(copy.window)) ++running;
   }
   return running;
-}
-
-std::vector<HWND> KeyMainWindows() {
-  const std::wstring className = Utf8ToWide(kMainWindowClass);
-  const std::wstring caption = Utf8ToWide(kMainWindowCaption);
-  std::vector<HWND> windows;
-  HWND window = nullptr;
-  while ((window = ::FindWindowExW(nullptr, window, className.c_str(), caption.c_str())) !=
-         nullptr) {
-    windows.push_back(window);
-  }
-  return windows;
 }
 
 }  // namespace kx::win

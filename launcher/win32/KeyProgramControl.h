@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "launcher/LauncherServices.h"
 
@@ -25,8 +24,5 @@ class KeyProgramControl final : public KeyProgram {
   std::wstring exe_;
   std::wstring folder_;
 };
-
-// The main windows of the running copies of Kaptorix_Key.exe.
-std::vector<HWND> KeyMainWindows();
 
 }  // namespace kx::win
