@@ -96,30 +96,40 @@ INT_PTR CALLBACK SettingsDialog::DialogProc(HWND dialog, UINT message, WPARAM wP
                                             LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<SettingsDialog*>(lParam);
-    self->hwnd_ = dialog;
-    self->output_.SetOwner(dialog);
-    SetIcons(dialog);
-    self->Fill();
-    ::SetTimer(dialog, kStatusTimer, kStatusPollMs, nullptr);
-    return TRUE;
+    reinterpret_cast<SettingsDialog*>(lParam)->hwnd_ = dialog;
   }
   auto* self = reinterpret_cast<SettingsDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
-  if (!self) return FALSE;
+  if (self) {
+    try {
+      return self->OnMessage(message, wParam);
+    } catch (...) {
+    }
+  }
+  return FALSE;
+}
+
+INT_PTR SettingsDialog::OnMessage(UINT message, WPARAM wParam) {
+  if (message == WM_INITDIALOG) {
+    output_.SetOwner(hwnd_);
+    SetIcons(hwnd_);
+    Fill();
+    ::SetTimer(hwnd_, kStatusTimer, kStatusPollMs, nullptr);
+    return TRUE;
+  }
   if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-    self->OnCommand(LOWORD(wParam));
+    OnCommand(LOWORD(wParam));
     return TRUE;
   }
   if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE &&
       LOWORD(wParam) == ControlId(SettingField::FileFormat)) {
-    self->NameExtensionsForFormat();
+    NameExtensionsForFormat();
     return TRUE;
   }
   if (message == WM_TIMER && wParam == kStatusTimer) {
-    self->ShowStatus();
+    ShowStatus();
     return TRUE;
   }
-  if (message == WM_DESTROY) ::KillTimer(dialog, kStatusTimer);
+  if (message == WM_DESTROY) ::KillTimer(hwnd_, kStatusTimer);
   return FALSE;
 }
 
