@@ -20,6 +20,6 @@ bool IsTypingKey(std::int32_t code);
 bool IsModifierOrMouseButton(std::int32_t code);
 
 // A letter, or the name of a key used for typing, as its key code.
-std::optional<std::int32_t> TypingKeyCode(std::string_view name);
+[[nodiscard]] std::optional<std::int32_t> TypingKeyCode(std::string_view name);
 
 }  // namespace kx

@@ -25,11 +25,12 @@ class SettingsProbe {
 std::string NumberProblem(SettingField field);
 
 // A problem of one field's value, or nothing.
-std::optional<FieldProblem> CheckSetting(const CaptureSettings& settings, SettingField field,
-                                         SettingsProbe& probe);
+[[nodiscard]] std::optional<FieldProblem> CheckSetting(const CaptureSettings& settings,
+                                                       SettingField field, SettingsProbe& probe);
 
 // The first field, in kAllSettingFields order, that the capture program would
 // misread or could not use.
-std::optional<FieldProblem> CheckSettings(const CaptureSettings& settings, SettingsProbe& probe);
+[[nodiscard]] std::optional<FieldProblem> CheckSettings(const CaptureSettings& settings,
+                                                        SettingsProbe& probe);
 
 }  // namespace kx

@@ -94,7 +94,7 @@ std::string ShownText(const CaptureSettings& settings, SettingField field);
 // case and blanks ignored) or its text; ".PNG" and ".png" stand for the
 // extensions ".BMP" and ".bmp". A number must be a whole number; a
 // save folder loses trailing "\". Ranges are left to CheckSettings.
-std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField field,
-                                         std::string_view text);
+[[nodiscard]] std::optional<FieldProblem> SetFieldText(CaptureSettings& settings,
+                                                       SettingField field, std::string_view text);
 
 }  // namespace kx

@@ -44,7 +44,7 @@ std::string_view Label(SettingField field);
 bool HoldsNumber(SettingField field);
 
 // The field of a command-line name, compared without regard to ASCII case.
-std::optional<SettingField> FieldNamed(std::string_view name);
+[[nodiscard]] std::optional<SettingField> FieldNamed(std::string_view name);
 
 // The named values of a field, as the settings dialog lists them: the keys
 // by name, colours, orientations, qualities, heading layouts, extensions,

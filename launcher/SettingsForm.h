@@ -37,8 +37,8 @@ class SettingsForm {
   std::size_t InitialSelection(SettingField field) const;
 
   // The settings the controls describe, or the first problem in field order.
-  std::variant<CaptureSettings, FieldProblem> Collect(FormControls& controls,
-                                                      SettingsProbe& probe) const;
+  [[nodiscard]] std::variant<CaptureSettings, FieldProblem> Collect(FormControls& controls,
+                                                                    SettingsProbe& probe) const;
 
  private:
   CaptureSettings loaded_;

@@ -169,7 +169,8 @@ void SettingsDialog::OnCommand(int id) {
       ::EndDialog(hwnd_, IDCANCEL);
       break;
     case kStopId:
-      launcher_.StopResidents();
+      // A copy that does not end is reported; the status line shows the rest.
+      static_cast<void>(launcher_.StopResidents());
       ShowStatus();
       break;
     case kBrowseId:
@@ -269,8 +270,9 @@ int RunSettingsDialog(HINSTANCE instance, const std::string& programDir, Setting
 
   MessageBoxOutput output;
   Launcher launcher(programDir, file, key, probe, output);
-  // Without a file the dialog shows the defaults; saving writes them.
-  launcher.EnsureSettingsFile();
+  // Without a file (a failure to write one is reported) the dialog shows
+  // the defaults; saving writes them.
+  static_cast<void>(launcher.EnsureSettingsFile());
   const std::optional<CaptureSettings> settings = launcher.LoadSettings();
   if (!settings) return kExitFailed;
   SettingsDialog dialog(launcher, key, probe, output,

@@ -45,7 +45,7 @@ class SettingsDialog {
 
 // The dialog's course from start to end: the settings file is created when
 // missing and read; returns the launcher's exit code.
-int RunSettingsDialog(HINSTANCE instance, const std::string& programDir, SettingsFile& file,
-                      KeyProgram& key, SettingsProbe& probe);
+[[nodiscard]] int RunSettingsDialog(HINSTANCE instance, const std::string& programDir,
+                                    SettingsFile& file, KeyProgram& key, SettingsProbe& probe);
 
 }  // namespace kx::win

@@ -18,6 +18,6 @@ std::string Utf8ToAnsi(std::string_view utf8);
 // The UTF-8 text in the ANSI code page, or nothing when a character has no
 // exact counterpart there (it would come back as another character) or the
 // text is no UTF-8.
-std::optional<std::string> Utf8ToAnsiExact(std::string_view utf8);
+[[nodiscard]] std::optional<std::string> Utf8ToAnsiExact(std::string_view utf8);
 
 }  // namespace kx::win
