@@ -18,11 +18,21 @@ constexpr DWORD kReadyTimeoutMs = 10000;
 constexpr DWORD kPollMs = 50;
 constexpr DWORD kPipeBytes = 64 * 1024;  // more than a run writes, so it never waits on us
 
+std::wstring CommandLine(const std::wstring& exe, std::string_view arguments) {
+  return L"\"" + exe + L"\" " + Utf8ToWide(arguments);
+}
+
+// The process that CreateProcessW started; its thread's handle is closed.
+KernelHandle StartedProcess(const PROCESS_INFORMATION& info) {
+  const KernelHandle thread(info.hThread);
+  return KernelHandle(info.hProcess);
+}
+
 // Starts the exe with `arguments` from its own folder; the process handle,
 // or an invalid one when it could not start.
 KernelHandle StartProcess(const std::wstring& exe, const std::wstring& folder,
                           std::string_view arguments) {
-  std::wstring commandLine = L"\"" + exe + L"\" " + Utf8ToWide(arguments);
+  std::wstring commandLine = CommandLine(exe, arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
@@ -30,8 +40,7 @@ KernelHandle StartProcess(const std::wstring& exe, const std::wstring& folder,
                         folder.c_str(), &startup, &info)) {
     return KernelHandle();
   }
-  const KernelHandle thread(info.hThread);
-  return KernelHandle(info.hProcess);
+  return StartedProcess(info);
 }
 
 // A pipe whose write end a child takes as a standard handle.
@@ -106,7 +115,7 @@ KernelHandle StartWithPipes(const std::wstring& exe, const std::wstring& folder,
   InheritedHandles inherited({nul.get(), output, errors});
   if (!inherited.ready()) return KernelHandle();
 
-  std::wstring commandLine = L"\"" + exe + L"\" " + Utf8ToWide(arguments);
+  std::wstring commandLine = CommandLine(exe, arguments);
   STARTUPINFOEXW startup{};
   startup.StartupInfo.cb = sizeof startup;
   startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
@@ -120,8 +129,7 @@ KernelHandle StartWithPipes(const std::wstring& exe, const std::wstring& folder,
                         &info)) {
     return KernelHandle();
   }
-  const KernelHandle thread(info.hThread);
-  return KernelHandle(info.hProcess);
+  return StartedProcess(info);
 }
 
 // The main windows of the running copies of Kaptorix_Key.exe.
