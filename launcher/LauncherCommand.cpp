@@ -24,15 +24,17 @@ std::string Unexpected(std::string_view argument) {
   return Refusal("この引数は使えません: " + std::string(argument));
 }
 
-bool IsWholeNumberIn(std::string_view text, int min, int max) {
+// At most three digits, blanks around them, from `min` to `max`.
+std::optional<int> WholeNumberIn(std::string_view text, int min, int max) {
   text = TrimBlanks(text);
   if (text.empty() || text.size() > 3 ||
       !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    return false;
+    return std::nullopt;
   }
   int value = 0;
   for (const char c : text) value = value * 10 + (c - '0');
-  return value >= min && value <= max;
+  if (value < min || value > max) return std::nullopt;
+  return value;
 }
 
 // Only "/TEST" may follow the action word.
@@ -45,13 +47,13 @@ Parsed TestSwitchOnly(LauncherCommand command, std::span<const std::string> rest
 }
 
 std::optional<std::string> CaptureOptionProblem(const CaptureOptions& options) {
-  if (!IsWholeNumberIn(options.kind, 1, 2)) {
+  if (!WholeNumberIn(options.kind, 1, 2)) {
     return "/KIND= は 1（印刷）か 2（保存）で指定して下さい";
   }
-  if (options.time && !IsWholeNumberIn(*options.time, 0, 20)) {
+  if (options.time && !WholeNumberIn(*options.time, 0, 20)) {
     return "/TIME= は 0 から 20 までの秒数で指定して下さい";
   }
-  if (options.active && !IsWholeNumberIn(*options.active, 0, 1)) {
+  if (options.active && !WholeNumberIn(*options.active, 0, 1)) {
     return "/ACTIVE= は 0（画面全体）か 1（手前のウィンドウ）で指定して下さい";
   }
   if (options.printer) {
@@ -180,8 +182,8 @@ std::string KeyArguments(const LauncherCommand& command) {
 
 std::uint32_t CaptureDelaySeconds(const LauncherCommand& command) {
   const auto seconds = [](const std::optional<std::string>& text) -> std::uint32_t {
-    if (!text || !IsWholeNumberIn(*text, 0, 20)) return 0;
-    return static_cast<std::uint32_t>(std::stoi(std::string(TrimBlanks(*text))));
+    const std::optional<int> value = text ? WholeNumberIn(*text, 0, 20) : std::nullopt;
+    return static_cast<std::uint32_t>(value.value_or(0));
   };
   if (command.action != LauncherAction::Capture) return 0;
   const std::uint32_t time = seconds(command.capture.time);
