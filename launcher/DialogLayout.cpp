@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/ProductNames.h"
+#include "launcher/SettingRules.h"
 #include "launcher/SettingsForm.h"
 
 namespace kx {
@@ -132,10 +133,6 @@ std::string_view ChooseDialogFace(const std::function<bool(std::string_view)>& i
   return *found;
 }
 
-int ControlId(SettingField field) {
-  const auto index = std::find(kAllSettingFields.begin(), kAllSettingFields.end(), field) -
-                     kAllSettingFields.begin();
-  return 1000 + static_cast<int>(index);
-}
+int ControlId(SettingField field) { return 1000 + static_cast<int>(IndexOf(field)); }
 
 }  // namespace kx

@@ -1,6 +1,7 @@
 #include "launcher/Launcher.h"
 
 #include "base/ProductNames.h"
+#include "launcher/SettingRules.h"
 #include "settings/SettingsReader.h"
 
 namespace kx {

@@ -9,7 +9,7 @@
 #include "base/ExitCodes.h"
 #include "launcher/LauncherCommand.h"
 #include "launcher/LauncherServices.h"
-#include "launcher/SettingFields.h"
+#include "launcher/SettingChecks.h"
 
 namespace kx {
 
@@ -21,19 +21,19 @@ class Launcher {
            LauncherOutput& output);
 
   // Runs a command other than the dialog; returns the exit code.
-  int Run(const LauncherCommand& command);
+  [[nodiscard]] int Run(const LauncherCommand& command);
 
   // Writes a file of defaults when there is none; false (reported) when that failed.
-  bool EnsureSettingsFile();
+  [[nodiscard]] bool EnsureSettingsFile();
   // The settings as Kaptorix_Key.exe will read them; nothing (reported) when
   // the file cannot be read.
-  std::optional<CaptureSettings> LoadSettings();
+  [[nodiscard]] std::optional<CaptureSettings> LoadSettings();
   // Writes checked settings; false (reported) when that failed.
-  bool SaveSettings(const CaptureSettings& settings);
+  [[nodiscard]] bool SaveSettings(const CaptureSettings& settings);
   // Starts the resident program, ending a running one first; false (reported) on failure.
-  bool StartResident(bool showWindow);
+  [[nodiscard]] bool StartResident(bool showWindow);
   // Ends every resident copy; false (reported) when one does not end.
-  bool StopResidents();
+  [[nodiscard]] bool StopResidents();
 
  private:
   int Start(const LauncherCommand& command);

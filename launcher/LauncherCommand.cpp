@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "base/Blanks.h"
 #include "base/ExitCodes.h"
 #include "base/ProductNames.h"
+#include "launcher/SettingRules.h"
+#include "launcher/TypedNames.h"
 
 namespace kx {
 namespace {
@@ -15,58 +18,42 @@ constexpr std::string_view kRawSwitch = "--raw";
 constexpr std::string_view kRestartSwitch = "--restart";
 constexpr std::string_view kHelpHint = "\r\n使い方は Kaptorix.exe help で表示されます";
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return LowerAscii(x) == LowerAscii(y);
-         });
-}
-
-bool StartsIgnoringCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && SameIgnoringCase(text.substr(0, prefix.size()), prefix);
-}
-
 std::string Refusal(std::string_view text) { return std::string(text) + std::string(kHelpHint); }
 
 std::string Unexpected(std::string_view argument) {
   return Refusal("この引数は使えません: " + std::string(argument));
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-bool IsWholeNumberIn(std::string_view text, int min, int max) {
+// At most three digits, blanks around them, from `min` to `max`.
+std::optional<int> WholeNumberIn(std::string_view text, int min, int max) {
   text = TrimBlanks(text);
   if (text.empty() || text.size() > 3 ||
       !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    return false;
+    return std::nullopt;
   }
   int value = 0;
   for (const char c : text) value = value * 10 + (c - '0');
-  return value >= min && value <= max;
+  if (value < min || value > max) return std::nullopt;
+  return value;
 }
 
 // Only "/TEST" may follow the action word.
 Parsed TestSwitchOnly(LauncherCommand command, std::span<const std::string> rest) {
   for (const std::string& argument : rest) {
-    if (!SameIgnoringCase(argument, kTestSwitch)) return Unexpected(argument);
+    if (!EqualsIgnoringAsciiCase(argument, kTestSwitch)) return Unexpected(argument);
     command.showKeyWindow = true;
   }
   return command;
 }
 
 std::optional<std::string> CaptureOptionProblem(const CaptureOptions& options) {
-  if (!IsWholeNumberIn(options.kind, 1, 2)) {
+  if (!WholeNumberIn(options.kind, 1, 2)) {
     return "/KIND= は 1（印刷）か 2（保存）で指定して下さい";
   }
-  if (options.time && !IsWholeNumberIn(*options.time, 0, 20)) {
+  if (options.time && !WholeNumberIn(*options.time, 0, 20)) {
     return "/TIME= は 0 から 20 までの秒数で指定して下さい";
   }
-  if (options.active && !IsWholeNumberIn(*options.active, 0, 1)) {
+  if (options.active && !WholeNumberIn(*options.active, 0, 1)) {
     return "/ACTIVE= は 0（画面全体）か 1（手前のウィンドウ）で指定して下さい";
   }
   if (options.printer) {
@@ -93,12 +80,12 @@ Parsed ParseCapture(std::span<const std::string> rest) {
       {kActiveOption, &options.active},
       {kPrinterOption, &options.printer}};
   for (const std::string& argument : rest) {
-    if (SameIgnoringCase(argument, kTestSwitch)) {
+    if (EqualsIgnoringAsciiCase(argument, kTestSwitch)) {
       command.showKeyWindow = true;
       continue;
     }
     const auto key = std::find_if(std::begin(keys), std::end(keys), [&](const auto& entry) {
-      return StartsIgnoringCase(argument, entry.first);
+      return StartsWithIgnoringAsciiCase(argument, entry.first);
     });
     if (key == std::end(keys)) return Unexpected(argument);
     if (*key->second) return Refusal("同じオプションが二度あります: " + argument);
@@ -115,7 +102,7 @@ Parsed ParseGet(std::span<const std::string> rest) {
   LauncherCommand command;
   command.action = LauncherAction::Get;
   for (const std::string& name : rest) {
-    if (SameIgnoringCase(name, kRawSwitch)) {
+    if (EqualsIgnoringAsciiCase(name, kRawSwitch)) {
       command.raw = true;
       continue;
     }
@@ -130,7 +117,7 @@ Parsed ParseSet(std::span<const std::string> rest) {
   LauncherCommand command;
   command.action = LauncherAction::Set;
   for (const std::string& assignment : rest) {
-    if (SameIgnoringCase(assignment, kRestartSwitch)) {
+    if (EqualsIgnoringAsciiCase(assignment, kRestartSwitch)) {
       command.restart = true;
       continue;
     }
@@ -166,14 +153,14 @@ std::variant<LauncherCommand, std::string> ParseLauncherArguments(
     return TestSwitchOnly(std::move(command), rest);
   };
 
-  if (SameIgnoringCase(word, "start")) return withTestSwitch(LauncherAction::Start);
-  if (SameIgnoringCase(word, "store")) return withTestSwitch(LauncherAction::Store);
-  if (SameIgnoringCase(word, "stop")) return simple(LauncherAction::Stop);
-  if (SameIgnoringCase(word, "capture")) return ParseCapture(rest);
-  if (SameIgnoringCase(word, "get")) return ParseGet(rest);
-  if (SameIgnoringCase(word, "set")) return ParseSet(rest);
+  if (EqualsIgnoringAsciiCase(word, "start")) return withTestSwitch(LauncherAction::Start);
+  if (EqualsIgnoringAsciiCase(word, "store")) return withTestSwitch(LauncherAction::Store);
+  if (EqualsIgnoringAsciiCase(word, "stop")) return simple(LauncherAction::Stop);
+  if (EqualsIgnoringAsciiCase(word, "capture")) return ParseCapture(rest);
+  if (EqualsIgnoringAsciiCase(word, "get")) return ParseGet(rest);
+  if (EqualsIgnoringAsciiCase(word, "set")) return ParseSet(rest);
   for (const std::string_view help : {"help", "/?", "-?", "/help", "--help", "-h"}) {
-    if (SameIgnoringCase(word, help)) return simple(LauncherAction::Help);
+    if (EqualsIgnoringAsciiCase(word, help)) return simple(LauncherAction::Help);
   }
   return Refusal("コマンドが違います: " + word);
 }
@@ -195,8 +182,8 @@ std::string KeyArguments(const LauncherCommand& command) {
 
 std::uint32_t CaptureDelaySeconds(const LauncherCommand& command) {
   const auto seconds = [](const std::optional<std::string>& text) -> std::uint32_t {
-    if (!text || !IsWholeNumberIn(*text, 0, 20)) return 0;
-    return static_cast<std::uint32_t>(std::stoi(std::string(TrimBlanks(*text))));
+    const std::optional<int> value = text ? WholeNumberIn(*text, 0, 20) : std::nullopt;
+    return static_cast<std::uint32_t>(value.value_or(0));
   };
   if (command.action != LauncherAction::Capture) return 0;
   const std::uint32_t time = seconds(command.capture.time);

@@ -39,7 +39,7 @@ struct LauncherCommand {
 };
 
 // The command, or the reason why the arguments make none (in Japanese).
-std::variant<LauncherCommand, std::string> ParseLauncherArguments(
+[[nodiscard]] std::variant<LauncherCommand, std::string> ParseLauncherArguments(
     std::span<const std::string> arguments);
 
 // The argument text that Kaptorix_Key.exe is started with for a start,

@@ -19,12 +19,12 @@ enum class WriteOutcome { Written, NotEncodable, Failed };
 class SettingsFile {
  public:
   virtual ~SettingsFile() = default;
-  virtual bool Exists() = 0;
+  [[nodiscard]] virtual bool Exists() = 0;
   // The file's text (UTF-8), or nothing when it cannot be read.
-  virtual std::optional<std::string> Read() = 0;
+  [[nodiscard]] virtual std::optional<std::string> Read() = 0;
   // Puts the settings into the file, keeping its other lines; the file is
   // replaced as a whole or not at all.
-  virtual WriteOutcome Write(const CaptureSettings& settings) = 0;
+  [[nodiscard]] virtual WriteOutcome Write(const CaptureSettings& settings) = 0;
 };
 
 // What a one-shot run of Kaptorix_Key.exe left behind.
@@ -38,16 +38,17 @@ struct KeyRun {
 class KeyProgram {
  public:
   virtual ~KeyProgram() = default;
-  virtual bool Installed() = 0;
+  [[nodiscard]] virtual bool Installed() = 0;
   // Starts it and returns once it waits for input; false when it could not start.
-  virtual bool Launch(std::string_view arguments) = 0;
+  [[nodiscard]] virtual bool Launch(std::string_view arguments) = 0;
   // Starts it and waits up to `timeoutMs` for its end, taking what it writes
   // to its standard output and error; nothing when it could not start.
-  virtual std::optional<KeyRun> RunToEnd(std::string_view arguments, std::uint32_t timeoutMs) = 0;
-  virtual std::size_t ResidentCount() = 0;
+  [[nodiscard]] virtual std::optional<KeyRun> RunToEnd(std::string_view arguments,
+                                                       std::uint32_t timeoutMs) = 0;
+  [[nodiscard]] virtual std::size_t ResidentCount() = 0;
   // Sends every resident copy's main window a close request and waits up to
   // `timeoutMs` for them to end; returns how many are still running.
-  virtual std::size_t CloseResidents(std::uint32_t timeoutMs) = 0;
+  [[nodiscard]] virtual std::size_t CloseResidents(std::uint32_t timeoutMs) = 0;
 };
 
 enum class Stream { Output, Error };

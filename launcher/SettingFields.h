@@ -1,10 +1,10 @@
 #pragma once
-// The settings a user can change, one per value of the settings record: their
-// names on the command line, their labels, their text form, the names of
-// their values, and the checks that keep the file in the shape the capture
-// program reads.
+// The settings a user can change, one per value of the settings record, and
+// their text form. Their rules are in SettingRules.h, their checks in
+// SettingChecks.h.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -52,6 +52,9 @@ inline constexpr std::array<SettingField, 23> kAllSettingFields{
     SettingField::Clipboard,    SettingField::Screen,
 };
 
+// The field's place in kAllSettingFields.
+std::size_t IndexOf(SettingField field);
+
 // A problem with one field, worded for the user.
 struct FieldProblem {
   SettingField field;
@@ -69,35 +72,9 @@ struct Choice {
   bool operator==(const Choice&) const = default;
 };
 
-// What the checks need to know about the system.
-class SettingsProbe {
- public:
-  virtual ~SettingsProbe() = default;
-  virtual bool FolderExists(const std::string& path) = 0;
-  // True when the text survives the file's code page unchanged.
-  virtual bool FitsFileCodePage(std::string_view text) = 0;
-};
-
-// The name on the command line ("key", "folder", ...) and the label of the
-// field's control in the settings dialog ("ホットキー", ...), which messages
-// use too.
-std::string_view CommandName(SettingField field);
-std::string_view Label(SettingField field);
-
-// True for the fields that hold a whole number.
-bool HoldsNumber(SettingField field);
-
-// The field of a command-line name, compared without regard to ASCII case.
-std::optional<SettingField> FieldNamed(std::string_view name);
-
 // The field's value as text: numbers in decimal, the extension as ".BMP" or
 // ".bmp", texts unchanged.
 std::string FieldText(const CaptureSettings& settings, SettingField field);
-
-// The named values of a field, as the settings dialog lists them: the keys
-// by name, colours, orientations, qualities, heading layouts, extensions,
-// file formats, screens. Empty for fields whose values have no names.
-const std::vector<Choice>& NamedValues(SettingField field);
 
 // The extension's values (".BMP", ".bmp", the letter case of every numbered
 // file) named as the files of the file format are: ".PNG" and ".png" for PNG.
@@ -117,15 +94,7 @@ std::string ShownText(const CaptureSettings& settings, SettingField field);
 // case and blanks ignored) or its text; ".PNG" and ".png" stand for the
 // extensions ".BMP" and ".bmp". A number must be a whole number; a
 // save folder loses trailing "\". Ranges are left to CheckSettings.
-std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField field,
-                                         std::string_view text);
-
-// A problem of one field's value, or nothing.
-std::optional<FieldProblem> CheckSetting(const CaptureSettings& settings, SettingField field,
-                                         SettingsProbe& probe);
-
-// The first field, in kAllSettingFields order, that the capture program would
-// misread or could not use.
-std::optional<FieldProblem> CheckSettings(const CaptureSettings& settings, SettingsProbe& probe);
+[[nodiscard]] std::optional<FieldProblem> SetFieldText(CaptureSettings& settings,
+                                                       SettingField field, std::string_view text);
 
 }  // namespace kx

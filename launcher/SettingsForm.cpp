@@ -3,14 +3,10 @@
 #include <algorithm>
 #include <iterator>
 
+#include "launcher/SettingRules.h"
+
 namespace kx {
 namespace {
-
-std::size_t IndexOf(SettingField field) {
-  return static_cast<std::size_t>(
-      std::find(kAllSettingFields.begin(), kAllSettingFields.end(), field) -
-      kAllSettingFields.begin());
-}
 
 std::vector<Choice> PrinterChoices(const std::vector<std::string>& printers,
                                    const std::string& chosen) {

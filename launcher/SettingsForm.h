@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "launcher/SettingChecks.h"
 #include "launcher/SettingFields.h"
 #include "settings/CaptureSettings.h"
 
@@ -36,8 +37,8 @@ class SettingsForm {
   std::size_t InitialSelection(SettingField field) const;
 
   // The settings the controls describe, or the first problem in field order.
-  std::variant<CaptureSettings, FieldProblem> Collect(FormControls& controls,
-                                                      SettingsProbe& probe) const;
+  [[nodiscard]] std::variant<CaptureSettings, FieldProblem> Collect(FormControls& controls,
+                                                                    SettingsProbe& probe) const;
 
  private:
   CaptureSettings loaded_;

@@ -9,6 +9,6 @@ namespace kx::win {
 // Writes `bytes` to a new file beside `path` and then puts it in the place of
 // `path`. False when any step failed; `path` is then as it was and the new
 // file is gone.
-bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+[[nodiscard]] bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 }  // namespace kx::win

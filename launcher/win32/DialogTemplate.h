@@ -15,7 +15,6 @@ class DialogTemplate {
   DialogTemplate(const DialogLayout& layout, const std::string& fontFace, WORD pointSize);
 
   const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
-  std::size_t SizeInBytes() const { return words_.size() * sizeof(WORD); }
 
  private:
   void Word(WORD value) { words_.push_back(value); }

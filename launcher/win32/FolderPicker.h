@@ -9,6 +9,6 @@ namespace kx::win {
 
 // Lets the user choose a folder, starting in `initial` when it exists;
 // nothing when the user cancelled. COM must be initialised on this thread.
-std::optional<std::string> PickFolder(HWND owner, const std::string& initial);
+[[nodiscard]] std::optional<std::string> PickFolder(HWND owner, const std::string& initial);
 
 }  // namespace kx::win

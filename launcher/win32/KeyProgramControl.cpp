@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 #include "base/Paths.h"
 #include "base/ProductNames.h"
 #include "base/win32/Files.h"
 #include "base/win32/ScopedWin.h"
 #include "base/win32/Strconv.h"
+#include "base/win32/TopLevelWindows.h"
 
 namespace kx::win {
 namespace {
@@ -16,11 +18,21 @@ constexpr DWORD kReadyTimeoutMs = 10000;
 constexpr DWORD kPollMs = 50;
 constexpr DWORD kPipeBytes = 64 * 1024;  // more than a run writes, so it never waits on us
 
+std::wstring CommandLine(const std::wstring& exe, std::string_view arguments) {
+  return L"\"" + exe + L"\" " + Utf8ToWide(arguments);
+}
+
+// The process that CreateProcessW started; its thread's handle is closed.
+KernelHandle StartedProcess(const PROCESS_INFORMATION& info) {
+  const KernelHandle thread(info.hThread);
+  return KernelHandle(info.hProcess);
+}
+
 // Starts the exe with `arguments` from its own folder; the process handle,
 // or an invalid one when it could not start.
 KernelHandle StartProcess(const std::wstring& exe, const std::wstring& folder,
                           std::string_view arguments) {
-  std::wstring commandLine = L"\"" + exe + L"\" " + Utf8ToWide(arguments);
+  std::wstring commandLine = CommandLine(exe, arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
@@ -28,8 +40,7 @@ KernelHandle StartProcess(const std::wstring& exe, const std::wstring& folder,
                         folder.c_str(), &startup, &info)) {
     return KernelHandle();
   }
-  const KernelHandle thread(info.hThread);
-  return KernelHandle(info.hProcess);
+  return StartedProcess(info);
 }
 
 // A pipe whose write end a child takes as a standard handle.
@@ -104,7 +115,7 @@ KernelHandle StartWithPipes(const std::wstring& exe, const std::wstring& folder,
   InheritedHandles inherited({nul.get(), output, errors});
   if (!inherited.ready()) return KernelHandle();
 
-  std::wstring commandLine = L"\"" + exe + L"\" " + Utf8ToWide(arguments);
+  std::wstring commandLine = CommandLine(exe, arguments);
   STARTUPINFOEXW startup{};
   startup.StartupInfo.cb = sizeof startup;
   startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
@@ -118,9 +129,11 @@ KernelHandle StartWithPipes(const std::wstring& exe, const std::wstring& folder,
                         &info)) {
     return KernelHandle();
   }
-  const KernelHandle thread(info.hThread);
-  return KernelHandle(info.hProcess);
+  return StartedProcess(info);
 }
+
+// The main windows of the running copies of Kaptorix_Key.exe.
+std::vector<HWND> KeyMainWindows() { return TopLevelWindows(kMainWindowClass, kMainWindowCaption); }
 
 }  // namespace
 
@@ -187,18 +200,6 @@ std::size_t KeyProgramControl::CloseResidents(std::uint32_t timeoutMs) {
     if (::IsWindow(copy.window)) ++running;
   }
   return running;
-}
-
-std::vector<HWND> KeyMainWindows() {
-  const std::wstring className = Utf8ToWide(kMainWindowClass);
-  const std::wstring caption = Utf8ToWide(kMainWindowCaption);
-  std::vector<HWND> windows;
-  HWND window = nullptr;
-  while ((window = ::FindWindowExW(nullptr, window, className.c_str(), caption.c_str())) !=
-         nullptr) {
-    windows.push_back(window);
-  }
-  return windows;
 }
 
 }  // namespace kx::win

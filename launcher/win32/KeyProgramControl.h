@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "launcher/LauncherServices.h"
 
@@ -15,18 +14,16 @@ class KeyProgramControl final : public KeyProgram {
  public:
   explicit KeyProgramControl(const std::string& programDir);
 
-  bool Installed() override;
-  bool Launch(std::string_view arguments) override;
-  std::optional<KeyRun> RunToEnd(std::string_view arguments, std::uint32_t timeoutMs) override;
-  std::size_t ResidentCount() override;
-  std::size_t CloseResidents(std::uint32_t timeoutMs) override;
+  [[nodiscard]] bool Installed() override;
+  [[nodiscard]] bool Launch(std::string_view arguments) override;
+  [[nodiscard]] std::optional<KeyRun> RunToEnd(std::string_view arguments,
+                                               std::uint32_t timeoutMs) override;
+  [[nodiscard]] std::size_t ResidentCount() override;
+  [[nodiscard]] std::size_t CloseResidents(std::uint32_t timeoutMs) override;
 
  private:
   std::wstring exe_;
   std::wstring folder_;
 };
-
-// The main windows of the running copies of Kaptorix_Key.exe.
-std::vector<HWND> KeyMainWindows();
 
 }  // namespace kx::win

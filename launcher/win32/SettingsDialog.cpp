@@ -10,6 +10,7 @@
 #include "base/win32/PrinterList.h"
 #include "base/win32/Strconv.h"
 #include "launcher/DialogLayout.h"
+#include "launcher/SettingRules.h"
 #include "launcher/win32/DialogFont.h"
 #include "launcher/win32/DialogTemplate.h"
 #include "launcher/win32/FolderPicker.h"
@@ -95,30 +96,40 @@ INT_PTR CALLBACK SettingsDialog::DialogProc(HWND dialog, UINT message, WPARAM wP
                                             LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<SettingsDialog*>(lParam);
-    self->hwnd_ = dialog;
-    self->output_.SetOwner(dialog);
-    SetIcons(dialog);
-    self->Fill();
-    ::SetTimer(dialog, kStatusTimer, kStatusPollMs, nullptr);
-    return TRUE;
+    reinterpret_cast<SettingsDialog*>(lParam)->hwnd_ = dialog;
   }
   auto* self = reinterpret_cast<SettingsDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
-  if (!self) return FALSE;
+  if (self) {
+    try {
+      return self->OnMessage(message, wParam);
+    } catch (...) {
+    }
+  }
+  return FALSE;
+}
+
+INT_PTR SettingsDialog::OnMessage(UINT message, WPARAM wParam) {
+  if (message == WM_INITDIALOG) {
+    output_.SetOwner(hwnd_);
+    SetIcons(hwnd_);
+    Fill();
+    ::SetTimer(hwnd_, kStatusTimer, kStatusPollMs, nullptr);
+    return TRUE;
+  }
   if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-    self->OnCommand(LOWORD(wParam));
+    OnCommand(LOWORD(wParam));
     return TRUE;
   }
   if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE &&
       LOWORD(wParam) == ControlId(SettingField::FileFormat)) {
-    self->NameExtensionsForFormat();
+    NameExtensionsForFormat();
     return TRUE;
   }
   if (message == WM_TIMER && wParam == kStatusTimer) {
-    self->ShowStatus();
+    ShowStatus();
     return TRUE;
   }
-  if (message == WM_DESTROY) ::KillTimer(dialog, kStatusTimer);
+  if (message == WM_DESTROY) ::KillTimer(hwnd_, kStatusTimer);
   return FALSE;
 }
 
@@ -158,7 +169,8 @@ void SettingsDialog::OnCommand(int id) {
       ::EndDialog(hwnd_, IDCANCEL);
       break;
     case kStopId:
-      launcher_.StopResidents();
+      // A copy that does not end is reported; the status line shows the rest.
+      static_cast<void>(launcher_.StopResidents());
       ShowStatus();
       break;
     case kBrowseId:
@@ -258,8 +270,9 @@ int RunSettingsDialog(HINSTANCE instance, const std::string& programDir, Setting
 
   MessageBoxOutput output;
   Launcher launcher(programDir, file, key, probe, output);
-  // Without a file the dialog shows the defaults; saving writes them.
-  launcher.EnsureSettingsFile();
+  // Without a file (a failure to write one is reported) the dialog shows
+  // the defaults; saving writes them.
+  static_cast<void>(launcher.EnsureSettingsFile());
   const std::optional<CaptureSettings> settings = launcher.LoadSettings();
   if (!settings) return kExitFailed;
   SettingsDialog dialog(launcher, key, probe, output,

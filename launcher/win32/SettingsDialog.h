@@ -20,7 +20,11 @@ class SettingsDialog {
   void Show(HINSTANCE instance);
 
  private:
+  // No exception leaves the procedure: one that a message's handling throws
+  // ends there, and the dialog manager handles the message as unhandled.
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  // TRUE for a message handled here, FALSE for the dialog manager's handling.
+  INT_PTR OnMessage(UINT message, WPARAM wParam);
   void Fill();
   void OnCommand(int id);
   void Save(bool start);
@@ -41,7 +45,7 @@ class SettingsDialog {
 
 // The dialog's course from start to end: the settings file is created when
 // missing and read; returns the launcher's exit code.
-int RunSettingsDialog(HINSTANCE instance, const std::string& programDir, SettingsFile& file,
-                      KeyProgram& key, SettingsProbe& probe);
+[[nodiscard]] int RunSettingsDialog(HINSTANCE instance, const std::string& programDir,
+                                    SettingsFile& file, KeyProgram& key, SettingsProbe& probe);
 
 }  // namespace kx::win

@@ -2,7 +2,6 @@
 
 #include "base/win32/Files.h"
 #include "base/win32/Strconv.h"
-#include "launcher/win32/AnsiText.h"
 #include "launcher/win32/AtomicFile.h"
 #include "settings/SettingsReader.h"
 #include "settings/SettingsWriter.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "launcher/LauncherServices.h"
-#include "launcher/SettingFields.h"
+#include "launcher/SettingChecks.h"
 
 namespace kx::win {
 
@@ -12,9 +12,9 @@ class Win32SettingsFile final : public SettingsFile {
  public:
   explicit Win32SettingsFile(std::string path) : path_(std::move(path)) {}
 
-  bool Exists() override;
-  std::optional<std::string> Read() override;
-  WriteOutcome Write(const CaptureSettings& settings) override;
+  [[nodiscard]] bool Exists() override;
+  [[nodiscard]] std::optional<std::string> Read() override;
+  [[nodiscard]] WriteOutcome Write(const CaptureSettings& settings) override;
 
  private:
   std::string path_;

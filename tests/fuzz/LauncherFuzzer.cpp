@@ -23,6 +23,7 @@
 #include "hotkey/HotKeyService.h"
 #include "launcher/FakeSettingsProbe.h"
 #include "launcher/Launcher.h"
+#include "launcher/SettingRules.h"
 #include "settings/SettingsReader.h"
 #include "settings/SettingsWriter.h"
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 
+#include "launcher/SettingRules.h"
 #include "launcher/SettingsForm.h"
 
 namespace kx {

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "launcher/SettingFields.h"
+#include "launcher/SettingChecks.h"
 
 namespace kx::test {
 

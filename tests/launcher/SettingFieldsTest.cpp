@@ -5,6 +5,8 @@
 #include <set>
 
 #include "FakeSettingsProbe.h"
+#include "launcher/SettingChecks.h"
+#include "launcher/SettingRules.h"
 
 namespace kx {
 namespace {

@@ -1,6 +1,8 @@
 #include "app/win32/MainWindow.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "actions/CaptureAction.h"
 #include "actions/win32/Win32ActionServices.h"
@@ -12,6 +14,7 @@
 #include "base/win32/MessageBox.h"
 #include "base/win32/ProcessInfo.h"
 #include "base/win32/Strconv.h"
+#include "base/win32/TopLevelWindows.h"
 #include "hotkey/KeyBusy.h"
 #include "notices/win32/Notices.h"
 
@@ -152,14 +155,8 @@ void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtua
 }
 
 bool MainWindow::OtherCopyRunning() {
-  const std::wstring className = Utf8ToWide(kMainWindowClass);
-  const std::wstring caption = Utf8ToWide(kMainWindowCaption);
-  HWND window = nullptr;
-  while ((window = ::FindWindowExW(nullptr, window, className.c_str(), caption.c_str())) !=
-         nullptr) {
-    if (window != hwnd_) return true;
-  }
-  return false;
+  const std::vector<HWND> windows = TopLevelWindows(kMainWindowClass, kMainWindowCaption);
+  return std::any_of(windows.begin(), windows.end(), [&](HWND window) { return window != hwnd_; });
 }
 
 ActionResult MainWindow::RunCapture(int modifiers) {

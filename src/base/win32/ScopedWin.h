@@ -82,6 +82,12 @@ struct GlobalMemoryTraits {  // GlobalAlloc
   static void Close(Handle h) noexcept { ::GlobalFree(h); }
 };
 
+struct LocalMemoryTraits {  // LocalAlloc, and blocks the system hands out so (CommandLineToArgvW)
+  using Handle = HLOCAL;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::LocalFree(h); }
+};
+
 struct WindowTraits {
   using Handle = HWND;
   static Handle Invalid() noexcept { return nullptr; }
@@ -98,6 +104,7 @@ using FileHandle = UniqueHandle<FileHandleTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;
 using ModuleHandle = UniqueHandle<ModuleTraits>;
 using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
+using LocalMemory = UniqueHandle<LocalMemoryTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 
 // A device context of a window, released with ReleaseDC for that window.

@@ -68,5 +68,17 @@ TEST(Strconv, ConvertsTheAnsiCodePage) {
   }
 }
 
+TEST(Strconv, JapaneseFitsCodePage932AndAnEmojiFitsNone) {
+  if (::GetACP() == 932) {
+    EXPECT_EQ(Utf8ToAnsiExact("見出し"), std::string("\x8c\xa9\x8f\x6f\x82\xb5"));
+  } else {
+    EXPECT_EQ(Utf8ToAnsiExact("見出し"), std::nullopt);
+  }
+  EXPECT_EQ(Utf8ToAnsiExact("plain"), std::string("plain"));
+  EXPECT_EQ(Utf8ToAnsiExact(""), std::string());
+  EXPECT_EQ(Utf8ToAnsiExact("a😀"), std::nullopt);
+  EXPECT_EQ(Utf8ToAnsiExact("\xff\xfe"), std::nullopt);  // not UTF-8
+}
+
 }  // namespace
 }  // namespace kx::win

@@ -7,7 +7,6 @@
 
 #include "base/win32/ScopedWin.h"
 #include "base/win32/Strconv.h"
-#include "launcher/win32/AnsiText.h"
 #include "launcher/win32/AtomicFile.h"
 #include "launcher/win32/Win32SettingsFile.h"
 #include "settings/SettingsReader.h"
@@ -21,18 +20,6 @@ std::string Utf8Path(const std::filesystem::path& path) { return WideToUtf8(path
 std::size_t FilesIn(const std::filesystem::path& folder) {
   return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
                                                 std::filesystem::directory_iterator()));
-}
-
-TEST(AnsiText, JapaneseFitsCodePage932AndAnEmojiFitsNone) {
-  if (::GetACP() == 932) {
-    EXPECT_EQ(Utf8ToAnsiExact("見出し"), std::string("\x8c\xa9\x8f\x6f\x82\xb5"));
-  } else {
-    EXPECT_EQ(Utf8ToAnsiExact("見出し"), std::nullopt);
-  }
-  EXPECT_EQ(Utf8ToAnsiExact("plain"), std::string("plain"));
-  EXPECT_EQ(Utf8ToAnsiExact(""), std::string());
-  EXPECT_EQ(Utf8ToAnsiExact("a😀"), std::nullopt);
-  EXPECT_EQ(Utf8ToAnsiExact("\xff\xfe"), std::nullopt);  // not UTF-8
 }
 
 TEST(AtomicFile, ReplacesTheWholeFileAndLeavesNothingBeside) {
