@@ -67,7 +67,7 @@ void Win32ActionServices::InvertSurface() {
 
 void Win32ActionServices::ReduceSurfaceColors(std::int16_t colors) {
   const WindowDc dc = WindowDc::Client(mainWindow_);
-  kx::win::ReduceSurfaceColors(dc.get(), surface_, colors, true);
+  kx::win::ReduceSurfaceColors(dc.get(), surface_, colors);
 }
 
 SaveResult Win32ActionServices::SaveSurfaceBmp(const std::string& fileName, SaveMode mode) {
