@@ -101,12 +101,12 @@ WindowHandle HotKeyRegistry::Target() const { return target_; }
 void HotKeyRegistry::Attach() {
   auto hook = MessageHook::HookOf(target_);
   if (!hook) hook = MessageHook::Create(windows_);
-  hook->AddTarget(*this, target_, true);
+  hook->AddTarget(*this, target_);
 }
 
 void HotKeyRegistry::Detach() {
   if (const auto hook = MessageHook::HookOf(target_)) {
-    hook->RemoveTarget(*this, target_);
+    hook->RemoveTarget(*this);
   }
 }
 
