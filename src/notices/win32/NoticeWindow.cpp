@@ -163,7 +163,7 @@ HWND CreateNotice(const NoticeDesign& design, const std::string& labelText) {
                   WS_TABSTOP | BS_DEFPUSHBUTTON, *layout.button, IDOK, owned.buttonFont.get());
   }
   if (design.closeAfterMs > 0) ::SetTimer(window, kCloseTimerId, design.closeAfterMs, nullptr);
-  SetTopmost(window, true);
+  SetTopmost(window);
   return window;
 }
 
