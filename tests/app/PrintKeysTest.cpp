@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Modifiers.h"
 #include "hotkey/FakeHotKeySystem.h"
 #include "hotkey/FakeWindowSystem.h"
 

@@ -21,10 +21,10 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "base/KeyBusy.h"
 #include "hotkey/FakeHotKeySystem.h"
 #include "hotkey/FakeWindowSystem.h"
 #include "hotkey/HotKeyRegistry.h"
-#include "hotkey/KeyBusy.h"
 #include "hotkey/MessageHook.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include "FuzzCheck.h"
 #include "app/OneShotRuns.h"
 #include "app/Startup.h"
-#include "hotkey/HotKeyService.h"
+#include "base/Modifiers.h"
 #include "launcher/FakeSettingsProbe.h"
 #include "launcher/Launcher.h"
 #include "settings/SettingsReader.h"

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "base/Modifiers.h"
 #include "hotkey/FakeHotKeySystem.h"
 #include "hotkey/FakeWindowSystem.h"
 #include "hotkey/OverflowError.h"

@@ -6,8 +6,8 @@
 #include <initializer_list>
 #include <stdexcept>
 
+#include "base/KeyBusy.h"
 #include "hotkey/FakeWindowSystem.h"
-#include "hotkey/KeyBusy.h"
 
 namespace kx {
 namespace {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "base/KeyBusy.h"
 #include "base/win32/Strconv.h"
-#include "hotkey/KeyBusy.h"
 #include "hotkey/MessageHook.h"
 #include "hotkey/win32/Win32WindowServices.h"
 #include "support/TestWindow.h"
