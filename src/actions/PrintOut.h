@@ -34,6 +34,6 @@ PrintReport PrintSurface(PrinterBackend& printer, PrintErrorReporter& reporter,
                          const std::string& printerName, const LocalTime& now);
 
 // The error box for outcomes that nothing else has reported.
-std::optional<MessageText> PrintOutcomeMessage(PrintOutcome outcome);
+[[nodiscard]] std::optional<MessageText> PrintOutcomeMessage(PrintOutcome outcome);
 
 }  // namespace kx
