@@ -67,21 +67,21 @@ TEST(PrintLayout, WorkedExampleAtHalfSizeStaysCentred) {
 }
 
 TEST(PrintLayout, PictureAsWideAsTheAreaFitsByWidthWithNoOffsets) {
-  // A page of 7200 x 5700 twips leaves 12700 x 9525.0003 HIMETRIC below the
+  // A page of 8640 x 6492 twips leaves 15240 x 10922.0003 HIMETRIC below the
   // heading room; a picture of that ratio fits by width with no offsets,
   // where a fit by height would come out a hair off.
   PrintParameters parameters = Defaults();
   parameters.marginLeft = parameters.marginRight = 0;
-  const double areaHeight = static_cast<double>(TwipsToHimetric(5700)) - TwipsToHimetric(300);
-  LayoutRun run(parameters, PrintPicture{kPixels, 12700, areaHeight}, [](FakePrinter& printer) {
-    printer.width = 7200;
-    printer.height = 5700;
+  const double areaHeight = static_cast<double>(TwipsToHimetric(6492)) - TwipsToHimetric(300);
+  LayoutRun run(parameters, PrintPicture{kPixels, 15240, areaHeight}, [](FakePrinter& printer) {
+    printer.width = 8640;
+    printer.height = 6492;
   });
   ASSERT_EQ(run.printer.paints.size(), 1u);
   EXPECT_EQ(run.printer.paints[0].x, 0.0f);
   EXPECT_EQ(run.printer.paints[0].y, 300.0f);
-  EXPECT_EQ(run.printer.paints[0].width, 7200.0);
-  EXPECT_EQ(run.printer.paints[0].height, 5400.0);
+  EXPECT_EQ(run.printer.paints[0].width, 8640.0);
+  EXPECT_EQ(run.printer.paints[0].height, 6192.0);
 }
 
 TEST(PrintLayout, TallPictureFitsByHeightAndIsCentredAcross) {
