@@ -239,7 +239,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
       case Step::DetachFromHeld: {
         const auto& hook = held[index(held.size())];
-        const WindowHandle hooked = window();
         Target& detached = target();
         if (hook) hook->RemoveTarget(detached);
         break;
