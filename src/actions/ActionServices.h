@@ -30,12 +30,6 @@ struct ActionResult {
   bool operator==(const ActionResult&) const = default;
 };
 
-// A print-out's outcome and the printer it went to (or was meant for).
-struct PrintReport {
-  PrintOutcome outcome = PrintOutcome::Printed;
-  std::string printer;
-};
-
 class ActionServices {
  public:
   virtual ~ActionServices() = default;

@@ -1,9 +1,9 @@
 #include "actions/CaptureAction.h"
 
 #include "actions/SerialNumbers.h"
+#include "base/KeyBusy.h"
 #include "base/Paths.h"
 #include "base/ProductNames.h"
-#include "hotkey/KeyBusy.h"
 
 namespace kx {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "actions/ActionServices.h"
-#include "hotkey/HotKeyService.h"
+#include "base/Modifiers.h"
 #include "settings/CaptureSettings.h"
 
 namespace kx {

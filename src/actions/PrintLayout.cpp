@@ -4,12 +4,13 @@
 #include <new>
 
 #include "actions/ErrorRecord.h"
+#include "actions/PageLengths.h"
 #include "actions/PrintError.h"
 
 namespace kx {
 namespace {
 
-constexpr double kHeadingRoom = 300.0;  // above the picture area, in drawing units
+constexpr double kHeadingRoom = 300.0;  // above the picture area, in twips
 constexpr double kHeadingRise = 250.0;  // heading top above the picture top
 constexpr double kRightInset = 50.0;    // right-aligned text ends this far inside
 constexpr double kHeadingPoints = 9.0;
@@ -21,22 +22,7 @@ double Divide(double dividend, double divisor) {
   return quotient;
 }
 
-// Conversions between drawing units and other units; the scale mode is read
-// again for each.
-float ToDrawingX(PrinterBackend& printer, double value, ScaleUnit from) {
-  return printer.ScaleX(ToSingle(value), from, printer.ScaleMode());
-}
-float ToDrawingY(PrinterBackend& printer, double value, ScaleUnit from) {
-  return printer.ScaleY(ToSingle(value), from, printer.ScaleMode());
-}
-float FromDrawingX(PrinterBackend& printer, double value, ScaleUnit to) {
-  return printer.ScaleX(ToSingle(value), printer.ScaleMode(), to);
-}
-float FromDrawingY(PrinterBackend& printer, double value, ScaleUnit to) {
-  return printer.ScaleY(ToSingle(value), printer.ScaleMode(), to);
-}
-
-// The picture's place in drawing units, offsets relative to the margins.
+// The picture's place in twips, offsets relative to the margins.
 struct Placement {
   double x0 = 0.0;
   double y0 = 0.0;
@@ -46,18 +32,18 @@ struct Placement {
 
 // The largest fit of aspect ratio `a` into Aw x Ah HIMETRIC (area ratio `r`),
 // centred; a picture as wide relative to its height as the area fits by width.
-Placement Fit(PrinterBackend& printer, double a, double r, double Aw, double Ah) {
+Placement Fit(double a, double r, double Aw, double Ah) {
   Placement fit;
   if (a >= r) {
     const double h = Divide(Aw, a);
-    fit.width = ToDrawingX(printer, Aw, ScaleUnit::Himetric);
-    fit.height = ToDrawingY(printer, h, ScaleUnit::Himetric);
-    fit.y0 = ToDrawingY(printer, (Ah - h) / 2.0, ScaleUnit::Himetric);
+    fit.width = HimetricToTwips(Aw);
+    fit.height = HimetricToTwips(h);
+    fit.y0 = HimetricToTwips((Ah - h) / 2.0);
   } else {
     const double w = Ah * a;
-    fit.height = ToDrawingY(printer, Ah, ScaleUnit::Himetric);
-    fit.width = ToDrawingX(printer, w, ScaleUnit::Himetric);
-    fit.x0 = ToDrawingX(printer, (Aw - w) / 2.0, ScaleUnit::Himetric);
+    fit.height = HimetricToTwips(Ah);
+    fit.width = HimetricToTwips(w);
+    fit.x0 = HimetricToTwips((Aw - w) / 2.0);
   }
   return fit;
 }
@@ -72,12 +58,6 @@ Placement Scale(const Placement& fit, std::int16_t percent) {
   return scaled;
 }
 
-void PrintAt(PrinterBackend& printer, double x, double y, const std::string& text) {
-  printer.SetCurrentX(ToSingle(x));
-  printer.SetCurrentY(ToSingle(y));
-  printer.Print(text);
-}
-
 // The heading line with its top edge at `top`; right-aligned text ends
 // kRightInset left of `right`. Each step sets `trapNumber`.
 void PrintHeading(PrinterBackend& printer, const PrintParameters& parameters, const LocalTime& now,
@@ -85,22 +65,22 @@ void PrintHeading(PrinterBackend& printer, const PrintParameters& parameters, co
   const bool withDate = parameters.printDate == 1;
   if (parameters.headerLayout == 0) {
     const std::string& text = parameters.headerText;
-    printer.SetCurrentX(ToSingle((printer.ScaleWidth() - printer.TextWidth(text) + L - R) / 2.0));
+    const float x = ToSingle((printer.PageWidth() - printer.TextWidth(text) + L - R) / 2.0);
     trapNumber = 12;
-    printer.SetCurrentY(ToSingle(top));
-    printer.Print(text);
+    printer.DrawTextAt(x, ToSingle(top), text);
     if (!withDate) return;
     trapNumber = 13;
     const std::string date = FormatPrintDate(now);
-    printer.SetCurrentX(ToSingle(right - printer.TextWidth(date) - kRightInset));
-    printer.SetCurrentY(ToSingle(top));
+    const float dateX = ToSingle(right - printer.TextWidth(date) - kRightInset);
+    const float dateY = ToSingle(top);
     trapNumber = 14;
-    printer.Print(date);
+    printer.DrawTextAt(dateX, dateY, date);
   } else if (parameters.headerLayout == 1) {
     const std::string line =
         withDate ? parameters.headerText + " " + FormatPrintDate(now) : parameters.headerText;
     trapNumber = 15;
-    PrintAt(printer, right - printer.TextWidth(line) - kRightInset, top, line);
+    const float x = ToSingle(right - printer.TextWidth(line) - kRightInset);
+    printer.DrawTextAt(x, ToSingle(top), line);
   }
 }
 
@@ -131,36 +111,33 @@ bool PrintPictureToFitPage(PrinterBackend& printer, const PrintPicture& picture,
     printer.SetOrientation(parameters.orientation);
 
     trapNumber = 3;
-    const double L = ToDrawingX(printer, parameters.marginLeft, ScaleUnit::Millimetres);
-    const double R = ToDrawingX(printer, parameters.marginRight, ScaleUnit::Millimetres);
-    const double T =
-        ToDrawingY(printer, parameters.marginTop, ScaleUnit::Millimetres) + kHeadingRoom;
-    const double B = ToDrawingY(printer, parameters.marginBottom, ScaleUnit::Millimetres);
+    const double L = MillimetresToTwips(parameters.marginLeft);
+    const double R = MillimetresToTwips(parameters.marginRight);
+    const double T = MillimetresToTwips(parameters.marginTop) + kHeadingRoom;
+    const double B = MillimetresToTwips(parameters.marginBottom);
 
     trapNumber = 4;
     const double a = Divide(picture.widthHimetric, picture.heightHimetric);
 
     trapNumber = 5;
     const double Aw =
-        static_cast<double>(FromDrawingX(printer, printer.ScaleWidth(), ScaleUnit::Himetric)) -
-        FromDrawingX(printer, L + R, ScaleUnit::Himetric);
+        static_cast<double>(TwipsToHimetric(printer.PageWidth())) - TwipsToHimetric(L + R);
     const double Ah =
-        static_cast<double>(FromDrawingY(printer, printer.ScaleHeight(), ScaleUnit::Himetric)) -
-        FromDrawingY(printer, T + B, ScaleUnit::Himetric);
+        static_cast<double>(TwipsToHimetric(printer.PageHeight())) - TwipsToHimetric(T + B);
     if (!(Aw > 0.0 && Ah > 0.0)) throw PrintError::NoPrintableArea();
 
     trapNumber = 6;
     const double r = Divide(Aw, Ah);
 
     trapNumber = 7;
-    const Placement fit = Fit(printer, a, r, Aw, Ah);
+    const Placement fit = Fit(a, r, Aw, Ah);
 
     trapNumber = 8;
     const Placement placed = Scale(fit, parameters.percent);
 
     trapNumber = 9;
-    printer.PaintPicture(picture, ToSingle(L + placed.x0), ToSingle(T + placed.y0), placed.width,
-                         placed.height);
+    printer.DrawPicture(picture, ToSingle(L + placed.x0), ToSingle(T + placed.y0), placed.width,
+                        placed.height);
 
     trapNumber = 10;
     printer.SetFontSize(kHeadingPoints);

@@ -10,40 +10,29 @@
 namespace kx {
 namespace {
 
-// Makes every printer named `name` current in turn, so the last one stays.
+// Makes the last installed printer named `name` current; false when none is.
 bool SelectPrinter(PrinterBackend& printer, const std::vector<std::string>& installed,
                    const std::string& name) {
-  bool found = false;
-  for (std::size_t i = 0; i < installed.size(); ++i) {
+  for (std::size_t i = installed.size(); i-- > 0;) {
     if (installed[i] == name) {
       printer.SetCurrentPrinter(i);
-      found = true;
+      return true;
     }
   }
-  return found;
-}
-
-void RestorePrinter(PrinterBackend& printer, const std::vector<std::string>& installed,
-                    const std::string& name) {
-  for (std::size_t i = 0; i < installed.size(); ++i) {
-    if (installed[i] == name) {
-      printer.SetCurrentPrinter(i);
-      return;
-    }
-  }
+  return false;
 }
 
 PrintOutcome PrintAndSend(PrinterBackend& printer, PrintErrorReporter& reporter,
                           const PrintPicture& picture, const PrintParameters& parameters,
                           const LocalTime& now) {
   if (!PrintPictureToFitPage(printer, picture, parameters, now, reporter)) {
-    printer.KillDoc();
+    printer.AbortJob();
     return PrintOutcome::Failed;
   }
   try {
-    printer.EndDoc();
+    printer.EndJob();
   } catch (const PrintError&) {
-    printer.KillDoc();
+    printer.AbortJob();
     return PrintOutcome::NotSent;
   }
   return PrintOutcome::Printed;
@@ -51,20 +40,17 @@ PrintOutcome PrintAndSend(PrinterBackend& printer, PrintErrorReporter& reporter,
 
 }  // namespace
 
-PrintOutcome PrintSurface(PrinterBackend& printer, PrintErrorReporter& reporter,
-                          const PrintPicture& picture, const PrintParameters& parameters,
-                          const std::string& printerName, const LocalTime& now) {
+PrintReport PrintSurface(PrinterBackend& printer, PrintErrorReporter& reporter,
+                         const PrintPicture& picture, const PrintParameters& parameters,
+                         const std::string& printerName, const LocalTime& now) {
   const std::vector<std::string> installed = printer.InstalledPrinters();
-  const std::string previous = printer.CurrentPrinter();
-  std::string wanted(TrimBlanks(printerName));
-  if (wanted.empty()) wanted = previous;
-  if (installed.empty() || wanted.empty()) return PrintOutcome::NoPrinter;
-
-  const PrintOutcome outcome = SelectPrinter(printer, installed, wanted)
-                                   ? PrintAndSend(printer, reporter, picture, parameters, now)
-                                   : PrintOutcome::PrinterNotFound;
-  RestorePrinter(printer, installed, previous);
-  return outcome;
+  PrintReport report{PrintOutcome::NoPrinter, std::string(TrimBlanks(printerName))};
+  if (report.printer.empty()) report.printer = printer.CurrentPrinter();
+  if (installed.empty() || report.printer.empty()) return report;
+  report.outcome = SelectPrinter(printer, installed, report.printer)
+                       ? PrintAndSend(printer, reporter, picture, parameters, now)
+                       : PrintOutcome::PrinterNotFound;
+  return report;
 }
 
 std::optional<MessageText> PrintOutcomeMessage(PrintOutcome outcome) {

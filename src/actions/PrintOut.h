@@ -20,14 +20,20 @@ enum class PrintOutcome {
   NotSent,          // the page was drawn but the job could not be sent
 };
 
+// A print-out's outcome and the printer it went to (or was meant for).
+struct PrintReport {
+  PrintOutcome outcome = PrintOutcome::Printed;
+  std::string printer;
+};
+
 // Chooses the printer named `printerName` (blanks around it removed; empty:
-// the current one), prints the picture with PrintPictureToFitPage, ends or
-// aborts the job, and makes the previous printer current again.
-PrintOutcome PrintSurface(PrinterBackend& printer, PrintErrorReporter& reporter,
-                          const PrintPicture& picture, const PrintParameters& parameters,
-                          const std::string& printerName, const LocalTime& now);
+// the current one; of printers with the same name, the last), prints the
+// picture on it with PrintPictureToFitPage and ends or aborts the job.
+PrintReport PrintSurface(PrinterBackend& printer, PrintErrorReporter& reporter,
+                         const PrintPicture& picture, const PrintParameters& parameters,
+                         const std::string& printerName, const LocalTime& now);
 
 // The error box for outcomes that nothing else has reported.
-std::optional<MessageText> PrintOutcomeMessage(PrintOutcome outcome);
+[[nodiscard]] std::optional<MessageText> PrintOutcomeMessage(PrintOutcome outcome);
 
 }  // namespace kx

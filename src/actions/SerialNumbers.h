@@ -8,7 +8,7 @@
 namespace kx {
 
 // 10^digits - 1 (0 for no digits); nothing when it does not fit 32 bits.
-std::optional<std::int32_t> HighestSerial(std::int16_t digits);
+[[nodiscard]] std::optional<std::int32_t> HighestSerial(std::int16_t digits);
 
 // saveDir "\" prefix serial extension, the serial padded with zeros to `digits`.
 std::string NumberedFileName(const std::string& saveDir, const std::string& prefix,

@@ -4,8 +4,8 @@
 #include "base/Blanks.h"
 #include "base/ExitCodes.h"
 #include "base/LenientNumber.h"
+#include "base/Modifiers.h"
 #include "base/ProductNames.h"
-#include "hotkey/HotKeyService.h"
 
 namespace kx {
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "base/Modifiers.h"
 #include "base/ProductNames.h"
 
 namespace kx {

@@ -34,7 +34,8 @@ class PrintKeyRegistrar {
 
   // Registers the four combinations in order. Nothing when all four are in
   // force, else the warning box (exclamation icon) that lists the failures.
-  std::optional<MessageText> RegisterPrintKeys(HotKeyRegistry& registry, std::int32_t virtualKey);
+  [[nodiscard]] std::optional<MessageText> RegisterPrintKeys(HotKeyRegistry& registry,
+                                                             std::int32_t virtualKey);
 
  private:
   RunningCopies& copies_;

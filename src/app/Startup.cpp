@@ -28,12 +28,12 @@ Course ChooseCourse(std::string_view commandLine, std::string& kindValue) {
 std::optional<StartupPlan> PlanStartup(std::string_view commandLine, const std::string& programDir,
                                        StartupServices& services) {
   if (!StartedByLauncher(commandLine)) {
-    services.ShowAndExit(StartupError(kNotStartedByLauncherText));
+    services.ShowError(StartupError(kNotStartedByLauncherText));
     return std::nullopt;
   }
   const std::string iniPath = JoinPath(programDir, kSettingsFileName);
   if (!services.FileExists(iniPath)) {
-    services.ShowAndExit(StartupError(kSettingsFileMissingText));
+    services.ShowError(StartupError(kSettingsFileMissingText));
     return std::nullopt;
   }
 
@@ -41,7 +41,7 @@ std::optional<StartupPlan> PlanStartup(std::string_view commandLine, const std::
   plan.settings = DefaultCaptureSettings(programDir);
   const std::optional<std::string> text = services.ReadTextFile(iniPath);
   if (!text) {
-    services.ShowAndExit(StartupError(kSettingsFileUnreadableText));
+    services.ShowError(StartupError(kSettingsFileUnreadableText));
     return std::nullopt;
   }
   ReadSettings(*text, plan.settings);

@@ -18,7 +18,7 @@ enum class SaveMode {
   CreateNew,        // an existing file of the name is never touched
 };
 
-enum class SaveResult { Saved, NameTaken, Failed };
+enum class [[nodiscard]] SaveResult{Saved, NameTaken, Failed};
 
 // A temporary file a save holds open from its creation until it is moved to
 // its name; no one else can open, replace or remove it meanwhile. Dropped

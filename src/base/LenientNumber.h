@@ -12,13 +12,13 @@ namespace kx {
 double ReadLenientNumber(std::string_view text);
 
 // The whole text must be one number; spaces and tabs may stand around it.
-std::optional<double> ReadStrictNumber(std::string_view text);
+[[nodiscard]] std::optional<double> ReadStrictNumber(std::string_view text);
 
 // Rounds to the nearest integer, halves to the even neighbour.
 double RoundHalfToEven(double value);
 
 // Rounded half to even; nothing when the result does not fit.
-std::optional<std::int16_t> RoundToInt16(double value);
-std::optional<std::int32_t> RoundToInt32(double value);
+[[nodiscard]] std::optional<std::int16_t> RoundToInt16(double value);
+[[nodiscard]] std::optional<std::int32_t> RoundToInt32(double value);
 
 }  // namespace kx

@@ -120,15 +120,6 @@ inline constexpr std::string_view kNotStartedByLauncherText = "Kaptorix.exeを�
 inline constexpr std::string_view kSettingsFileMissingText = "Kaptorix.iniがありません";
 inline constexpr std::string_view kSettingsFileUnreadableText = "Kaptorix.iniを読み込めません";
 
-// A required command-line option that is absent (lines joined with LF).
-inline constexpr std::string_view kNoArgumentsTitle = "コマンドライン引数無し";
-inline constexpr std::string_view kNoArgumentsText =
-    "コマンドラインの引数がありません\n引数を指定して下さい";
-inline constexpr std::string_view kBadArgumentsTitle = "コマンドライン引数異常";
-inline constexpr std::string_view kBadArgumentsText = "コマンドラインのデータが異常です";
-inline constexpr std::string_view kBadArgumentsLineLabel = "コマンド　　";
-inline constexpr std::string_view kBadArgumentsKeyLabel = "異常キー　";
-
 // The warning box of hot keys that could not be registered: the head, one
 // line per failed combination in the order of registration, the tail.
 inline constexpr std::string_view kKeyWarningTitle = "キー登録エラー";

@@ -13,6 +13,6 @@ double TwipsPerPixel(int pixelsPerInch);
 
 // twips / twipsPerPixel rounded half to even; nothing when it does not fit
 // 32 bits or the divisor is zero.
-std::optional<std::int32_t> TwipsToPixels(double twips, double twipsPerPixel);
+[[nodiscard]] std::optional<std::int32_t> TwipsToPixels(double twips, double twipsPerPixel);
 
 }  // namespace kx

@@ -23,7 +23,7 @@ class BmpFile final : public ByteSource {
   // Nothing for a depth other than 1, 4, 8, 24 and 32, a negative size, more
   // colours than the depth holds (or any above 8 bits), or a file beyond the
   // format's 32-bit sizes.
-  static std::optional<BmpFile> Of(const DibView& dib);
+  [[nodiscard]] static std::optional<BmpFile> Of(const DibView& dib);
 
   std::uint32_t Size() const { return size_; }
   std::size_t Read(std::span<std::uint8_t> buffer) override;

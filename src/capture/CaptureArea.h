@@ -28,8 +28,8 @@ struct CaptureArea {
 // are captured without them. A frame that is empty or not inside the window
 // rectangle is not trusted, and the window rectangle is used. Nothing when
 // the rectangle's size does not fit 32 bits.
-std::optional<CaptureArea> WindowCaptureArea(const ScreenRect& windowRect,
-                                             const std::optional<ScreenRect>& visibleFrame);
+[[nodiscard]] std::optional<CaptureArea> WindowCaptureArea(
+    const ScreenRect& windowRect, const std::optional<ScreenRect>& visibleFrame);
 
 // Rows of a capture copied from the screen in one block copy: as many as
 // fit in kCaptureBandBytes at 4 bytes per pixel, and at least one. Under Wine

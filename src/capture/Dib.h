@@ -32,7 +32,7 @@ struct DibImage {
 
 // Bytes per row: width * bits rounded up to whole 32-bit words; nothing for a
 // negative width or a depth that is not 1, 4, 8, 24 or 32.
-std::optional<std::uint64_t> DibRowStride(std::int32_t width, int bitsPerPixel);
+[[nodiscard]] std::optional<std::uint64_t> DibRowStride(std::int32_t width, int bitsPerPixel);
 
 // True when the fields agree with each other: a known depth, no negative
 // size, a colour table that fits the depth (and none above 8 bits), rows of
@@ -41,6 +41,6 @@ bool IsConsistent(const DibImage& dib);
 
 // The image's rows seen in place (the image must outlive the view); nothing
 // when the image is not consistent.
-std::optional<DibView> ViewOf(const DibImage& dib);
+[[nodiscard]] std::optional<DibView> ViewOf(const DibImage& dib);
 
 }  // namespace kx

@@ -34,8 +34,8 @@ struct ScreenArea {
 // around all monitors, with the parts that no monitor covers listed top to
 // bottom, left to right. Monitors of no size do not count. Nothing without
 // a monitor or for an area whose size does not fit 32 bits.
-std::optional<ScreenArea> ChooseScreenArea(Screen screen, std::span<const Monitor> monitors,
-                                           ScreenPoint pointer,
-                                           const std::optional<ScreenRect>& foregroundWindow);
+[[nodiscard]] std::optional<ScreenArea> ChooseScreenArea(
+    Screen screen, std::span<const Monitor> monitors, ScreenPoint pointer,
+    const std::optional<ScreenRect>& foregroundWindow);
 
 }  // namespace kx

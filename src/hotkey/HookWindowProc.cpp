@@ -1,6 +1,6 @@
 #include "hotkey/HookWindowProc.h"
 
-#include "hotkey/KeyBusy.h"
+#include "base/KeyBusy.h"
 #include "hotkey/MessageHook.h"
 
 namespace kx {

@@ -1,11 +1,25 @@
 #include "hotkey/HotKeyRegistry.h"
 
 #include <algorithm>
+#include <limits>
+#include <string>
 
-#include "hotkey/ByteWord.h"
 #include "hotkey/MessageHook.h"
+#include "hotkey/OverflowError.h"
 
 namespace kx {
+namespace {
+
+// The value as a signed 16-bit number; OverflowError when it does not fit.
+std::int16_t ToInt16(std::int64_t value) {
+  if (value < std::numeric_limits<std::int16_t>::min() ||
+      value > std::numeric_limits<std::int16_t>::max()) {
+    throw OverflowError(std::to_string(value) + " does not fit a 16-bit integer");
+  }
+  return static_cast<std::int16_t>(value);
+}
+
+}  // namespace
 
 std::int32_t HotKeyId(Atom atom) { return static_cast<std::int16_t>(atom); }
 
@@ -87,12 +101,12 @@ WindowHandle HotKeyRegistry::Target() const { return target_; }
 void HotKeyRegistry::Attach() {
   auto hook = MessageHook::HookOf(target_);
   if (!hook) hook = MessageHook::Create(windows_);
-  hook->AddTarget(*this, target_, true);
+  hook->AddTarget(*this, target_);
 }
 
 void HotKeyRegistry::Detach() {
   if (const auto hook = MessageHook::HookOf(target_)) {
-    hook->RemoveTarget(*this, target_);
+    hook->RemoveTarget(*this);
   }
 }
 

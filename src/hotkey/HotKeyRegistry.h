@@ -46,8 +46,8 @@ class HotKeyRegistry final : public MessageTarget {
   // an atom of that name exists already (unless it is to be taken over, and
   // is not this registry's), no atom can be added or the system refuses. A
   // refused key leaves an atom it was to take over as it was.
-  bool Add(const std::string& name, std::int32_t virtualKey, std::int32_t modifiers,
-           ExistingAtom existing = ExistingAtom::Refuse);
+  [[nodiscard]] bool Add(const std::string& name, std::int32_t virtualKey, std::int32_t modifiers,
+                         ExistingAtom existing = ExistingAtom::Refuse);
   // False, changing nothing, for a name not registered here or whose atom is gone.
   bool Remove(const std::string& name);
 

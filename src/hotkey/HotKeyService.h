@@ -7,10 +7,6 @@
 
 namespace kx {
 
-// Modifier bits as the hot key service takes and reports them.
-inline constexpr std::int32_t kModAlt = 1;
-inline constexpr std::int32_t kModShift = 4;
-
 class HotKeyService {
  public:
   virtual ~HotKeyService() = default;

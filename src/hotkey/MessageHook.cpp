@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <map>
+#include <vector>
 
 #include "base/ProductNames.h"
 
@@ -46,51 +47,21 @@ std::shared_ptr<MessageHook> MessageHook::HookOf(WindowHandle window) {
 
 std::int32_t MessageHook::TargetCount() const { return static_cast<std::int32_t>(targets_.size()); }
 
-std::int32_t MessageHook::ChildTargetCount() const {
-  return static_cast<std::int32_t>(childTargets_.size());
-}
-
-bool MessageHook::AddTarget(MessageTarget& target, WindowHandle window, bool enabled) {
-  if (!AddEntry(window, target, enabled, List::Targets)) return false;
+bool MessageHook::AddTarget(MessageTarget& target, WindowHandle window) {
+  for (const Entry& entry : targets_) {
+    if (entry.window != window) return false;
+  }
+  targets_.push_back(Entry{&target, window});
   if (targets_.size() == 1) HookWindow(window);
   return true;
 }
 
-bool MessageHook::RemoveTarget(const MessageTarget& target, WindowHandle window) {
+bool MessageHook::RemoveTarget(const MessageTarget& target) {
   const auto keepAlive = shared_from_this();  // unhooking drops the window's reference
-  if (!RemoveEntry(window, target, List::Targets)) return false;
+  if (std::erase_if(targets_, [&](const Entry& entry) { return entry.target == &target; }) == 0) {
+    return false;
+  }
   if (targets_.empty()) UnhookWindow();
-  return true;
-}
-
-bool MessageHook::RemoveChildTarget(const MessageTarget& target, WindowHandle child) {
-  return RemoveEntry(child, target, List::Children);
-}
-
-bool MessageHook::AddChildTarget(MessageTarget& target, WindowHandle child, bool enabled) {
-  return AddEntry(child, target, enabled, List::Children);
-}
-
-bool MessageHook::AddEntry(WindowHandle window, MessageTarget& target, bool enabled, List list) {
-  auto& entries = list == List::Targets ? targets_ : childTargets_;
-  for (const Entry& entry : entries) {
-    if (list == List::Targets && entry.window != window) return false;
-    if (list == List::Children && entry.window == window) return false;
-  }
-  entries.push_back(Entry{&target, window, enabled});
-  return true;
-}
-
-// Target list entries match by target, child list entries by window.
-bool MessageHook::RemoveEntry(WindowHandle window, const MessageTarget& target, List list) {
-  auto& entries = list == List::Targets ? targets_ : childTargets_;
-  std::vector<Entry> kept;
-  for (const Entry& entry : entries) {
-    const bool matches = list == List::Targets ? entry.target == &target : entry.window == window;
-    if (!matches) kept.push_back(entry);
-  }
-  if (kept.size() == entries.size()) return false;
-  entries = std::move(kept);
   return true;
 }
 
@@ -124,13 +95,6 @@ void MessageHook::UnhookWindow() {
   heldByWindow_.reset();
 }
 
-MessageTarget* MessageHook::FindChildTarget(WindowHandle child) const {
-  for (const Entry& entry : childTargets_) {
-    if (entry.window == child && entry.enabled) return entry.target;
-  }
-  return nullptr;
-}
-
 std::intptr_t MessageHook::Route(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                  std::intptr_t lParam) {
   // Taken now: a target may unhook the window while the message is on its way.
@@ -140,26 +104,10 @@ std::intptr_t MessageHook::Route(WindowHandle window, std::uint32_t message, std
   std::intptr_t result = 0;
   if (!routing_) {
     routing_ = true;
-    try {
-      if (routed.id == kWmCommand) {
-        if (MessageTarget* target = FindChildTarget(routed.lParam)) {
-          Forward(*target, routed, handled, result);
-        }
-      }
-      // lParam may come from another process; it is only dereferenced when a child could match.
-      if (routed.id == kWmNotify && !childTargets_.empty()) {
-        const auto header = services_.ReadNotifyHeader(routed.lParam);
-        MessageTarget* target = header ? FindChildTarget(header->sender) : nullptr;
-        if (target) Forward(*target, routed, handled, result);
-      }
-      const std::size_t count = targets_.size();
-      for (std::size_t position = 0; position < count; ++position) {
-        if (position >= targets_.size()) break;  // the list shrank meanwhile
-        const Entry entry = targets_[position];
-        if (entry.enabled) Forward(*entry.target, routed, handled, result);
-      }
-    } catch (...) {
-      // The hook's own failure: the message goes on as the targets left it.
+    const std::size_t count = targets_.size();
+    for (std::size_t position = 0; position < count; ++position) {
+      if (position >= targets_.size()) break;  // the list shrank meanwhile
+      Forward(*targets_[position].target, routed, handled, result);
     }
     routing_ = false;
   }

@@ -30,23 +30,15 @@ class MessageHook : public std::enable_shared_from_this<MessageHook> {
   MessageHook& operator=(const MessageHook&) = delete;
 
   [[nodiscard]] std::int32_t TargetCount() const;
-  [[nodiscard]] std::int32_t ChildTargetCount() const;
 
   // Adds a target for every message of the window; the first entry hooks the
-  // window. All entries must name the same window. A target that is not
-  // `enabled` is kept but receives nothing.
-  bool AddTarget(MessageTarget& target, WindowHandle window, bool enabled);
+  // window. All entries must name the same window.
+  bool AddTarget(MessageTarget& target, WindowHandle window);
   // Removes every entry of the target; removing the last one unhooks the window.
-  bool RemoveTarget(const MessageTarget& target, WindowHandle window);
-  // Removes the child window's entry, whichever target it names.
-  bool RemoveChildTarget(const MessageTarget& target, WindowHandle child);
-  // Adds a target for the WM_COMMAND and WM_NOTIFY of one child window.
-  bool AddChildTarget(MessageTarget& target, WindowHandle child, bool enabled);
+  bool RemoveTarget(const MessageTarget& target);
 
   // Forwards one message of the hooked window to the targets and then, unless a
-  // target set `handled`, to the window's previous procedure. A failure of the
-  // hook itself while forwarding ends the forwarding; the previous procedure
-  // still receives the message.
+  // target set `handled`, to the window's previous procedure.
   std::intptr_t Route(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam);
 
@@ -54,22 +46,16 @@ class MessageHook : public std::enable_shared_from_this<MessageHook> {
   struct Entry {
     MessageTarget* target;
     WindowHandle window;
-    bool enabled;
   };
-  enum class List { Targets, Children };
 
   explicit MessageHook(WindowServices& services);
 
-  bool AddEntry(WindowHandle window, MessageTarget& target, bool enabled, List list);
-  bool RemoveEntry(WindowHandle window, const MessageTarget& target, List list);
   void HookWindow(WindowHandle window);
   void UnhookWindow();
-  [[nodiscard]] MessageTarget* FindChildTarget(WindowHandle child) const;
 
   WindowServices& services_;
   ProcedureAddress previousProc_ = 0;
   WindowHandle window_ = 0;
-  std::vector<Entry> childTargets_;
   std::vector<Entry> targets_;
   bool routing_ = false;  // a message is on its way: nested ones go straight on
   std::shared_ptr<MessageHook> heldByWindow_;

@@ -2,7 +2,6 @@
 // What the window message hook needs from the window system.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace kx {
@@ -11,20 +10,11 @@ namespace kx {
 using WindowHandle = std::intptr_t;
 using ProcedureAddress = std::intptr_t;
 
-// The header that a WM_NOTIFY message points to.
-struct NotifyHeader {
-  WindowHandle sender = 0;
-  std::uintptr_t senderId = 0;
-  std::uint32_t code = 0;
-};
-
 inline constexpr std::uint32_t kWmPaint = 0x000F;
 inline constexpr std::uint32_t kWmClose = 0x0010;
 inline constexpr std::uint32_t kWmQueryEndSession = 0x0011;
 inline constexpr std::uint32_t kWmEndSession = 0x0016;
-inline constexpr std::uint32_t kWmNotify = 0x004E;
 inline constexpr std::uint32_t kWmNcCreate = 0x0081;
-inline constexpr std::uint32_t kWmCommand = 0x0111;
 inline constexpr std::uint32_t kWmHotKey = 0x0312;
 
 class WindowServices {
@@ -50,9 +40,6 @@ class WindowServices {
   // object, and for a paint request while busy (it validates the window).
   virtual std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t message,
                                              std::uintptr_t wParam, std::intptr_t lParam) = 0;
-
-  // The header a WM_NOTIFY's lParam points to; nothing for a null lParam.
-  virtual std::optional<NotifyHeader> ReadNotifyHeader(std::intptr_t lParam) = 0;
 };
 
 }  // namespace kx

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <set>
 
-#include "hotkey/KeyBusy.h"
+#include "base/KeyBusy.h"
 
 namespace kx {
 namespace {

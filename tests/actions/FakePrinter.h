@@ -26,7 +26,7 @@ struct PrintCall {
 
 class FakePrinter final : public PrinterBackend {
  public:
-  // Each text byte is this wide in drawing units.
+  // Each text byte is this wide in twips.
   static constexpr double kCharWidth = 100.0;
 
   std::vector<std::string> InstalledPrinters() override {
@@ -50,25 +50,16 @@ class FakePrinter final : public PrinterBackend {
     Call("SetOrientation");
     orientations.push_back(value);
   }
-  ScaleUnit ScaleMode() override { return scaleMode; }
-  double ScaleWidth() override {
-    Call("ScaleWidth");
+  double PageWidth() override {
+    Call("PageWidth");
     return width;
   }
-  double ScaleHeight() override {
-    Call("ScaleHeight");
+  double PageHeight() override {
+    Call("PageHeight");
     return height;
   }
-  float ScaleX(float value, ScaleUnit from, ScaleUnit to) override {
-    Call("ScaleX");
-    return ConvertLength(value, from, to);
-  }
-  float ScaleY(float value, ScaleUnit from, ScaleUnit to) override {
-    Call("ScaleY");
-    return ConvertLength(value, from, to);
-  }
-  void PaintPicture(const PrintPicture&, float x, float y, double w, double h) override {
-    Call("PaintPicture");
+  void DrawPicture(const PrintPicture&, float x, float y, double w, double h) override {
+    Call("DrawPicture");
     paints.push_back({x, y, w, h});
     jobOpen = true;
   }
@@ -80,18 +71,16 @@ class FakePrinter final : public PrinterBackend {
     Call("TextWidth");
     return kCharWidth * static_cast<double>(text.size());
   }
-  void SetCurrentX(float x) override { currentX = x; }
-  void SetCurrentY(float y) override { currentY = y; }
-  void Print(const std::string& text) override {
-    Call("Print");
-    prints.push_back({currentX, currentY, text});
+  void DrawTextAt(float x, float y, const std::string& text) override {
+    Call("DrawTextAt");
+    prints.push_back({x, y, text});
   }
-  void EndDoc() override {
-    Call("EndDoc");
+  void EndJob() override {
+    Call("EndJob");
     if (jobOpen) ++sentJobs;
     jobOpen = false;
   }
-  void KillDoc() override {
+  void AbortJob() override {
     if (jobOpen) ++abortedJobs;
     jobOpen = false;
   }
@@ -103,7 +92,6 @@ class FakePrinter final : public PrinterBackend {
 
   std::vector<std::string> installed{"PDF"};
   std::size_t current = 0;
-  ScaleUnit scaleMode = ScaleUnit::Twips;
   double width = 16000;
   double height = 11000;
   std::set<std::int16_t> refusedQualities;
@@ -126,8 +114,6 @@ class FakePrinter final : public PrinterBackend {
   }
 
   int calls_ = 0;
-  float currentX = 0;
-  float currentY = 0;
 };
 
 class FakeReporter final : public PrintErrorReporter {

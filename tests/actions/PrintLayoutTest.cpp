@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "FakePrinter.h"
+#include "actions/PageLengths.h"
 #include "actions/PrintLayout.h"
 
 namespace kx {
@@ -66,38 +67,36 @@ TEST(PrintLayout, WorkedExampleAtHalfSizeStaysCentred) {
 }
 
 TEST(PrintLayout, PictureAsWideAsTheAreaFitsByWidthWithNoOffsets) {
-  // Drawing units are HIMETRIC here, so the area is exactly 10000 x 17189 and
-  // the picture has the same ratio; a fit by height would come out a hair off.
+  // A page of 8640 x 6492 twips leaves 15240 x 10922.0003 HIMETRIC below the
+  // heading room; a picture of that ratio fits by width with no offsets,
+  // where a fit by height would come out a hair off.
   PrintParameters parameters = Defaults();
   parameters.marginLeft = parameters.marginRight = 0;
-  Rgb32Image pixels = kPixels;
-  LayoutRun run(parameters, PrintPicture{pixels, 10000, 17189}, [](FakePrinter& printer) {
-    printer.scaleMode = ScaleUnit::Himetric;
-    printer.width = 10000;
-    printer.height = 17189 + 300;
+  const double areaHeight = static_cast<double>(TwipsToHimetric(6492)) - TwipsToHimetric(300);
+  LayoutRun run(parameters, PrintPicture{kPixels, 15240, areaHeight}, [](FakePrinter& printer) {
+    printer.width = 8640;
+    printer.height = 6492;
   });
   ASSERT_EQ(run.printer.paints.size(), 1u);
   EXPECT_EQ(run.printer.paints[0].x, 0.0f);
   EXPECT_EQ(run.printer.paints[0].y, 300.0f);
-  EXPECT_EQ(run.printer.paints[0].width, 10000.0);
-  EXPECT_EQ(run.printer.paints[0].height, 17189.0);
+  EXPECT_EQ(run.printer.paints[0].width, 8640.0);
+  EXPECT_EQ(run.printer.paints[0].height, 6192.0);
 }
 
 TEST(PrintLayout, TallPictureFitsByHeightAndIsCentredAcross) {
   PrintParameters parameters = Defaults();
   parameters.marginLeft = parameters.marginRight = 0;
-  Rgb32Image pixels = kPixels;
-  // Area 20000 x 10000 HIMETRIC; a square picture becomes 10000 x 10000.
-  LayoutRun run(parameters, PrintPicture{pixels, 500, 500}, [](FakePrinter& printer) {
-    printer.scaleMode = ScaleUnit::Himetric;
-    printer.width = 20000;
-    printer.height = 10300;
+  // Area 25400 x 9525 HIMETRIC; a square picture becomes 5400 x 5400 twips.
+  LayoutRun run(parameters, PrintPicture{kPixels, 500, 500}, [](FakePrinter& printer) {
+    printer.width = 14400;
+    printer.height = 5700;
   });
   ASSERT_EQ(run.printer.paints.size(), 1u);
-  EXPECT_FLOAT_EQ(run.printer.paints[0].x, 5000.0f);
+  EXPECT_FLOAT_EQ(run.printer.paints[0].x, 4500.0f);
   EXPECT_FLOAT_EQ(run.printer.paints[0].y, 300.0f);
-  EXPECT_DOUBLE_EQ(run.printer.paints[0].width, 10000.0);
-  EXPECT_DOUBLE_EQ(run.printer.paints[0].height, 10000.0);
+  EXPECT_DOUBLE_EQ(run.printer.paints[0].width, 5400.0);
+  EXPECT_DOUBLE_EQ(run.printer.paints[0].height, 5400.0);
 }
 
 TEST(PrintLayout, MarginsAreMillimetresAndTheTopOneAddsToTheHeadingRoom) {
@@ -258,20 +257,16 @@ TEST(PrintLayout, EachFailingStepIsLoggedWithItsNumber) {
   };
   for (const Case& c : {
            Case{0, 0, "SetOrientation", 1, "TrapNo=2"},
-           Case{0, 0, "ScaleX", 1, "TrapNo=3"},
-           Case{0, 0, "ScaleY", 2, "TrapNo=3"},
-           Case{0, 0, "ScaleWidth", 1, "TrapNo=5"},
-           Case{0, 0, "ScaleHeight", 1, "TrapNo=5"},
-           Case{0, 0, "ScaleY", 3, "TrapNo=5"},
-           Case{0, 0, "ScaleX", 5, "TrapNo=7"},
-           Case{0, 0, "PaintPicture", 1, "TrapNo=9"},
+           Case{0, 0, "PageWidth", 1, "TrapNo=5"},
+           Case{0, 0, "PageHeight", 1, "TrapNo=5"},
+           Case{0, 0, "DrawPicture", 1, "TrapNo=9"},
            Case{0, 0, "SetFontSize", 1, "TrapNo=10"},
            Case{0, 0, "TextWidth", 1, "TrapNo=11"},
-           Case{0, 0, "Print", 1, "TrapNo=12"},
+           Case{0, 0, "DrawTextAt", 1, "TrapNo=12"},
            Case{0, 1, "TextWidth", 2, "TrapNo=13"},
-           Case{0, 1, "Print", 2, "TrapNo=14"},
+           Case{0, 1, "DrawTextAt", 2, "TrapNo=14"},
            Case{1, 1, "TextWidth", 1, "TrapNo=15"},
-           Case{1, 0, "Print", 1, "TrapNo=15"},
+           Case{1, 0, "DrawTextAt", 1, "TrapNo=15"},
        }) {
     PrintParameters parameters = Defaults();
     parameters.headerLayout = c.layout;
@@ -292,7 +287,7 @@ TEST(PrintLayout, EachFailingStepIsLoggedWithItsNumber) {
 
 TEST(PrintLayout, OutOfMemoryIsLoggedLikeAnyOtherFailure) {
   LayoutRun run(Defaults(), Screen(), [](FakePrinter& p) {
-    p.failOn = "PaintPicture";
+    p.failOn = "DrawPicture";
     p.failWithBadAlloc = true;
   });
   EXPECT_FALSE(run.result);
@@ -307,12 +302,11 @@ TEST(PrintDate, IsYearMonthDayHourMinuteWithLeadingZeros) {
   EXPECT_EQ(FormatPrintDate({2030, 6, 15, 0, 0}), "2030/06/15 00:00");
 }
 
-TEST(ScaleUnits, ConvertBetweenMillimetresTwipsAndHimetric) {
-  EXPECT_NEAR(ConvertLength(20, ScaleUnit::Millimetres, ScaleUnit::Twips), 1133.858, 0.001);
-  EXPECT_FLOAT_EQ(ConvertLength(1440, ScaleUnit::Twips, ScaleUnit::Himetric), 2540.0f);
-  EXPECT_FLOAT_EQ(ConvertLength(2540, ScaleUnit::Himetric, ScaleUnit::Millimetres), 25.4f);
-  EXPECT_FLOAT_EQ(ConvertLength(-5, ScaleUnit::Millimetres, ScaleUnit::Himetric), -500.0f);
-  EXPECT_THROW(ConvertLength(3e38f, ScaleUnit::Millimetres, ScaleUnit::Twips), PrintError);
+TEST(PageLengths, ConvertBetweenMillimetresTwipsAndHimetric) {
+  EXPECT_NEAR(MillimetresToTwips(20), 1133.858, 0.001);
+  EXPECT_FLOAT_EQ(TwipsToHimetric(1440), 2540.0f);
+  EXPECT_FLOAT_EQ(HimetricToTwips(-2540), -1440.0f);
+  EXPECT_THROW(MillimetresToTwips(3e38), PrintError);
   EXPECT_THROW(ToSingle(1e300), PrintError);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Modifiers.h"
 #include "hotkey/FakeHotKeySystem.h"
 #include "hotkey/FakeWindowSystem.h"
 
@@ -74,7 +75,7 @@ TEST_F(PrintKeysTest, RegistersTheFourCombinationsInOrder) {
 
 TEST_F(PrintKeysTest, ConfiguredKeyIsRegisteredInstead) {
   ProgramCopy copy(atoms, hotKeys, kMainWindow);
-  copy.registrar.RegisterPrintKeys(copy.registry, 0x7B);
+  ASSERT_EQ(copy.registrar.RegisterPrintKeys(copy.registry, 0x7B), std::nullopt);
   ASSERT_EQ(hotKeys.registrations.size(), 4U);
   for (const auto& registration : hotKeys.registrations) EXPECT_EQ(registration.virtualKey, 0x7B);
 }

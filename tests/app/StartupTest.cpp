@@ -18,7 +18,7 @@ class FakeStartupServices final : public StartupServices {
     const auto found = files.find(path);
     return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);
   }
-  void ShowAndExit(const MessageText& message) override { boxes.push_back(message); }
+  void ShowError(const MessageText& message) override { boxes.push_back(message); }
 
   std::map<std::string, std::string> files{{kIni, ""}};
   bool unreadable = false;

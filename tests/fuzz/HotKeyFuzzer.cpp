@@ -1,12 +1,11 @@
 // Hot key registries and message hooks on a few windows of the in-memory
-// window system, driven by any sequence of owner calls, messages (hot keys,
-// commands, notifications, anything else, also while busy), targets that
-// answer, throw, rewrite, detach or send during a message, and a system that
-// refuses atoms, hot keys, properties or procedures, or whose window
-// procedures and notification headers fail. Once every owner has let go, no
-// window is hooked, no property, hot key or atom is left, no hook object lives
-// on and the process-wide table of hooked windows knows none of them, so the
-// next input starts from nothing.
+// window system, driven by any sequence of owner calls, messages (hot keys
+// and anything else, also while busy), targets that answer, throw, rewrite,
+// detach or send during a message, and a system that refuses atoms, hot
+// keys, properties or procedures, or whose window procedures fail. Once every
+// owner has let go, no window is hooked, no property, hot key or atom is
+// left, no hook object lives on and the process-wide table of hooked windows
+// knows none of them, so the next input starts from nothing.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -22,10 +21,10 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "base/KeyBusy.h"
 #include "hotkey/FakeHotKeySystem.h"
 #include "hotkey/FakeWindowSystem.h"
 #include "hotkey/HotKeyRegistry.h"
-#include "hotkey/KeyBusy.h"
 #include "hotkey/MessageHook.h"
 
 namespace {
@@ -34,8 +33,6 @@ using kx::WindowHandle;
 using kx::test::FakeWindowSystem;
 
 constexpr std::array<WindowHandle, 3> kWindows{0x10010, 0x10020, 0x10030};
-constexpr std::array<WindowHandle, 2> kChildren{0x20010, 0x20020};
-constexpr std::intptr_t kNotifyAddress = 0x30000;  // where a notification's header "lies"
 const std::array<std::string, 4> kNames{"Kaptorix_11", "Kaptorix_22", "Kaptorix_33", "Other"};
 constexpr std::size_t kMostSteps = 2000;  // keeps the fake atom numbers from wrapping
 
@@ -93,7 +90,7 @@ class Target final : public kx::MessageTarget {
         wParam = static_cast<std::uintptr_t>(lParam);
         return 2;
       case Behaviour::Detach:
-        if (auto hook = system_.HookOf(window)) hook->RemoveTarget(*this, window);
+        if (auto hook = system_.HookOf(window)) hook->RemoveTarget(*this);
         return 3;
       case Behaviour::Send:
         if (!sending_) {
@@ -135,8 +132,6 @@ enum class Step {
   RemoveKey,
   AttachTarget,
   DetachTarget,
-  AttachChild,
-  DetachChild,
   HoldHook,
   DropHook,
   AttachToHeld,
@@ -156,7 +151,6 @@ enum class Step {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   System system;
-  system.windows.notifyHeaders[kNotifyAddress] = {kChildren[0], 7, 0xFFFFFFF4U};
   std::array<RegistrySlot, 3> registries;
   std::vector<std::unique_ptr<Target>> targets;
   for (int i = 0; i < 4; ++i) {
@@ -217,29 +211,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case Step::AttachTarget: {
         const WindowHandle hooked = window();
         Target& attached = target();
-        const bool enabled = input.ConsumeBool();
-        system.HookFor(hooked)->AddTarget(attached, hooked, enabled);
+        system.HookFor(hooked)->AddTarget(attached, hooked);
         break;
       }
       case Step::DetachTarget: {
         const WindowHandle hooked = window();
         Target& detached = target();
-        if (auto hook = system.HookOf(hooked)) hook->RemoveTarget(detached, hooked);
-        break;
-      }
-      case Step::AttachChild: {
-        const WindowHandle hooked = window();
-        Target& attached = target();
-        const WindowHandle child = pick(kChildren);
-        const bool enabled = input.ConsumeBool();
-        if (auto hook = system.HookOf(hooked)) hook->AddChildTarget(attached, child, enabled);
-        break;
-      }
-      case Step::DetachChild: {
-        const WindowHandle hooked = window();
-        Target& detached = target();
-        const WindowHandle child = pick(kChildren);
-        if (auto hook = system.HookOf(hooked)) hook->RemoveChildTarget(detached, child);
+        if (auto hook = system.HookOf(hooked)) hook->RemoveTarget(detached);
         break;
       }
       case Step::HoldHook: {
@@ -254,17 +232,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto& hook = held[index(held.size())];
         const WindowHandle hooked = window();
         Target& attached = target();
-        const bool enabled = input.ConsumeBool();
         // An owner keeps to the window's hook object, as HookFor does.
         const auto current = system.HookOf(hooked);
-        if (hook && (!current || current == hook)) hook->AddTarget(attached, hooked, enabled);
+        if (hook && (!current || current == hook)) hook->AddTarget(attached, hooked);
         break;
       }
       case Step::DetachFromHeld: {
         const auto& hook = held[index(held.size())];
-        const WindowHandle hooked = window();
         Target& detached = target();
-        if (hook) hook->RemoveTarget(detached, hooked);
+        if (hook) hook->RemoveTarget(detached);
         break;
       }
       case Step::ForeignAtom:
@@ -288,7 +264,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       }
       case Step::Toggle:
-        switch (input.ConsumeIntegralInRange(0, 4)) {
+        switch (input.ConsumeIntegralInRange(0, 3)) {
           case 0:
             system.windows.refuseProcedure = !system.windows.refuseProcedure;
             break;
@@ -297,9 +273,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
           case 2:
             system.windows.ownProcedureFails = !system.windows.ownProcedureFails;
-            break;
-          case 3:
-            system.windows.notifyReadFails = !system.windows.notifyReadFails;
             break;
           default:
             system.atoms.refuseAdd = !system.atoms.refuseAdd;
@@ -320,13 +293,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case Step::SendBusy: {
         const bool busy = step == Step::SendBusy;
         const WindowHandle to = window();
-        const std::array<std::uint32_t, 4> messages{kx::kWmCommand, kx::kWmNotify, kx::kWmHotKey,
+        const std::array<std::uint32_t, 2> messages{kx::kWmHotKey,
                                                     input.ConsumeIntegral<std::uint32_t>()};
         const std::uint32_t message = pick(messages);
         const auto wParam = input.ConsumeIntegral<std::uintptr_t>();
-        const std::array<std::intptr_t, 4> lParams{kChildren[0], kChildren[1], kNotifyAddress,
-                                                   input.ConsumeIntegral<std::intptr_t>()};
-        const std::intptr_t lParam = pick(lParams);
+        const auto lParam = input.ConsumeIntegral<std::intptr_t>();
         if (busy) {
           const kx::KeyBusyScope scope;
           system.Deliver(to, message, wParam, lParam);
@@ -352,12 +323,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   for (const WindowHandle hooked : kWindows) {
     for (const auto& each : targets) {
-      if (auto hook = system.HookOf(hooked)) hook->RemoveTarget(*each, hooked);
+      if (auto hook = system.HookOf(hooked)) hook->RemoveTarget(*each);
     }
   }
   for (auto& hook : held) {
     if (!hook) continue;
-    for (const auto& each : targets) hook->RemoveTarget(*each, kWindows[0]);
+    for (const auto& each : targets) hook->RemoveTarget(*each);
     hook.reset();
   }
   for (const kx::Atom atom : foreignAtoms) system.atoms.Delete(atom);

@@ -20,7 +20,7 @@
 #include "FuzzCheck.h"
 #include "app/OneShotRuns.h"
 #include "app/Startup.h"
-#include "hotkey/HotKeyService.h"
+#include "base/Modifiers.h"
 #include "launcher/FakeSettingsProbe.h"
 #include "launcher/Launcher.h"
 #include "launcher/SettingRules.h"
@@ -75,7 +75,7 @@ class KeyStartup final : public kx::StartupServices {
   explicit KeyStartup(const MemoryFile& file) : file_(file) {}
   bool FileExists(const std::string&) override { return file_.text.has_value(); }
   std::optional<std::string> ReadTextFile(const std::string&) override { return file_.text; }
-  void ShowAndExit(const kx::MessageText&) override { std::abort(); }
+  void ShowError(const kx::MessageText&) override { std::abort(); }
 
  private:
   const MemoryFile& file_;

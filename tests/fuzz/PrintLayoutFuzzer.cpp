@@ -1,12 +1,11 @@
 // A capture printed with any margins, percent, heading, quality and
-// orientation, on a printer of any page size and scale, failing at any step:
-// the action brings the percent into range, and the print-out either draws
-// one picture of no negative size inside the margins, with finite
-// coordinates, and sends the job, or reports one error record and sends
-// nothing. No exception leaves the print-out, the printer that was current
-// before is current again, and the action tells its outcome once: done for a
-// printed page, a print failure (with an error box for a page not sent or no
-// printer) otherwise.
+// orientation, on a printer of any page size, failing at any step: the action
+// brings the percent into range, and the print-out either draws one picture
+// of no negative size inside the margins, with finite coordinates, and sends
+// the job, or reports one error record and sends nothing. No exception leaves
+// the print-out, and the action tells its outcome once: done for a printed
+// page, a print failure (with an error box for a page not sent or no printer)
+// otherwise.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -31,17 +30,7 @@ using kx::test::FakePrinter;
 
 using kx::fuzz::Check;
 
-double UnitsPerMillimetre(kx::ScaleUnit unit) {
-  switch (unit) {
-    case kx::ScaleUnit::Twips:
-      return 1440.0 / 25.4;
-    case kx::ScaleUnit::Millimetres:
-      return 1.0;
-    case kx::ScaleUnit::Himetric:
-      return 100.0;
-  }
-  return std::numeric_limits<double>::quiet_NaN();
-}
+constexpr double kTwipsPerMillimetre = 1440.0 / 25.4;
 
 // The picture drawn: of no negative size, with finite coordinates, in its own
 // proportions, centred between the margins at the percent of the size that
@@ -55,7 +44,7 @@ void CheckPage(const FakePrinter& printer, const kx::CaptureSettings& settings,
   Check(paint.width >= 0.0 && paint.height >= 0.0);
   Check(std::isfinite(paint.x + paint.width) && std::isfinite(paint.y + paint.height));
 
-  const double unit = UnitsPerMillimetre(printer.scaleMode);
+  const double unit = kTwipsPerMillimetre;
   const double left = settings.marginLeft * unit;
   const double right = printer.width - settings.marginRight * unit;
   const double top = settings.marginTop * unit + 300.0;  // the heading's room
@@ -126,12 +115,10 @@ class PrintingServices final : public kx::ActionServices {
         settings.marginLeft,   settings.marginRight, settings.marginTop,    settings.marginBottom,
         settings.printDate,    settings.orientation};
     kx::test::FakeReporter reporter;
-    const std::size_t before = printer_.current;
-    const kx::PrintOutcome outcome = kx::PrintSurface(printer_, reporter, picture_, parameters,
-                                                      settings.printer, {2024, 1, 31, 9, 5});
-    Check(printer_.current == before);
+    const kx::PrintReport report = kx::PrintSurface(printer_, reporter, picture_, parameters,
+                                                    settings.printer, {2024, 1, 31, 9, 5});
     Check(!printer_.jobOpen);
-    switch (outcome) {
+    switch (report.outcome) {
       case kx::PrintOutcome::Printed:
         CheckPage(printer_, settings, picture_);
         Check(reporter.records.empty() && printer_.sentJobs == 1);
@@ -148,8 +135,8 @@ class PrintingServices final : public kx::ActionServices {
         Check(printer_.paints.empty() && reporter.records.empty());
         break;
     }
-    outcome_ = outcome;
-    return {outcome, settings.printer};
+    outcome_ = report.outcome;
+    return report;
   }
 
  private:
@@ -198,18 +185,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int printers = input.ConsumeIntegralInRange(0, 2);
   printer.installed = {"PDF", "Office"};
   printer.installed.resize(static_cast<std::size_t>(printers));
-  printer.scaleMode = input.PickValueInArray(
-      {kx::ScaleUnit::Twips, kx::ScaleUnit::Millimetres, kx::ScaleUnit::Himetric});
   printer.width = Length(input);
   printer.height = Length(input);
   if (input.ConsumeBool()) printer.refusedQualities = {kx::kQualityDraft, kx::kQualityHigh};
   if (input.ConsumeBool()) {
-    printer.failOn = input.PickValueInArray({"SetQuality", "SetOrientation", "ScaleWidth",
-                                             "ScaleHeight", "ScaleX", "ScaleY", "PaintPicture",
-                                             "SetFontSize", "TextWidth", "Print", "EndDoc"});
+    printer.failOn =
+        input.PickValueInArray({"SetQuality", "SetOrientation", "PageWidth", "PageHeight",
+                                "DrawPicture", "SetFontSize", "TextWidth", "DrawTextAt", "EndJob"});
     printer.failOnCall = input.ConsumeIntegralInRange(1, 4);
     // Only the drawing steps allocate; sending the job does not.
-    printer.failWithBadAlloc = printer.failOn != "EndDoc" && input.ConsumeBool();
+    printer.failWithBadAlloc = printer.failOn != "EndJob" && input.ConsumeBool();
   }
 
   const kx::Rgb32Image pixels{1, 1, {0}};

@@ -82,24 +82,14 @@ class FakeWindowSystem final : public WindowServices {
     delivered.push_back({0, window, message, wParam, lParam});
     return kDefaultResult;
   }
-  std::optional<NotifyHeader> ReadNotifyHeader(std::intptr_t lParam) override {
-    ++notifyHeaderReads;
-    if (notifyReadFails) throw std::runtime_error("cannot read the header");
-    const auto found = notifyHeaders.find(lParam);
-    if (found == notifyHeaders.end()) return std::nullopt;
-    return found->second;
-  }
 
   std::map<WindowHandle, ProcedureAddress> procedures;  // absent: kOwnProcedure
   std::map<std::pair<WindowHandle, std::string>, std::intptr_t> properties;
-  std::map<std::intptr_t, NotifyHeader> notifyHeaders;  // by the lParam pointing to them
-  int notifyHeaderReads = 0;
   std::vector<std::string> log;
   std::vector<DeliveredMessage> delivered;  // what reached a window's own procedure
   bool refuseProcedure = false;
   bool refuseProperty = false;
   bool ownProcedureFails = false;
-  bool notifyReadFails = false;
 };
 
 }  // namespace kx::test

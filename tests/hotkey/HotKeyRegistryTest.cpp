@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "base/Modifiers.h"
 #include "hotkey/FakeHotKeySystem.h"
 #include "hotkey/FakeWindowSystem.h"
 #include "hotkey/OverflowError.h"
@@ -123,8 +124,8 @@ TEST_F(HotKeyTest, EveryFailureLeavesNoAtomOfItsOwn) {
 
 TEST_F(HotKeyTest, DeleteUnregistersAndRemovesOneName) {
   registry->SetTarget(kWindow);
-  registry->Add("A", kPrintScreen, 0);
-  registry->Add("B", kPrintScreen, kModShift);
+  ASSERT_TRUE(registry->Add("A", kPrintScreen, 0));
+  ASSERT_TRUE(registry->Add("B", kPrintScreen, kModShift));
   const std::int32_t idOfB = HotKeyId(atoms.Find("B"));
 
   EXPECT_TRUE(registry->Remove("A"));
@@ -138,7 +139,7 @@ TEST_F(HotKeyTest, DeleteUnregistersAndRemovesOneName) {
 
 TEST_F(HotKeyTest, DeleteOfAKeyWhoseAtomIsGoneChangesNothing) {
   registry->SetTarget(kWindow);
-  registry->Add("A", kPrintScreen, 0);
+  ASSERT_TRUE(registry->Add("A", kPrintScreen, 0));
   atoms.Delete(atoms.Find("A"));
   EXPECT_FALSE(registry->Remove("A"));
   EXPECT_EQ(hotKeys.registrations.size(), 1U);
@@ -146,7 +147,7 @@ TEST_F(HotKeyTest, DeleteOfAKeyWhoseAtomIsGoneChangesNothing) {
 
 TEST_F(HotKeyTest, DeleteOfANameHeldOnlyByAnotherProgramLeavesItsAtom) {
   registry->SetTarget(kWindow);
-  registry->Add("A", kPrintScreen, 0);
+  ASSERT_TRUE(registry->Add("A", kPrintScreen, 0));
   const Atom foreign = atoms.Add("Foreign");
   EXPECT_FALSE(registry->Remove("Foreign"));
   ASSERT_EQ(atoms.Find("Foreign"), foreign);
@@ -156,8 +157,8 @@ TEST_F(HotKeyTest, DeleteOfANameHeldOnlyByAnotherProgramLeavesItsAtom) {
 
 TEST_F(HotKeyTest, PressRaisesHotKeyAndReachesThePreviousProcedure) {
   registry->SetTarget(kWindow);
-  registry->Add("Kaptorix_11", kPrintScreen, 0);
-  registry->Add("Kaptorix_44", kPrintScreen, kModShift | kModAlt);
+  ASSERT_TRUE(registry->Add("Kaptorix_11", kPrintScreen, 0));
+  ASSERT_TRUE(registry->Add("Kaptorix_44", kPrintScreen, kModShift | kModAlt));
 
   Press("Kaptorix_11", 0x002C0000);
   Press("Kaptorix_44", 0x002C0005);
@@ -196,7 +197,7 @@ TEST_F(HotKeyTest, OnlyItsOwnKeysReachTheHandlerWithTheRegisteredCombination) {
 
 TEST_F(HotKeyTest, IdentifierIsReadFromTheLow32BitsOfWParam) {
   registry->SetTarget(kWindow);
-  registry->Add("Kaptorix_11", kPrintScreen, 4);
+  ASSERT_TRUE(registry->Add("Kaptorix_11", kPrintScreen, 4));
   const auto id = static_cast<std::uint32_t>(HotKeyId(atoms.Find("Kaptorix_11")));
   windows.Send(kWindow, kWmHotKey, std::uintptr_t{id}, 0x002C0004);  // zero-extended
   windows.Send(kWindow, kWmHotKey, HotKeyWParam(static_cast<std::int32_t>(id)), 0x002C0004);
@@ -207,7 +208,7 @@ TEST_F(HotKeyTest, IdentifierIsReadFromTheLow32BitsOfWParam) {
 
 TEST_F(HotKeyTest, IdentifierBeyondSixteenBitsRaisesNothing) {
   registry->SetTarget(kWindow);
-  registry->Add("Kaptorix_11", kPrintScreen, 0);
+  ASSERT_TRUE(registry->Add("Kaptorix_11", kPrintScreen, 0));
   windows.Send(kWindow, kWmHotKey, 0xC123, 0x002C0000);
   EXPECT_TRUE(handler.presses.empty());
   EXPECT_EQ(windows.delivered.size(), 1U);

@@ -5,13 +5,12 @@
 
 #include "actions/PrintError.h"
 #include "base/ProductNames.h"
+#include "base/Twips.h"
 #include "base/win32/PrinterList.h"
 #include "base/win32/Strconv.h"
 
 namespace kx::win {
 namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
 
 int ToDevice(double twips, int pixelsPerInch) {
   const double pixels = std::round(twips * pixelsPerInch / kTwipsPerInch);
@@ -98,7 +97,7 @@ HDC GdiPrinter::PageDc() {
 }
 
 void GdiPrinter::ReleaseDc() {
-  KillDoc();
+  AbortJob();
   fontSelection_.reset();
   font_.reset();
   dc_.reset();
@@ -108,33 +107,23 @@ int GdiPrinter::DeviceX(double twips) { return ToDevice(twips, Caps(Dc(), LOGPIX
 
 int GdiPrinter::DeviceY(double twips) { return ToDevice(twips, Caps(Dc(), LOGPIXELSY)); }
 
-ScaleUnit GdiPrinter::ScaleMode() { return ScaleUnit::Twips; }
-
-double GdiPrinter::ScaleWidth() {
+double GdiPrinter::PageWidth() {
   const HDC dc = Dc();
   return Caps(dc, HORZRES) * kTwipsPerInch / Caps(dc, LOGPIXELSX);
 }
 
-double GdiPrinter::ScaleHeight() {
+double GdiPrinter::PageHeight() {
   const HDC dc = Dc();
   return Caps(dc, VERTRES) * kTwipsPerInch / Caps(dc, LOGPIXELSY);
 }
 
-float GdiPrinter::ScaleX(float value, ScaleUnit from, ScaleUnit to) {
-  return ConvertLength(value, from, to);
-}
-
-float GdiPrinter::ScaleY(float value, ScaleUnit from, ScaleUnit to) {
-  return ConvertLength(value, from, to);
-}
-
-void GdiPrinter::PaintPicture(const PrintPicture& picture, float x, float y, double width,
-                              double height) {
+void GdiPrinter::DrawPicture(const PrintPicture& picture, float x, float y, double width,
+                             double height) {
   const Rgb32Image& pixels = picture.pixels;
   if (pixels.width <= 0 || pixels.height <= 0 ||
       pixels.pixels.size() !=
           static_cast<size_t>(pixels.width) * static_cast<size_t>(pixels.height)) {
-    throw PrintError::PrinterCall("PaintPicture");
+    throw PrintError::PrinterCall("PaintPicture");  // the log's name for this drawing
   }
   const HDC dc = PageDc();
   const int left = DeviceX(x);
@@ -181,23 +170,18 @@ double GdiPrinter::TextWidth(const std::string& text) {
   return size.cx * kTwipsPerInch / Caps(dc, LOGPIXELSX);
 }
 
-void GdiPrinter::SetCurrentX(float x) { currentX_ = x; }
-
-void GdiPrinter::SetCurrentY(float y) { currentY_ = y; }
-
-void GdiPrinter::Print(const std::string& text) {
+void GdiPrinter::DrawTextAt(float x, float y, const std::string& text) {
   const HDC dc = PageDc();
   const std::wstring wide = Utf8ToWide(text);
   if (wide.empty()) return;
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-  if (!::TextOutW(dc, DeviceX(currentX_), DeviceY(currentY_), wide.c_str(),
-                  static_cast<int>(wide.size()))) {
+  if (!::TextOutW(dc, DeviceX(x), DeviceY(y), wide.c_str(), static_cast<int>(wide.size()))) {
     throw PrintError::PrinterCall("TextOut");
   }
 }
 
-void GdiPrinter::EndDoc() {
+void GdiPrinter::EndJob() {
   if (!documentOpen_) return;
   documentOpen_ = false;
   if (::EndPage(dc_.get()) <= 0) {
@@ -207,7 +191,7 @@ void GdiPrinter::EndDoc() {
   if (::EndDoc(dc_.get()) <= 0) throw PrintError::PrinterCall("EndDoc");
 }
 
-void GdiPrinter::KillDoc() {
+void GdiPrinter::AbortJob() {
   if (!documentOpen_) return;
   documentOpen_ = false;
   ::AbortDoc(dc_.get());  // under Wine it reports failure yet drops the job

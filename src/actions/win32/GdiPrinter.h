@@ -1,8 +1,8 @@
 #pragma once
-// The printer back end on GDI. Drawing units are twips from the top-left
-// corner of the printable area. The printer's device mode carries the
-// orientation and quality; its device context is made on first use and the
-// document with its one page is opened by the first drawing.
+// The printer back end on GDI, in twips from the top-left corner of the
+// printable area. The printer's device mode carries the orientation and
+// quality; its device context is made on first use and the document with its
+// one page is opened by the first drawing.
 
 #include <windows.h>
 
@@ -30,20 +30,15 @@ class GdiPrinter final : public PrinterBackend {
   void SetCurrentPrinter(std::size_t index) override;
   void SetQuality(std::int16_t quality) override;
   void SetOrientation(std::int16_t orientation) override;
-  ScaleUnit ScaleMode() override;
-  double ScaleWidth() override;
-  double ScaleHeight() override;
-  float ScaleX(float value, ScaleUnit from, ScaleUnit to) override;
-  float ScaleY(float value, ScaleUnit from, ScaleUnit to) override;
-  void PaintPicture(const PrintPicture& picture, float x, float y, double width,
-                    double height) override;
+  double PageWidth() override;
+  double PageHeight() override;
+  void DrawPicture(const PrintPicture& picture, float x, float y, double width,
+                   double height) override;
   void SetFontSize(double points) override;
   double TextWidth(const std::string& text) override;
-  void SetCurrentX(float x) override;
-  void SetCurrentY(float y) override;
-  void Print(const std::string& text) override;
-  void EndDoc() override;
-  void KillDoc() override;
+  void DrawTextAt(float x, float y, const std::string& text) override;
+  void EndJob() override;
+  void AbortJob() override;
 
  private:
   PrinterDevMode& DevMode();
@@ -63,8 +58,6 @@ class GdiPrinter final : public PrinterBackend {
   FontHandle font_;
   std::optional<ScopedSelectObject> fontSelection_;
   bool documentOpen_ = false;
-  float currentX_ = 0.0f;
-  float currentY_ = 0.0f;
 };
 
 }  // namespace kx::win

@@ -27,7 +27,7 @@ class PrinterDevMode {
   // The device mode and the driver's private bytes after it.
   using Buffer = std::vector<DEVMODEW>;
 
-  std::optional<Buffer> Ask(Buffer* input) const;
+  [[nodiscard]] std::optional<Buffer> Ask(Buffer* input) const;
 
   std::wstring printer_;
   Buffer buffer_;

@@ -16,8 +16,8 @@ LocalTime Now() {
 
 }  // namespace
 
-PrintOutcome PrintSurface(const Rgb32Image& pixels, double widthHimetric, double heightHimetric,
-                          const PrintParameters& parameters, const std::string& printer) {
+PrintReport PrintSurface(const Rgb32Image& pixels, double widthHimetric, double heightHimetric,
+                         const PrintParameters& parameters, const std::string& printer) {
   GdiPrinter gdi;
   LogAndNoticeReporter reporter;
   return kx::PrintSurface(gdi, reporter, PrintPicture{pixels, widthHimetric, heightHimetric},

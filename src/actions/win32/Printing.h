@@ -13,7 +13,7 @@ namespace kx::win {
 // printer named `printer` (empty: the default printer), as kx::PrintSurface
 // describes. A failing step is appended to the error log and shown in the
 // print-error notice.
-PrintOutcome PrintSurface(const Rgb32Image& pixels, double widthHimetric, double heightHimetric,
-                          const PrintParameters& parameters, const std::string& printer);
+PrintReport PrintSurface(const Rgb32Image& pixels, double widthHimetric, double heightHimetric,
+                         const PrintParameters& parameters, const std::string& printer);
 
 }  // namespace kx::win

@@ -4,7 +4,6 @@
 #include "base/ProductNames.h"
 #include "base/win32/Files.h"
 #include "base/win32/MessageBox.h"
-#include "base/win32/PrinterList.h"
 #include "base/win32/ScopedWin.h"
 #include "base/win32/StandardStreams.h"
 #include "capture/win32/BitmapPixels.h"
@@ -21,12 +20,6 @@ namespace {
 // A capture that gave no picture ends the action: there is nothing to save.
 void RequirePicture(const PictureSurface& surface) {
   if (!surface.GetPicture()) throw ActionError(std::string(kCaptureFailedText));
-}
-
-std::string WithoutBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -67,7 +60,7 @@ void Win32ActionServices::InvertSurface() {
 
 void Win32ActionServices::ReduceSurfaceColors(std::int16_t colors) {
   const WindowDc dc = WindowDc::Client(mainWindow_);
-  kx::win::ReduceSurfaceColors(dc.get(), surface_, colors, true);
+  kx::win::ReduceSurfaceColors(dc.get(), surface_, colors);
 }
 
 SaveResult Win32ActionServices::SaveSurfaceBmp(const std::string& fileName, SaveMode mode) {
@@ -85,12 +78,8 @@ PrintReport Win32ActionServices::PrintSurface(const CaptureSettings& settings) {
       settings.printPercent, settings.headerText,  settings.headerLayout, settings.quality,
       settings.marginLeft,   settings.marginRight, settings.marginTop,    settings.marginBottom,
       settings.printDate,    settings.orientation};
-  // Where the print-out goes: the printer named, else the default one.
-  std::string printer = WithoutBlanks(settings.printer);
-  if (printer.empty()) printer = DefaultPrinterName();
-  const PrintOutcome outcome = kx::win::PrintSurface(
-      pixels, picture.WidthHimetric(), picture.HeightHimetric(), parameters, settings.printer);
-  return {outcome, std::move(printer)};
+  return kx::win::PrintSurface(pixels, picture.WidthHimetric(), picture.HeightHimetric(),
+                               parameters, settings.printer);
 }
 
 // The spare bitmap's timer runs on the main window.

@@ -9,13 +9,13 @@
 #include "app/OneShotRuns.h"
 #include "app/win32/Win32StartupServices.h"
 #include "base/ExitCodes.h"
+#include "base/KeyBusy.h"
 #include "base/ProductNames.h"
 #include "base/Twips.h"
 #include "base/win32/MessageBox.h"
 #include "base/win32/ProcessInfo.h"
 #include "base/win32/Strconv.h"
 #include "base/win32/TopLevelWindows.h"
-#include "hotkey/KeyBusy.h"
 #include "notices/win32/Notices.h"
 
 namespace kx::win {

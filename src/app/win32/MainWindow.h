@@ -44,7 +44,7 @@ class MainWindow final : public HotKeyHandler, public RunningCopies {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   // The answer to a message, or nothing for the default handling.
-  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam);
+  [[nodiscard]] std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam);
   bool Create();
   bool Start();
   void PlaceOffScreen();

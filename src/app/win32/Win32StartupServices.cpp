@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "base/ExitCodes.h"
 #include "base/win32/Files.h"
 #include "base/win32/MessageBox.h"
 #include "base/win32/StandardStreams.h"
@@ -19,10 +18,9 @@ std::optional<std::string> Win32StartupServices::ReadTextFile(const std::string&
   return AnsiToUtf8(*bytes);
 }
 
-void Win32StartupServices::ShowAndExit(const MessageText& message) {
+void Win32StartupServices::ShowError(const MessageText& message) {
   WriteStandardLine(STD_ERROR_HANDLE, message.title + ": " + message.text);
   ShowMessageBox(nullptr, message, MB_ICONERROR);
-  ::ExitProcess(kExitStartupFailed);
 }
 
 }  // namespace kx::win

@@ -15,18 +15,14 @@ bool PlainFileExists(const std::string& path) {
   return (attributes & kNotPlain) == 0;
 }
 
-std::string DirectoryEntryName(const std::string& path, std::uint32_t attributeMask) {
-  WIN32_FIND_DATAW entry{};
-  const FindHandle search(::FindFirstFileW(Utf8ToWide(path).c_str(), &entry));
-  if (!search) return {};
-  if ((entry.dwFileAttributes & attributeMask) == 0) return {};
-  return WideToUtf8(entry.cFileName);
-}
-
 bool DirectoryExists(const std::string& path) {
   // "<", ">" and '"' are wildcards of the system's search as well.
-  if (path.find_first_of("*?<>\"") != std::string::npos) return false;
-  return !DirectoryEntryName(path, kDirectoryAttribute).empty();
+  if (path.empty() || path.back() == '\\' || path.back() == '/' ||
+      path.find_first_of("*?<>\"") != std::string::npos) {
+    return false;
+  }
+  const DWORD attributes = ::GetFileAttributesW(Utf8ToWide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 // Read to the end rather than to the size seen at the start: a file that

@@ -25,19 +25,20 @@ Rgb32Image ReadPixels(const Picture& picture, HDC compatibleWith = nullptr);
 // its colour table, 32 bits as it is; other true-colour depths become 24 bits.
 // The fourth byte of a 32-bit pixel is 0. Nothing when the picture is empty
 // or its pixels cannot be read.
-std::optional<DibImage> ReadDib(const Picture& picture);
+[[nodiscard]] std::optional<DibImage> ReadDib(const Picture& picture);
 
 // The rows of a picture made from a bitmap section (see DibSection), where
 // they lie, with its colour table, after drawing still pending on it is
 // done; nothing for other pictures and depths other than 1, 4, 8, 24 and
 // 32. The view lasts as long as the picture, and shows later drawing only
 // after GdiFlush. The bitmap must not be selected into a drawing context.
-std::optional<DibView> SectionView(const Picture& picture);
+[[nodiscard]] std::optional<DibView> SectionView(const Picture& picture);
 
 // The picture's rows as a file keeps them: SectionView where it has one,
 // else ReadDib into `storage`, which must outlive the view. Nothing when
 // neither gives rows, also for lack of memory.
-std::optional<DibView> FileRows(const Picture& picture, std::optional<DibImage>& storage);
+[[nodiscard]] std::optional<DibView> FileRows(const Picture& picture,
+                                              std::optional<DibImage>& storage);
 
 // A bitmap section holding the pixels and colour table; no bitmap when the
 // image is not consistent or the section cannot be made.

@@ -39,7 +39,7 @@ void CopyForegroundToSurface(PictureSurface& surface);
 
 // What a capture of the window holds, in screen pixels and in the window's
 // whole-window drawing context; nothing when the window has no rectangle.
-std::optional<CaptureArea> WindowCaptureAreaOf(HWND window);
+[[nodiscard]] std::optional<CaptureArea> WindowCaptureAreaOf(HWND window);
 
 // Draws the class cursor of `mainWindow` at its natural size with its top-left
 // corner at the pointer position: on the screen, or relative to the outer

@@ -69,8 +69,6 @@ std::int32_t Picture::HeightHimetric() const {
   return PixelsToHimetric(height_, ScreenPixelsPerInch(LOGPIXELSY));
 }
 
-Picture PictureFromBitmap(HBITMAP bitmap, HPALETTE palette) { return Picture(bitmap, palette); }
-
 PaletteHandle CopyPalette(HPALETTE palette) {
   if (!palette) return {};
   const UINT count = ::GetPaletteEntries(palette, 0, 0, nullptr);

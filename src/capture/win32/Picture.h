@@ -13,9 +13,6 @@ namespace kx::win {
 
 class Picture {
  public:
-  static constexpr std::int16_t kKindNone = 0;
-  static constexpr std::int16_t kKindBitmap = 1;
-
   Picture() = default;
   // Takes over both handles; a null bitmap makes an empty picture (and the
   // palette is released at once).
@@ -28,7 +25,6 @@ class Picture {
   Picture(const Picture&) = delete;
   Picture& operator=(const Picture&) = delete;
 
-  std::int16_t Kind() const { return bitmap_ ? kKindBitmap : kKindNone; }
   std::int32_t Width() const { return width_; }
   std::int32_t Height() const { return height_; }
   // In 0.01 mm at the screen's pixels per inch.
@@ -44,6 +40,7 @@ class Picture {
   // picture is empty afterwards. Nothing (and the picture unchanged) for
   // other pictures.
   DibSection ReleaseSection();
+  // True when the picture holds a bitmap.
   explicit operator bool() const { return static_cast<bool>(bitmap_); }
 
  private:
@@ -54,9 +51,6 @@ class Picture {
   int bitsPerPixel_ = 0;
   PixelRows<std::uint8_t> rows_;
 };
-
-// A new picture owning the bitmap and the palette (which may be null).
-Picture PictureFromBitmap(HBITMAP bitmap, HPALETTE palette);
 
 // A new palette with the same entries; null for a null palette.
 PaletteHandle CopyPalette(HPALETTE palette);

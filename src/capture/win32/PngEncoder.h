@@ -21,7 +21,7 @@ enum class PngFilter { Chosen, EncoderDefault, None, Sub, Up, Average, Paeth, Ad
 // take the depth as it is, or fails, and for lack of memory. Uses COM on the
 // calling thread; a caller that encodes often keeps a ComApartment, so that
 // the component stays loaded between files.
-std::optional<std::vector<std::uint8_t>> EncodePng(const DibView& dib,
-                                                   PngFilter filter = PngFilter::Chosen);
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodePng(
+    const DibView& dib, PngFilter filter = PngFilter::Chosen);
 
 }  // namespace kx::win

@@ -14,7 +14,7 @@ template <typename Encode>
 SaveResult SaveEncoded(const PictureSurface& surface, const std::string& fileName, SaveMode mode,
                        Encode encode) {
   const Picture& picture = surface.GetPicture();
-  if (picture.Kind() != Picture::kKindBitmap) return SaveResult::Failed;
+  if (!picture) return SaveResult::Failed;
   std::optional<DibImage> read;
   const std::optional<DibView> rows = FileRows(picture, read);
   if (!rows) return SaveResult::Failed;

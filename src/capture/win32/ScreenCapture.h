@@ -17,7 +17,7 @@ std::vector<Monitor> DisplayMonitors();
 
 // What a capture of `screen` takes at this moment; nothing when the
 // monitors cannot be found.
-std::optional<ScreenArea> ScreenAreaNow(Screen screen);
+[[nodiscard]] std::optional<ScreenArea> ScreenAreaNow(Screen screen);
 
 // The screen's pixels in the area, black where it is uncovered. Empty when
 // the copy cannot be made.

@@ -46,9 +46,8 @@ Picture ReducePictureColors(HDC dc, const Picture& picture, std::int16_t colors)
   return IsAtOrBelow(picture, depth) ? CopyOf(picture) : Reduce(dc, picture, depth);
 }
 
-const Picture& ReduceSurfaceColors(HDC dc, PictureSurface& surface, std::int16_t colors,
-                                   bool makeBitmap) {
-  if (makeBitmap && surface.GetPicture().Kind() != Picture::kKindBitmap) surface.AdoptImage();
+const Picture& ReduceSurfaceColors(HDC dc, PictureSurface& surface, std::int16_t colors) {
+  if (!surface.GetPicture()) surface.AdoptImage();
   const int depth = DepthForColorCount(colors);
   if (!IsAtOrBelow(surface.GetPicture(), depth)) {
     surface.SetPicture(Reduce(dc, surface.GetPicture(), depth));

@@ -18,11 +18,10 @@ namespace kx::win {
 // are read through a memory context compatible with `dc`.
 Picture ReducePictureColors(HDC dc, const Picture& picture, std::int16_t colors);
 
-// Reduces the surface's picture in place and returns it. With `makeBitmap`
-// and no picture, the surface's drawing image is reduced. A picture already at
+// Reduces the surface's picture in place and returns it. With no picture,
+// the surface's drawing image is reduced. A picture already at
 // or below the depth stays as it is; a failed reduction leaves the surface
 // empty.
-const Picture& ReduceSurfaceColors(HDC dc, PictureSurface& surface, std::int16_t colors,
-                                   bool makeBitmap);
+const Picture& ReduceSurfaceColors(HDC dc, PictureSurface& surface, std::int16_t colors);
 
 }  // namespace kx::win

@@ -49,10 +49,4 @@ std::intptr_t Win32WindowServices::CallDefaultProcedure(WindowHandle window, std
   return ::DefWindowProcW(ToHwnd(window), message, wParam, lParam);
 }
 
-std::optional<NotifyHeader> Win32WindowServices::ReadNotifyHeader(std::intptr_t lParam) {
-  if (lParam == 0) return std::nullopt;
-  const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-  return NotifyHeader{ToWindowHandle(header->hwndFrom), header->idFrom, header->code};
-}
-
 }  // namespace kx::win

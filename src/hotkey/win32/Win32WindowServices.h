@@ -24,7 +24,6 @@ class Win32WindowServices final : public WindowServices {
                               std::intptr_t lParam) override;
   std::intptr_t CallDefaultProcedure(WindowHandle window, std::uint32_t message,
                                      std::uintptr_t wParam, std::intptr_t lParam) override;
-  std::optional<NotifyHeader> ReadNotifyHeader(std::intptr_t lParam) override;
 };
 
 }  // namespace kx::win

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "base/win32/Strconv.h"
 #include "notices/NoticeLayout.h"
@@ -45,16 +46,17 @@ PixelSize FrameSize(const FrameStyle& frame) {
   return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
-LRESULT CALLBACK NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// The answer to a notice's message, or nothing for the default handling.
+std::optional<LRESULT> OnNoticeMessage(HWND window, UINT message, WPARAM wParam) {
   auto* state = reinterpret_cast<NoticeState*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   switch (message) {
     case WM_TIMER:
-      if (wParam != kCloseTimerId) break;
+      if (wParam != kCloseTimerId) return std::nullopt;
       ::KillTimer(window, kCloseTimerId);
       ::DestroyWindow(window);
       return 0;
     case WM_COMMAND:
-      if (LOWORD(wParam) != IDOK || HIWORD(wParam) != BN_CLICKED) break;
+      if (LOWORD(wParam) != IDOK || HIWORD(wParam) != BN_CLICKED) return std::nullopt;
       ::DestroyWindow(window);
       return 0;
     case WM_SETFOCUS:
@@ -62,18 +64,28 @@ LRESULT CALLBACK NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         ::SetFocus(button);
         return 0;
       }
-      break;
+      return std::nullopt;
     case WM_CTLCOLORSTATIC:
-      if (!state) break;
+      if (!state) return std::nullopt;
       ::SetTextColor(reinterpret_cast<HDC>(wParam), state->labelColour);
       ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     case WM_NCDESTROY:
       ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       delete state;
-      break;
+      return std::nullopt;
     default:
-      break;
+      return std::nullopt;
+  }
+}
+
+// No exception leaves the window procedure: a failure gets the default handling.
+LRESULT CALLBACK NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    if (const std::optional<LRESULT> answer = OnNoticeMessage(window, message, wParam)) {
+      return *answer;
+    }
+  } catch (...) {
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
@@ -110,9 +122,14 @@ struct NoticeSearch {
   HWND found;
 };
 
+// No exception leaves the callback: a window whose class cannot be read is passed over.
 BOOL CALLBACK NoteNoticeOfDesign(HWND window, LPARAM search) {
   auto* wanted = reinterpret_cast<NoticeSearch*>(search);
-  if (ClassNameOf(window) != wanted->design->className) return TRUE;
+  try {
+    if (ClassNameOf(window) != wanted->design->className) return TRUE;
+  } catch (...) {
+    return TRUE;
+  }
   wanted->found = window;
   return FALSE;
 }
@@ -163,7 +180,7 @@ HWND CreateNotice(const NoticeDesign& design, const std::string& labelText) {
                   WS_TABSTOP | BS_DEFPUSHBUTTON, *layout.button, IDOK, owned.buttonFont.get());
   }
   if (design.closeAfterMs > 0) ::SetTimer(window, kCloseTimerId, design.closeAfterMs, nullptr);
-  SetTopmost(window, true);
+  SetTopmost(window);
   return window;
 }
 

@@ -24,8 +24,13 @@ void WaitUntilClosed(HWND window) {
   }
 }
 
+// No exception leaves the callback: a window whose class cannot be read is passed over.
 BOOL CALLBACK NoteNotice(HWND window, LPARAM found) {
-  if (!IsNoticeWindow(window)) return TRUE;
+  try {
+    if (!IsNoticeWindow(window)) return TRUE;
+  } catch (...) {
+    return TRUE;
+  }
   *reinterpret_cast<bool*>(found) = true;
   return FALSE;
 }

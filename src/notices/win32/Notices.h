@@ -9,9 +9,9 @@
 
 namespace kx::win {
 
-// Puts a window into the topmost band or takes it out of it, without moving,
-// resizing, activating or repainting it.
-void SetTopmost(HWND window, bool topmost);
+// Puts a window into the topmost band without moving, resizing, activating
+// or repainting it.
+void SetTopmost(HWND window);
 
 // The result notice: shows the text for half a second, centred and topmost;
 // returns once the notice has closed itself. A call made while the notice is

@@ -106,7 +106,7 @@ int Printers() {
     kx::win::GdiPrinter oriented;
     oriented.SetOrientation(orientation);
     char area[64];
-    std::snprintf(area, sizeof area, "%.1fx%.1f", oriented.ScaleWidth(), oriented.ScaleHeight());
+    std::snprintf(area, sizeof area, "%.1fx%.1f", oriented.PageWidth(), oriented.PageHeight());
     Report("area" + std::to_string(orientation), area);
   }
   kx::win::GdiPrinter refusing;
@@ -134,7 +134,8 @@ int PrintPage(const std::string& printerName, std::int16_t quality) {
   parameters.quality = quality;
   const PrintOutcome outcome =
       kx::win::PrintSurface(picture, kPictureWidth * kHimetricPerPixel,
-                            kPictureHeight * kHimetricPerPixel, parameters, printerName);
+                            kPictureHeight * kHimetricPerPixel, parameters, printerName)
+          .outcome;
   Report("outcome", OutcomeName(outcome));
   return 0;
 }
@@ -157,7 +158,8 @@ BOOL CALLBACK FindPrintErrorNotice(HWND window, LPARAM found) {
 int Fail() {
   const kx::Rgb32Image picture = TestPicture();
   const PrintOutcome outcome =
-      kx::win::PrintSurface(picture, kPictureWidth * kHimetricPerPixel, 0, PageParameters(), "");
+      kx::win::PrintSurface(picture, kPictureWidth * kHimetricPerPixel, 0, PageParameters(), "")
+          .outcome;
   Report("outcome", OutcomeName(outcome));
 
   HWND notice = nullptr;

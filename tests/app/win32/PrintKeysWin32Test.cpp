@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "app/PrintKeys.h"
+#include "base/KeyBusy.h"
+#include "base/Modifiers.h"
 #include "hotkey/FakeHotKeySystem.h"
-#include "hotkey/KeyBusy.h"
 #include "hotkey/win32/Win32AtomTable.h"
 #include "hotkey/win32/Win32HotKeyService.h"
 #include "hotkey/win32/Win32WindowServices.h"

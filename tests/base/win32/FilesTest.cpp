@@ -11,32 +11,15 @@ namespace {
 
 std::string Utf8(const std::filesystem::path& path) { return WideToUtf8(path.wstring()); }
 
-TEST(DirectoryEntryName, NamesAnExistingFolder) {
+TEST(DirectoryExists, NamesAnExistingFolderOnly) {
   test::TempFolder temp;
   std::filesystem::create_directory(temp.path() / L"保存先");
-  EXPECT_EQ(DirectoryEntryName(Utf8(temp.path() / L"保存先"), kDirectoryAttribute), "保存先");
-}
-
-TEST(DirectoryEntryName, IgnoresFilesAndMissingPaths) {
-  test::TempFolder temp;
   test::WriteAll(temp / "file.txt", "x");
-  EXPECT_EQ(DirectoryEntryName(Utf8(temp / "file.txt"), kDirectoryAttribute), "");
-  EXPECT_EQ(DirectoryEntryName(Utf8(temp / "missing"), kDirectoryAttribute), "");
-  EXPECT_EQ(
-      DirectoryEntryName(Utf8(temp / "file.txt"), FILE_ATTRIBUTE_ARCHIVE | kDirectoryAttribute),
-      "file.txt");
-}
-
-TEST(DirectoryEntryName, TrailingBackslashFindsNothing) {
-  test::TempFolder temp;
-  EXPECT_EQ(DirectoryEntryName(Utf8(temp.path()) + "\\", kDirectoryAttribute), "");
-  EXPECT_EQ(DirectoryEntryName("C:\\", kDirectoryAttribute), "");
-}
-
-TEST(DirectoryEntryName, WildcardsSearchAsAPattern) {
-  test::TempFolder temp;
-  std::filesystem::create_directory(temp / "shots");
-  EXPECT_EQ(DirectoryEntryName(Utf8(temp / "sh*"), kDirectoryAttribute), "shots");
+  EXPECT_TRUE(DirectoryExists(Utf8(temp.path() / L"保存先")));
+  EXPECT_FALSE(DirectoryExists(Utf8(temp / "file.txt")));
+  EXPECT_FALSE(DirectoryExists(Utf8(temp / "missing")));
+  EXPECT_FALSE(DirectoryExists(Utf8(temp.path()) + "\\"));
+  EXPECT_FALSE(DirectoryExists("C:\\"));
 }
 
 TEST(DirectoryExists, AFolderNameWithWildcardsNamesNoFolder) {

@@ -36,7 +36,7 @@ Picture MakeSection(std::int32_t width, std::int32_t height, int bits, DWORD com
   void* memory = nullptr;
   const HBITMAP bitmap = ::CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&info),
                                             DIB_RGB_COLORS, &memory, nullptr, 0);
-  return PictureFromBitmap(bitmap, nullptr);
+  return Picture(bitmap, nullptr);
 }
 
 TEST(CreateDibSection, ABottomUpSectionOfZerosWithItsColourTable) {

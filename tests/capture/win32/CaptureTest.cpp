@@ -342,7 +342,7 @@ TEST_F(CaptureEndToEnd, SavedCapturesForTheIndependentReader) {
     }
     bool drawn = false;
     WithPointer(surface, capture.foreground, owner_, drawn);
-    if (capture.colors != 0) ReduceSurfaceColors(nullptr, surface, capture.colors, true);
+    if (capture.colors != 0) ReduceSurfaceColors(nullptr, surface, capture.colors);
     const std::string base = folder + "\\" + capture.name;
     ASSERT_EQ(SaveSurfaceBmp(surface, base + ".bmp", SaveMode::ReplaceExisting), SaveResult::Saved);
     ASSERT_EQ(SaveSurfacePng(surface, base + ".png", SaveMode::ReplaceExisting), SaveResult::Saved);

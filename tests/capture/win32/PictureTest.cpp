@@ -25,8 +25,7 @@ TEST(Picture, OwnsItsBitmapAndPaletteAndReportsItsSize) {
   LOGPALETTE logical{0x300, 1, {{1, 2, 3, 0}}};
   const HPALETTE palette = ::CreatePalette(&logical);
   {
-    Picture picture = PictureFromBitmap(bitmap, palette);
-    EXPECT_EQ(picture.Kind(), Picture::kKindBitmap);
+    Picture picture(bitmap, palette);
     EXPECT_TRUE(picture);
     EXPECT_EQ(picture.Width(), 96);
     EXPECT_EQ(picture.Height(), 48);
@@ -40,7 +39,7 @@ TEST(Picture, OwnsItsBitmapAndPaletteAndReportsItsSize) {
     EXPECT_EQ(picture.HeightHimetric(), (48 * 2540 + perInch / 2) / perInch);
 
     Picture moved = std::move(picture);
-    EXPECT_EQ(picture.Kind(), Picture::kKindNone);
+    EXPECT_FALSE(picture);
     EXPECT_EQ(picture.Width(), 0);
     EXPECT_EQ(moved.Bitmap(), bitmap);
     EXPECT_NE(::GetObjectType(bitmap), 0U);
@@ -52,8 +51,7 @@ TEST(Picture, OwnsItsBitmapAndPaletteAndReportsItsSize) {
 TEST(Picture, WithoutABitmapItIsEmpty) {
   LOGPALETTE logical{0x300, 1, {{1, 2, 3, 0}}};
   const HPALETTE palette = ::CreatePalette(&logical);
-  const Picture picture = PictureFromBitmap(nullptr, palette);
-  EXPECT_EQ(picture.Kind(), Picture::kKindNone);
+  const Picture picture(nullptr, palette);
   EXPECT_FALSE(picture);
   EXPECT_EQ(picture.Width(), 0);
   EXPECT_EQ(picture.Palette(), nullptr);

@@ -53,7 +53,7 @@ TEST_F(SaveSurfaceBmpTest, WritesThePictureAtItsOwnDepth) {
   EXPECT_EQ(bytes[28], 32);
   EXPECT_EQ(Names(temp_.path()), std::set<std::string>{"撮影001.BMP"});
 
-  ReduceSurfaceColors(nullptr, surface_, 2, true);
+  ReduceSurfaceColors(nullptr, surface_, 2);
   const auto reduced = temp_ / "mono.bmp";
   EXPECT_EQ(SaveSurfaceBmp(surface_, Utf8(reduced), SaveMode::CreateNew), SaveResult::Saved);
   const std::string mono = kx::test::ReadAll(reduced);

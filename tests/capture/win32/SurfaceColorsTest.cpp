@@ -77,21 +77,19 @@ TEST(ReduceSurfaceColors, ReplacesTheSurfacePicture) {
   const Rgb32Image original = RandomImage(21, 7);
   PictureSurface surface;
   surface.SetPicture(test::ScreenPicture(original));
-  const Picture& reduced = ReduceSurfaceColors(nullptr, surface, 16, true);
+  const Picture& reduced = ReduceSurfaceColors(nullptr, surface, 16);
   EXPECT_EQ(&reduced, &surface.GetPicture());
   EXPECT_EQ(reduced.BitsPerPixel(), 4);
   ExpectNearestColours(original, reduced, 4);
 
   const HBITMAP fourBits = surface.GetPicture().Bitmap();
-  ReduceSurfaceColors(nullptr, surface, 256, true);
+  ReduceSurfaceColors(nullptr, surface, 256);
   EXPECT_EQ(surface.GetPicture().Bitmap(), fourBits);  // already below: untouched
 }
 
 TEST(ReduceSurfaceColors, AnEmptySurfaceStaysEmpty) {
   PictureSurface surface;
-  EXPECT_FALSE(ReduceSurfaceColors(nullptr, surface, 256, true));
-  surface.SetAutoRedraw(true);
-  EXPECT_FALSE(ReduceSurfaceColors(nullptr, surface, 2, false));
+  EXPECT_FALSE(ReduceSurfaceColors(nullptr, surface, 256));
 }
 
 TEST(ReadDib, TrueColourPicturesKeepThirtyTwoBits) {

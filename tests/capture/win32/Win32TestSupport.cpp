@@ -18,7 +18,7 @@ Picture ScreenPicture(const Rgb32Image& image) {
   info.bmiHeader.biCompression = BI_RGB;
   ::SetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
               DIB_RGB_COLORS);
-  return PictureFromBitmap(bitmap, nullptr);
+  return Picture(bitmap, nullptr);
 }
 
 std::uint32_t PixelAt(const Rgb32Image& image, std::int32_t x, std::int32_t y) {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "base/KeyBusy.h"
 #include "base/win32/Strconv.h"
-#include "hotkey/KeyBusy.h"
 #include "hotkey/MessageHook.h"
 #include "hotkey/win32/Win32WindowServices.h"
 #include "support/TestWindow.h"
@@ -42,7 +42,7 @@ TEST(Win32Hook, SubclassesTheRealWindowUntilTheLastTargetLeaves) {
   Win32WindowServices services;
   const WindowHandle handle = ToWindowHandle(window.get());
   Target target;
-  ASSERT_TRUE(MessageHook::Create(services)->AddTarget(target, handle, true));
+  ASSERT_TRUE(MessageHook::Create(services)->AddTarget(target, handle));
   EXPECT_NE(window.CurrentProcedure(), TestWindow::OwnProcedure());
   EXPECT_NE(PropertyOf(window), nullptr);
 
@@ -65,30 +65,11 @@ TEST(Win32Hook, SubclassesTheRealWindowUntilTheLastTargetLeaves) {
   EXPECT_TRUE(window.Seen(WM_PAINT).empty());
   EXPECT_EQ(target.received, (std::vector<std::uint32_t>{WM_USER + 1, WM_USER + 2}));
 
-  ASSERT_TRUE(MessageHook::HookOf(handle)->RemoveTarget(target, handle));
+  ASSERT_TRUE(MessageHook::HookOf(handle)->RemoveTarget(target));
   EXPECT_EQ(window.CurrentProcedure(), TestWindow::OwnProcedure());
   EXPECT_EQ(PropertyOf(window), nullptr);
   EXPECT_EQ(::SendMessageW(window.get(), WM_USER + 1, 0, 0), TestWindow::kOwnResult);
   EXPECT_EQ(target.received.size(), 2U);
-}
-
-TEST(Win32Hook, ChildNotificationIsFoundThroughItsHeader) {
-  TestWindow window;
-  Win32WindowServices services;
-  const WindowHandle handle = ToWindowHandle(window.get());
-  Target main;
-  Target child;
-  const auto hook = MessageHook::Create(services);
-  const HWND childWindow = reinterpret_cast<HWND>(std::intptr_t{0x4321});
-  hook->AddChildTarget(child, ToWindowHandle(childWindow), true);
-  hook->AddTarget(main, handle, true);
-
-  NMHDR header{childWindow, 7, 0};
-  ::SendMessageW(window.get(), WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header));
-  ::SendMessageW(window.get(), WM_NOTIFY, 7, 0);
-  EXPECT_EQ(child.received, (std::vector<std::uint32_t>{WM_NOTIFY}));
-  EXPECT_EQ(main.received, (std::vector<std::uint32_t>{WM_NOTIFY, WM_NOTIFY}));
-  hook->RemoveTarget(main, handle);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "hotkey/KeyBusy.h"
+#include "base/KeyBusy.h"
 
 namespace kx {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The process-wide busy flag, set while a capture action runs. While it is
-// set, the hook drops the messages of a hooked window, among them the hot
-// keys pressed meanwhile, which are lost, not queued (HookWindowProc.h).
+// set, the message hook drops the messages of a hooked window, among them
+// the hot keys pressed meanwhile, which are lost, not queued.
 
 namespace kx {
 
