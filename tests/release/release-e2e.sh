@@ -2,8 +2,9 @@
 # release-e2e.sh win32|win64 DIST NEXT_DIST
 # The downloads in a fresh Wine prefix, with the 32-bit msiexec (win32) or the
 # 64-bit one (win64): the MSI of DIST (win64: STARTATLOGON=1), then that of
-# NEXT_DIST over it (win32: STARTATLOGON=1; win64: kept), then msiexec /x while
-# the resident program that the Run value starts runs. win32 also runs the zip.
+# NEXT_DIST over it while the resident program runs (win32: STARTATLOGON=1;
+# win64: kept), then msiexec /x while the program the Run value names runs.
+# win32 also runs the zip.
 # Run by ctest inside tools/wine-session.sh.
 set -uo pipefail
 mode=$1 msi=$(echo "$2"/*.msi) next_msi=$(echo "$3"/*.msi) zip=$(echo "$2"/*.zip)
@@ -52,8 +53,11 @@ check "Run value with '${first[*]}'" "$(run_value)" "${first:+$starts}"
 check "help" "$(help_line)" "Kaptorix $(property "$msi" ProductVersion)"
 saves "$installed/Kaptorix.exe"
 ini=$(sha256sum <"$installed/Kaptorix.ini")
+run "$tools/wine-run.sh" "$installed/Kaptorix.exe" start >/dev/null
+check "resident before the upgrade" "$(residents)" 1
 
 check "upgrade ${second[*]}" "$(run "$loader" msiexec /i "$next_msi" /qn "${second[@]}" >/dev/null; echo $?)" 0
+check "resident after the upgrade" "$(residents)" 0
 check "versions in Apps & features" "$(arp_version "$(property "$msi" ProductCode)")/$(arp_version "$next_code")" "/$next_version"
 check "files after the upgrade" "$(listing "$installed")" \
   "KX001.BMP Kaptorix.exe Kaptorix.ini Kaptorix_Key.exe LICENSE.txt README.txt"
