@@ -46,6 +46,9 @@ msibuild "$output" \
   -q "UPDATE \`File\` SET \`Version\` = '$version.0'
       WHERE \`File\` = 'KaptorixExe' OR \`File\` = 'KaptorixKeyExe'"
 
+# The whole summary: code page, title, subject, author, keywords, comments,
+# template, package code, created, saved, schema 500, word count 10
+# (compressed, no elevation: per-user), security 2 (read-only recommended).
 date=$(date -u -d "@$epoch" '+%Y/%m/%d %H:%M:%S')
 {
   printf 'PropertyId\tValue\r\ni2\tl255\r\n_SummaryInformation\tPropertyId\r\n'
