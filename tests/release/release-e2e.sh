@@ -34,6 +34,7 @@ arp_version() {  # Apps & features' version of product $1, in any registry view
 residents() {  # Kaptorix_Key processes of this prefix
   for p in $(pgrep -f 'Kaptorix_Key\.exe'); do grep -qzxF "WINEPREFIX=$WINEPREFIX" "/proc/$p/environ" && echo; done | wc -l
 }
+started() { run "$tools/wine-run.sh" "$installed/Kaptorix.exe" start >/dev/null; residents; }
 saves() {  # saves KAPTORIX_EXE: a capture with it is saved as KX001.BMP beside it
   local saved status=0 && saved=$(run "$tools/wine-run.sh" "$1" capture /KIND=2) || status=$?
   check "capture with $1" "$status ${saved##*\\} $(head -c 2 "${1%/*}/KX001.BMP")" "0 KX001.BMP BM"
@@ -53,8 +54,7 @@ check "Run value with '${first[*]}'" "$(run_value)" "${first:+$starts}"
 check "help" "$(help_line)" "Kaptorix $(property "$msi" ProductVersion)"
 saves "$installed/Kaptorix.exe"
 ini=$(sha256sum <"$installed/Kaptorix.ini")
-run "$tools/wine-run.sh" "$installed/Kaptorix.exe" start >/dev/null
-check "resident before the upgrade" "$(residents)" 1
+check "resident started before the upgrade" "$(started)" 1
 
 check "upgrade ${second[*]}" "$(run "$loader" msiexec /i "$next_msi" /qn "${second[@]}" >/dev/null; echo $?)" 0
 check "resident after the upgrade" "$(residents)" 0
@@ -66,8 +66,7 @@ check "version resources" "$(strings -el "$installed"/*.exe | grep -cxF "$next_v
 check "Kaptorix.ini after the upgrade" "$(sha256sum <"$installed/Kaptorix.ini")" "$ini"
 check "Run value with '${second[*]}'" "$(run_value)" "$starts"
 
-run "$tools/wine-run.sh" "$installed/Kaptorix.exe" start >/dev/null  # what the Run value starts
-check "resident before the uninstall" "$(residents)" 1
+check "resident started as the Run value says" "$(started)" 1
 check "msiexec /x" "$(run "$loader" msiexec /x "$next_msi" /qn >/dev/null; echo $?)" 0
 check "resident after the uninstall" "$(residents)" 0
 check "files after the uninstall" "$(listing "$installed")" "KX001.BMP Kaptorix.ini"
