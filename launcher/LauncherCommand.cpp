@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "KaptorixVersion.h"
 #include "base/Blanks.h"
 #include "base/ExitCodes.h"
 #include "base/ProductNames.h"
@@ -219,6 +220,8 @@ std::string_view ExitCodeMeaning(int code) {
 
 std::string UsageText() {
   std::string text =
+      "Kaptorix " KX_VERSION_STRING
+      "\r\n"
       "Kaptorix.exe                  設定画面を開きます\r\n"
       "Kaptorix.exe start [/TEST]    Kaptorix_Key を常駐させます（常駐中なら再起動）\r\n"
       "Kaptorix.exe stop             常駐中の Kaptorix_Key を終了します\r\n"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build and the tests need, the 32-bit half
+# Installs every Debian package the build, the release downloads (wixl and
+# msitools for the MSI, zip, osslsigncode) and the tests need, the 32-bit half
 # of Wine (the i386 architecture, for the shipped i686 programs' tests) and
 # the Japanese locale Wine takes its code page from. Idempotent: quick when
 # all is present.
@@ -16,6 +17,7 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   imagemagick procps
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+  wixl msitools zip unzip osslsigncode
 )
 
 # 32-bit Wine (wine32:i386) comes from the i386 architecture; printing from it

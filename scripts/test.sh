@@ -4,7 +4,8 @@
 # unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer, each
 # fuzz target for a few seconds over its seed corpus
 # (tests/fuzz/run-fuzzers.sh), then the x86_64 (win64) and the shipped i686 (win32)
-# Windows unit, Win32 and end-to-end tests, one after the other in one Wine
+# Windows unit, Win32 and end-to-end tests, with the release downloads built,
+# installed and removed (tests/release/), one after the other in one Wine
 # session. Ends with one line per suite: tests, failures, wall time. The win32
 # suite is left out only where the kernel refuses 32-bit processes, and then
 # one loud line says so; elsewhere a missing or broken 32-bit Wine fails.
