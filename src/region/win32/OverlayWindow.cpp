@@ -23,7 +23,9 @@ bool RegisterOverlayClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   if (::GetClassInfoExW(instance, kRegionOverlayClass, &windowClass)) return true;
-  windowClass.style = CS_DBLCLKS;
+  // A drawing context of its own goes with the window; a shared one would
+  // keep the window's screen-sized surface alive under Wine once it is gone.
+  windowClass.style = CS_DBLCLKS | CS_OWNDC;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.lpszClassName = kRegionOverlayClass;
