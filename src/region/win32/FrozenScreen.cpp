@@ -1,6 +1,7 @@
 #include "region/win32/FrozenScreen.h"
 
 #include <cstring>
+#include <optional>
 #include <utility>
 
 #include "base/win32/ScopedWin.h"
@@ -31,6 +32,9 @@ Picture AsSection(Picture picture) {
 
 }  // namespace
 
+// The copy a capture of all monitors makes, in bands of rows: under Wine one
+// block copy of the whole screen was twice as slow, and neither a second
+// thread nor sections sharing one mapping made it faster.
 std::optional<FrozenScreen> FreezeScreen() {
   FrozenScreen frozen;
   frozen.monitors = DisplayMonitors();

@@ -37,7 +37,8 @@ std::optional<ScreenRect> VisibleFrame(HWND window, GetAttribute getAttribute) {
 BOOL CALLBACK AddWindow(HWND window, LPARAM state) {
   auto& enumeration = *reinterpret_cast<Enumeration*>(state);
   RECT rect{};
-  if (!::IsWindowVisible(window) || ::IsIconic(window) ||
+  const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE));
+  if (!::IsWindowVisible(window) || ::IsIconic(window) || (exStyle & WS_EX_TRANSPARENT) != 0 ||
       Cloaked(window, enumeration.getAttribute) || !::GetWindowRect(window, &rect)) {
     return TRUE;
   }

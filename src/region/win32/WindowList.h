@@ -13,8 +13,9 @@
 namespace kx::win {
 
 // The top-level windows one can see, top first: visible, not minimised, not
-// cloaked, of some size; each with what a capture of it takes (the frame the
-// window manager draws where it reports one). Their ids are their handles.
+// cloaked, not transparent to the mouse, of some size; each with what a
+// capture of it takes (the frame the window manager draws where it reports
+// one). Their ids are their handles.
 std::vector<WindowArea> VisibleTopLevelWindows();
 
 // The controls of those windows, found when asked: the windows may have
