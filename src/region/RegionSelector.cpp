@@ -65,8 +65,12 @@ bool RegionSelector::HasFrame() const {
          (mode_ == Mode::Pressed && pressedOutsideFrame_);
 }
 
+// While dragging, a report of the pointer where it already is changes
+// nothing: the pixel a key moved the pointer to stays unsnapped.
 void RegionSelector::MoveTo(ScreenPoint point, bool snap) {
-  pointer_ = focus_ = ClampInto(point, setup_.screen);
+  const ScreenPoint clamped = ClampInto(point, setup_.screen);
+  if (mode_ == Mode::Dragging && clamped == pointer_) return;
+  pointer_ = focus_ = clamped;
   switch (mode_) {
     case Mode::Idle:
       UpdateHover();
@@ -82,9 +86,7 @@ void RegionSelector::MoveTo(ScreenPoint point, bool snap) {
       hover_.reset();
       [[fallthrough]];
     case Mode::Dragging:
-      selection_ = snap && !modifiers_.alt
-                       ? SnapSelection(anchor_, pointer_, snapRects_, setup_.options.snapDistance)
-                       : RectFromCorners(anchor_, pointer_);
+      selection_ = DraggedSelection(snap);
       break;
     case Mode::KeySelecting:
       selection_ = RectFromCorners(anchor_, pointer_);
@@ -96,6 +98,12 @@ void RegionSelector::MoveTo(ScreenPoint point, bool snap) {
     case Mode::Adjusting:
       break;
   }
+}
+
+ScreenRect RegionSelector::DraggedSelection(bool snap) const {
+  return snap && !modifiers_.alt
+             ? SnapSelection(anchor_, pointer_, snapRects_, setup_.options.snapDistance)
+             : RectFromCorners(anchor_, pointer_);
 }
 
 void RegionSelector::UpdateHover() {
@@ -228,7 +236,7 @@ void RegionSelector::ModifiersChanged(Modifiers modifiers) {
   if (end_ != SelectorEnd::Running) return;
   modifiers_ = modifiers;
   if (mode_ == Mode::Idle || (mode_ == Mode::Pressed && !pressedOutsideFrame_)) UpdateHover();
-  if (mode_ == Mode::Dragging) MoveTo(pointer_, true);
+  if (mode_ == Mode::Dragging) selection_ = DraggedSelection(true);
 }
 
 void RegionSelector::Wheel(std::int32_t notches) {

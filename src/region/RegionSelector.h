@@ -102,6 +102,7 @@ class RegionSelector {
   enum class Mode { Idle, Pressed, Dragging, KeySelecting, Adjusting, FrameDragging };
 
   void MoveTo(ScreenPoint point, bool snap);
+  ScreenRect DraggedSelection(bool snap) const;
   void UpdateHover();
   void Recall();
   void Take(const std::optional<ScreenRect>& rect);
