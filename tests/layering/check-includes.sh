@@ -2,7 +2,8 @@
 # Fails when an #include in src/ or launcher/ crosses a layer the wrong way.
 #
 #   app                          may include everything below
-#   actions                      capture, hotkey, notices, settings, base
+#   actions   region             capture, hotkey, notices, settings, base;
+#                                never one another
 #   capture   hotkey   notices   settings, base; never one another
 #   settings                     base
 #   base                         itself only
@@ -14,7 +15,7 @@ set -euo pipefail
 root=${1:-$(dirname "$0")/../..}
 cd "$root"
 
-declare -A rank=([base]=0 [settings]=1 [capture]=2 [hotkey]=2 [notices]=2 [actions]=3 [app]=4)
+declare -A rank=([base]=0 [settings]=1 [capture]=2 [hotkey]=2 [notices]=2 [actions]=3 [region]=3 [app]=4)
 
 allowed() {  # allowed <layer of the file> <layer of the header>
   local from=$1 to=$2
