@@ -9,14 +9,14 @@ namespace kx {
 namespace {
 
 // The colour count of a reduction, or 0 for none.
-std::int16_t ReductionColors(std::int16_t colors) {
+std::int16_t ReductionColors(ColorReduction colors) {
   switch (colors) {
-    case 1:
-    case 256:
+    case ColorReduction::To256Too:
+    case ColorReduction::To256:
       return 256;
-    case 16:
+    case ColorReduction::To16:
       return 16;
-    case 2:
+    case ColorReduction::To2:
       return 2;
     default:
       return 0;
@@ -37,7 +37,7 @@ ActionResult Report(ActionServices& services, ActionOutcome outcome, std::string
 // The picture goes to the clipboard once it has reached its file or page,
 // before anyone is told.
 void CopyToClipboardIfAsked(const CaptureSettings& settings, ActionServices& services) {
-  if (settings.clipboard == 1) services.CopySurfaceToClipboard();
+  if (settings.clipboard) services.CopySurfaceToClipboard();
 }
 
 ActionResult SaveNumbered(const CaptureSettings& settings, ActionServices& services) {
@@ -144,10 +144,10 @@ ActionResult CaptureAndDeliver(int modifiers, CaptureSettings& settings,
     } else {
       services.CopyDesktopToSurface(ScreenOf(settings));
     }
-    if (settings.cursor == 1) services.DrawPointerOnSurface(foreground);
-    if (settings.invert == 1) services.InvertSurface();
+    if (settings.cursor) services.DrawPointerOnSurface(foreground);
+    if (settings.invert) services.InvertSurface();
 
-    if ((modifiers & kModShift) != 0 || settings.alwaysSave == 1) {
+    if ((modifiers & kModShift) != 0 || settings.alwaysSave) {
       return Save(settings, programDir, services);
     }
     return Print(settings, services);
