@@ -14,6 +14,19 @@ cd "$(dirname "$0")/.."
 
 images=docs/images
 
+# The X window of the first Kaptorix_Key window on the display other than
+# its 1x1 main window, waited for up to 10 seconds; empty when none came.
+shown_window() {
+  local window=""
+  for _ in $(seq 500); do
+    window=$(xwininfo -root -tree 2>/dev/null |
+      awk '/\("kaptorix_key.exe"/ && $0 !~ / 1x1\+/ && $0 ~ /\+[0-9]+\+[0-9]+ *$/ {print $1; exit}')
+    [ -n "$window" ] && break
+    sleep 0.02
+  done
+  echo "$window"
+}
+
 if [ "${1:-}" = --in-session ]; then
   build=$2
   # shellcheck source=scripts/lib/session.sh
@@ -31,13 +44,7 @@ if [ "${1:-}" = --in-session ]; then
 
   # The notice shows for half a second: take it from the display meanwhile.
   tools/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 >/dev/null </dev/null &
-  notice=""
-  for _ in $(seq 500); do
-    notice=$(xwininfo -root -tree 2>/dev/null |
-      awk '/\("kaptorix_key.exe"/ && $0 !~ / 1x1\+/ && $0 ~ /\+[0-9]+\+[0-9]+ *$/ {print $1; exit}')
-    [ -n "$notice" ] && break
-    sleep 0.02
-  done
+  notice=$(shown_window)
   [ -n "$notice" ] && sleep 0.1 && import -window "$notice" "$images/notice-saved.png"
   [ -n "$notice" ] || { echo "docs-images: the notice was not seen" >&2; exit 1; }
   sleep 1
@@ -47,13 +54,7 @@ if [ "${1:-}" = --in-session ]; then
   [ -n "$tray" ] || { echo "docs-images: no system tray window" >&2; exit 1; }
   eval "$(xwininfo -id "$tray" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}')"
   xdotool mousemove $((x + 13)) $((y + 13)) click 3
-  menu=""
-  for _ in $(seq 100); do
-    menu=$(xwininfo -root -tree 2>/dev/null |
-      awk '/\("kaptorix_key.exe"/ && $0 !~ / 1x1\+/ && $0 ~ /\+[0-9]+\+[0-9]+ *$/ {print $1; exit}')
-    [ -n "$menu" ] && break
-    sleep 0.05
-  done
+  menu=$(shown_window)
   [ -n "$menu" ] || { echo "docs-images: the menu did not open" >&2; exit 1; }
   sleep 0.5
   import -window "$menu" "$images/tray-menu.png"
