@@ -14,13 +14,15 @@ cd "$(dirname "$0")/.."
 
 images=docs/images
 
-# The X window of the first Kaptorix_Key window on the display other than
-# its 1x1 main window, waited for up to 10 seconds; empty when none came.
+# The X window of the first caption-less window Kaptorix_Key shows (a notice,
+# a menu; not a main window while it is made), waited for up to 10 seconds;
+# empty when none came.
 shown_window() {
   local window=""
   for _ in $(seq 500); do
     window=$(xwininfo -root -tree 2>/dev/null |
-      awk '/\("kaptorix_key.exe"/ && $0 !~ / 1x1\+/ && $0 ~ /\+[0-9]+\+[0-9]+ *$/ {print $1; exit}')
+      awk '/\(has no name\): \("kaptorix_key.exe"/ && $0 !~ / (1x1|320x240)\+/ &&
+           $0 ~ /\+[0-9]+\+[0-9]+ *$/ {print $1; exit}')
     [ -n "$window" ] && break
     sleep 0.02
   done
