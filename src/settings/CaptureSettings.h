@@ -70,6 +70,7 @@ struct CaptureSettings {
   FileFormat fileFormat = FileFormat::Bmp;
   bool clipboard = false;  // a copy of each capture on the clipboard
   Screen screen = Screen::Primary;
+  bool tray = false;  // the resident program shows an icon in the notification area
 
   bool operator==(const CaptureSettings&) const = default;
 };

@@ -58,6 +58,7 @@ const std::vector<TagChange> kChangePerTag = {
     {"[SVFM]", [](CaptureSettings& s) { s.fileFormat = FileFormat::Png; }, "[SVFM]1"},
     {"[CLIP]", [](CaptureSettings& s) { s.clipboard = true; }, "[CLIP]1"},
     {"[GMEN]", [](CaptureSettings& s) { s.screen = Screen::AllMonitors; }, "[GMEN]3"},
+    {"[ICON]", [](CaptureSettings& s) { s.tray = true; }, "[ICON]1"},
 };
 
 // The defaults' file, line by line: the optional tags are left out.
