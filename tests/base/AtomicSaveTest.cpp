@@ -161,6 +161,22 @@ TEST(SaveFileAtomically, NamesThatAreNoFileFail) {
   EXPECT_EQ(fake.createdIn, "");
 }
 
+// 259 UTF-16 units at most, for the temporary file's longer name as well.
+TEST(SaveFileAtomically, NamesBeyondTheSystemsLimitFailUntouched) {
+  const std::string folder = "C:\\" + std::string(232, 'f');  // 235 + 1 + 23 = 259
+  EXPECT_TRUE(FitsSaveNameLimit(folder + "\\KX1.BMP"));
+  EXPECT_FALSE(FitsSaveNameLimit(folder + "g\\KX1.BMP"));
+  EXPECT_FALSE(FitsSaveNameLimit("C:\\f\\" + std::string(255, 'n')));
+  EXPECT_TRUE(FitsSaveNameLimit("C:\\f\\" + std::string(254, 'n')));
+  std::string faces;
+  for (int i = 0; i < 127; ++i) faces += "😀";
+  EXPECT_TRUE(FitsSaveNameLimit("C:\\f\\" + faces));
+  EXPECT_FALSE(FitsSaveNameLimit("C:\\f\\" + faces + "😀")) << "four-byte characters count twice";
+  FakeFiles fake;
+  EXPECT_EQ(Save(fake, folder + "g\\KX1.BMP", SaveMode::CreateNew), SaveResult::Failed);
+  EXPECT_EQ(fake.createdIn, "");
+}
+
 TEST(FolderOf, SplitsAtTheLastSeparator) {
   EXPECT_EQ(FolderOf("C:\\shots\\KX001.BMP"), "C:\\shots");
   EXPECT_EQ(FolderOf("C:\\shots\\\\KX001.BMP"), "C:\\shots");
