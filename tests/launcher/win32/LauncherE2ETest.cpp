@@ -10,6 +10,7 @@
 
 #include "LauncherRun.h"
 #include "base/ExitCodes.h"
+#include "base/ProductNames.h"
 #include "base/win32/Strconv.h"
 #include "e2e/harness/WindowProbe.h"
 #include "launcher/DialogLayout.h"
@@ -275,6 +276,14 @@ TEST_F(LauncherE2E, TwoSetsAtOnceBothLand) {
     EXPECT_NE(bytes.find("\r\n[HTXT]h" + number + "\r\n"), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("\r\n[PAR ]" + number + "\r\n"), std::string::npos) << bytes;
   }
+  // A writer that holds its turn holds the others back.
+  const win::KernelHandle turn(
+      ::CreateMutexW(nullptr, TRUE, win::Utf8ToWide(kSettingsWriterMutex).c_str()));
+  const LauncherProcess waiting(folder, "set percent=9");
+  EXPECT_FALSE(waiting.WaitForExit(1000));
+  ::ReleaseMutex(turn.get());
+  ASSERT_TRUE(waiting.WaitForExit(kExitTimeoutMs));
+  EXPECT_NE(folder.IniBytes().find("\r\n[PAR ]9\r\n"), std::string::npos);
 }
 
 // The resident program holds none of the caller's standard handles.
@@ -499,6 +508,7 @@ TEST_F(DialogE2E, AChangeMadeWhileOpenIsOfferedForReloadOrOverwrite) {
   const HWND dialog = OpenDialog(run);
   ASSERT_NE(dialog, nullptr);
   ::SetWindowLongPtrW(dialog, DWLP_USER, 0x5EED);
+  ASSERT_EQ(::GetWindowLongPtrW(dialog, DWLP_USER), 0x5EED);
   ASSERT_EQ(RunLauncher(folder, "set percent=33").exitCode, 0U);
   Click(dialog, kSaveOnlyId);
   HWND asked = WaitForWindow(run.id(), "Kaptorix");
