@@ -1,8 +1,6 @@
 #include "app/win32/MainWindow.h"
 
-#include <algorithm>
 #include <utility>
-#include <vector>
 
 #include "actions/CaptureAction.h"
 #include "actions/win32/Win32ActionServices.h"
@@ -13,9 +11,11 @@
 #include "base/ProductNames.h"
 #include "base/Twips.h"
 #include "base/win32/MessageBox.h"
+#include "base/win32/MessageDispatch.h"
 #include "base/win32/ProcessInfo.h"
 #include "base/win32/Strconv.h"
 #include "base/win32/TopLevelWindows.h"
+#include "base/win32/WindowTable.h"
 #include "notices/win32/Notices.h"
 
 namespace kx::win {
@@ -23,21 +23,33 @@ namespace {
 
 constexpr double kOffScreenTwips = -10000.0;
 constexpr DWORD kMillisecondsPerSecond = 1000;
+// Posted to itself once an action has returned, for an end of the session
+// that came meanwhile; it acts only on what was recorded then.
+constexpr UINT kDeferredEndSession = WM_APP + 1;
+
+// True for a message that another thread sent, false for a posted one (any
+// process can post any message) or one the program gave itself.
+bool SentByAnotherThread() { return ::InSendMessageEx(nullptr) != ISMEX_NOSEND; }
 
 int RunMessageLoop() {
   MSG message{};
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) DispatchOwnMessage(message);
   return 0;
 }
 
 void ProcessPendingMessages() {
   MSG message{};
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchOwnMessage(message);
+}
+
+// Waits while answering what other threads send (a launcher asking whether
+// this is the resident copy); posted messages stay queued for later.
+void WaitAnswering(DWORD milliseconds) {
+  const ULONGLONG end = ::GetTickCount64() + milliseconds;
+  for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
+    ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_SENDMESSAGE, 0);
+    MSG message{};
+    ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
 }
 
@@ -45,10 +57,7 @@ void ProcessPendingMessages() {
 // seen: the save-aborted notice closes itself, the print-error notice on OK.
 void WaitForNotices() {
   MSG message{};
-  while (NoticesOpen() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
+  while (NoticesOpen() && ::GetMessageW(&message, nullptr, 0, 0) > 0) DispatchOwnMessage(message);
 }
 
 }  // namespace
@@ -57,7 +66,10 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
 
 MainWindow::~MainWindow() {
   hotKeys_.reset();
-  if (hwnd_) ::DestroyWindow(hwnd_);
+  if (const HWND window = hwnd_) {
+    ::DestroyWindow(window);
+    WindowTable<MainWindow>::Take(window);
+  }
 }
 
 int MainWindow::Run() {
@@ -91,7 +103,8 @@ bool MainWindow::Create() {
   if (!hwnd_) return false;
   // Bound once the window exists; its creation messages need no object, and
   // nothing a message carries is ever taken as one.
-  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  WindowTable<MainWindow>::Bind(hwnd_, *this);
+  residentMessage_ = ::RegisterWindowMessageW(Utf8ToWide(kResidentMessage).c_str());
   return true;
 }
 
@@ -132,7 +145,7 @@ int MainWindow::RunOptionRun() {
 // once the notices it opened have closed, with the action's exit code.
 int MainWindow::RunOneShot(const OneShotRequest& request) {
   if (request.waitSeconds > 0) {
-    ::Sleep(static_cast<DWORD>(request.waitSeconds) * kMillisecondsPerSecond);
+    WaitAnswering(static_cast<DWORD>(request.waitSeconds) * kMillisecondsPerSecond);
   }
   const ActionResult result = RunCapture(request.modifiers);
   WaitForNotices();
@@ -154,10 +167,7 @@ void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtua
   RunCapture(modifiers);
 }
 
-bool MainWindow::OtherCopyRunning() {
-  const std::vector<HWND> windows = TopLevelWindows(kMainWindowClass, kMainWindowCaption);
-  return std::any_of(windows.begin(), windows.end(), [&](HWND window) { return window != hwnd_; });
-}
+bool MainWindow::OtherCopyRunning() { return !ResidentWindows(hwnd_).empty(); }
 
 ActionResult MainWindow::RunCapture(int modifiers) {
   ActionResult result;
@@ -173,7 +183,7 @@ ActionResult MainWindow::RunCapture(int modifiers) {
 // the action may have been started from inside the registry, which must not
 // be released under its own feet.
 void MainWindow::PostDeferredRequests() {
-  if (std::exchange(sessionEnding_, false)) ::PostMessageW(hwnd_, WM_ENDSESSION, TRUE, 0);
+  if (sessionEnding_) ::PostMessageW(hwnd_, kDeferredEndSession, 0, 0);
   if (std::exchange(closeRequested_, false)) ::PostMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 
@@ -183,17 +193,22 @@ void MainWindow::ReleaseHotKeys() { hotKeys_.reset(); }
 
 // No exception leaves the window procedure: a failure gets the default handling.
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self) {
+  if (MainWindow* const self = WindowTable<MainWindow>::Find(hwnd)) {
     try {
       if (const std::optional<LRESULT> answer = self->OnMessage(message, wParam)) return *answer;
     } catch (...) {
     }
   }
+  if (message == WM_NCDESTROY) WindowTable<MainWindow>::Take(hwnd);
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam) {
+  if (message == residentMessage_ && residentMessage_ != 0) return hotKeys_ ? TRUE : FALSE;
+  if (message == kDeferredEndSession) {
+    if (std::exchange(sessionEnding_, false)) ReleaseHotKeys();
+    return 0;
+  }
   switch (message) {
     case WM_NCCREATE:  // the window exists: this one comes from outside
       return FALSE;
@@ -205,14 +220,17 @@ std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam) {
       ReleaseHotKeys();
       ::DestroyWindow(hwnd_);
       return 0;
-    case WM_ENDSESSION:
-      if (!wParam) return 0;
+    case WM_ENDSESSION:  // only the system's, which it sends
+      if (!wParam || !SentByAnotherThread()) return 0;
       if (KeyBusy()) {
         sessionEnding_ = true;
         return 0;
       }
       ReleaseHotKeys();
       return 0;
+    case WM_SETTEXT:  // the caption stays the program's own
+      if (SentByAnotherThread()) return FALSE;
+      return std::nullopt;
     case WM_TIMER:
       if (surface_.OnTimer(wParam)) return 0;
       return std::nullopt;
