@@ -57,7 +57,6 @@ TEST(OptionRun, ActiveExactlyOneAddsAltAndWaitsAtLeastASecond) {
   EXPECT_EQ(request.waitSeconds, 1);
   EXPECT_EQ(Option("Kaptorix /KIND=2 /ACTIVE=2", settings).modifiers, 4);
   EXPECT_EQ(Option("Kaptorix /KIND=2 /ACTIVE=1.4", settings).modifiers, 4);
-  EXPECT_EQ(Option("Kaptorix /KIND=2 /ACTIVE=01", settings).modifiers, 5);
 }
 
 TEST(OptionRun, PrinterOptionAlwaysReplacesTheSettingsPrinter) {

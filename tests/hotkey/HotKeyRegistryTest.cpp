@@ -137,7 +137,6 @@ TEST_F(HotKeyTest, DeleteUnregistersAndRemovesOneName) {
   EXPECT_FALSE(registry->Remove("Never"));
 }
 
-// Another process may delete a key's atom, and another atom may take its name.
 TEST_F(HotKeyTest, KeyWhoseAtomWasDeletedElsewhereStillWorksAndIsReleased) {
   registry->SetTarget(kWindow);
   ASSERT_TRUE(registry->Add("A", kPrintScreen, 0));

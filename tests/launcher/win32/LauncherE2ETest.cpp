@@ -117,8 +117,7 @@ TEST_F(LauncherE2E, StartRestartsARunningCopyAndTestShowsItsWindow) {
   EXPECT_EQ(RunLauncher(folder, "stop").exitCode, 0U);
 }
 
-// A waiting one-shot run's window looks like the resident's: start starts
-// the resident beside it and leaves the run to its capture.
+// A waiting one-shot run's window looks like the resident's and is left alone.
 TEST_F(LauncherE2E, StartWhileACaptureWaitsStartsTheResident) {
   const LauncherProcess capture(folder, "capture /KIND=2 /TIME=15");
   ASSERT_NE(ResidentWindow(), nullptr) << "the waiting run's window";
