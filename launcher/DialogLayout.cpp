@@ -99,7 +99,7 @@ DialogLayout SettingsDialogLayout() {
   add.Row(SettingField::Colors, 'V', kLeftX, 210);
   add.Check(SettingField::AlwaysSave, 'A', leftInner, 226, 160);
 
-  add.Group("印刷", kRightX, 4, kBottom);
+  add.Group("印刷", kRightX, 4, 174);
   add.Label(LabelText(SettingField::Printer, 'R') + ":", kRightX + 8, 14, 160);
   add.Control(SettingField::Printer, kRightX + 8, 26, 164);
   add.Row(SettingField::Orientation, 'O', kRightX, 44);
@@ -118,6 +118,9 @@ DialogLayout SettingsDialogLayout() {
   add.Row(SettingField::HeaderText, 'H', kRightX, 124);
   add.Row(SettingField::HeaderLayout, 'Y', kRightX, 140);
   add.Check(SettingField::PrintDate, 'D', kRightX + 8, 156, 160);
+
+  add.Group("常駐", kRightX, 178, kBottom);
+  add.Check(SettingField::Tray, '4', kRightX + 8, 190, 160);
 
   add.Label(std::string(kStoppedStatus), kLeftX, 248, 200);
   layout.items.back().id = kStatusId;

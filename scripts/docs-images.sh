@@ -5,12 +5,29 @@
 #       is resident, captured by Kaptorix_Key.exe itself as the window in
 #       front (/KIND=2 /ACTIVE=1);
 #   docs/images/notice-saved.png     the notice after a save, taken from the
-#       display while it is shown.
+#       display while it is shown;
+#   docs/images/tray-menu.png        the notification-area icon's menu, opened
+#       with a right-click on the icon in Wine's system tray.
 # Rerun it after a change to the dialog or the notices.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 images=docs/images
+
+# The X window of the first caption-less window Kaptorix_Key shows (a notice,
+# a menu; not a main window while it is made), waited for up to 10 seconds;
+# empty when none came.
+shown_window() {
+  local window=""
+  for _ in $(seq 500); do
+    window=$(xwininfo -root -tree 2>/dev/null |
+      awk '/\(has no name\): \("kaptorix_key.exe"/ && $0 !~ / (1x1|320x240)\+/ &&
+           $0 ~ /\+[0-9]+\+[0-9]+ *$/ {print $1; exit}')
+    [ -n "$window" ] && break
+    sleep 0.02
+  done
+  echo "$window"
+}
 
 if [ "${1:-}" = --in-session ]; then
   build=$2
@@ -21,6 +38,7 @@ if [ "${1:-}" = --in-session ]; then
   mkdir -p "$tools"
   cp "build/$build/bin/Kaptorix.exe" "build/$build/bin/Kaptorix_Key.exe" "$tools/"
 
+  tools/wine-run.sh "$tools/Kaptorix.exe" set tray=1 >/dev/null </dev/null
   tools/wine-run.sh "$tools/Kaptorix.exe" start >/dev/null </dev/null
   kx_open_settings_dialog "$tools"
   tools/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 /ACTIVE=1 >/dev/null </dev/null
@@ -28,16 +46,22 @@ if [ "${1:-}" = --in-session ]; then
 
   # The notice shows for half a second: take it from the display meanwhile.
   tools/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 >/dev/null </dev/null &
-  notice=""
-  for _ in $(seq 500); do
-    notice=$(xwininfo -root -tree 2>/dev/null |
-      awk '/\("kaptorix_key.exe"/ && $0 !~ / 1x1\+/ && $0 ~ /\+[0-9]+\+[0-9]+ *$/ {print $1; exit}')
-    [ -n "$notice" ] && break
-    sleep 0.02
-  done
+  notice=$(shown_window)
   [ -n "$notice" ] && sleep 0.1 && import -window "$notice" "$images/notice-saved.png"
-  kx_end_programs
   [ -n "$notice" ] || { echo "docs-images: the notice was not seen" >&2; exit 1; }
+  sleep 1
+
+  # The icon is a window of Wine's own tray; the menu opens at the pointer.
+  tray=$(xwininfo -root -tree | awk '/"Wine System Tray"/ {print $1; exit}')
+  [ -n "$tray" ] || { echo "docs-images: no system tray window" >&2; exit 1; }
+  eval "$(xwininfo -id "$tray" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}')"
+  xdotool mousemove $((x + 13)) $((y + 13)) click 3
+  menu=$(shown_window)
+  [ -n "$menu" ] || { echo "docs-images: the menu did not open" >&2; exit 1; }
+  sleep 0.5
+  import -window "$menu" "$images/tray-menu.png"
+  xdotool key Escape
+  kx_end_programs
   exit 0
 fi
 
@@ -48,6 +72,6 @@ kx_choose_windows_build docs-images
 scripts/build.sh "$build"
 mkdir -p "$images"
 tools/wine-session.sh scripts/docs-images.sh --in-session "$build" </dev/null
-for image in "$images"/settings-dialog.png "$images"/notice-saved.png; do
+for image in "$images"/settings-dialog.png "$images"/notice-saved.png "$images"/tray-menu.png; do
   echo "docs-images: $image ($(identify -format '%wx%h' "$image"))"
 done

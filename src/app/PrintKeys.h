@@ -3,6 +3,7 @@
 // with Alt, and with Shift and Alt, each under an atom named kHotKeyAtomPrefix
 // and a number that grows by kHotKeyAtomStep per registration.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -37,9 +38,19 @@ class PrintKeyRegistrar {
   [[nodiscard]] std::optional<MessageText> RegisterPrintKeys(HotKeyRegistry& registry,
                                                              std::int32_t virtualKey);
 
+  // How many combinations were tried, and how many of them are in force.
+  [[nodiscard]] std::size_t KeysTried() const { return keysTried_; }
+  [[nodiscard]] std::size_t KeysHeld() const { return keysHeld_; }
+
  private:
   RunningCopies& copies_;
   std::int32_t atomCounter_ = 0;
+  std::size_t keysTried_ = 0;
+  std::size_t keysHeld_ = 0;
 };
+
+// The warning box of RegisterPrintKeys with the line that tells that the
+// notification-area icon's menu still captures.
+MessageText WithTrayLine(MessageText warning);
 
 }  // namespace kx

@@ -1,5 +1,7 @@
 #include "app/win32/MainWindow.h"
 
+#include <shellapi.h>
+
 #include <utility>
 
 #include "actions/CaptureAction.h"
@@ -7,7 +9,9 @@
 #include "app/OneShotRuns.h"
 #include "app/win32/Win32StartupServices.h"
 #include "base/ExitCodes.h"
+#include "base/HotKeyNames.h"
 #include "base/KeyBusy.h"
+#include "base/Paths.h"
 #include "base/ProductNames.h"
 #include "base/Twips.h"
 #include "base/win32/MessageBox.h"
@@ -24,12 +28,17 @@ namespace {
 constexpr double kOffScreenTwips = -10000.0;
 constexpr DWORD kMillisecondsPerSecond = 1000;
 // Posted to itself once an action has returned, for an end of the session
-// that came meanwhile; it acts only on what was recorded then.
-constexpr UINT kDeferredEndSession = WM_APP + 1;
+// that came meanwhile; it acts only on what was recorded then. (WM_APP + 1
+// is the notification-area icon's.)
+constexpr UINT kDeferredEndSession = WM_APP + 2;
 
 // True for a message that another thread sent, false for a posted one (any
 // process can post any message) or one the program gave itself.
 bool SentByAnotherThread() { return ::InSendMessageEx(nullptr) != ISMEX_NOSEND; }
+
+// After a menu closes, for the windows under it to be drawn again and the
+// chosen item's fading to end, so that the menu is in no capture.
+constexpr DWORD kMenuGoneMilliseconds = 400;
 
 int RunMessageLoop() {
   MSG message{};
@@ -37,9 +46,17 @@ int RunMessageLoop() {
   return 0;
 }
 
-void ProcessPendingMessages() {
+// Handles what comes meanwhile; a WM_QUIT met ends the wait and is posted again.
+bool ProcessPendingMessages() {
   MSG message{};
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchOwnMessage(message);
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      return false;
+    }
+    DispatchOwnMessage(message);
+  }
+  return true;
 }
 
 // Waits while answering what other threads send (a launcher asking whether
@@ -50,6 +67,14 @@ void WaitAnswering(DWORD milliseconds) {
     ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_SENDMESSAGE, 0);
     MSG message{};
     ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
+
+void WaitHandlingMessages(DWORD milliseconds) {
+  const ULONGLONG end = ::GetTickCount64() + milliseconds;
+  for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+    if (!ProcessPendingMessages()) return;
   }
 }
 
@@ -65,6 +90,7 @@ void WaitForNotices() {
 MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
 
 MainWindow::~MainWindow() {
+  trayIcon_.reset();
   hotKeys_.reset();
   if (const HWND window = hwnd_) {
     ::DestroyWindow(window);
@@ -157,10 +183,39 @@ int MainWindow::RunOneShot(const OneShotRequest& request) {
 int MainWindow::RunResident() {
   hotKeys_ = std::make_unique<HotKeyRegistry>(windowServices_, atomTable_, hotKeyService_, *this);
   hotKeys_->SetTarget(ToWindowHandle(hwnd_));
-  if (const auto warning = printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey)) {
-    ShowMessageBox(nullptr, *warning, MB_ICONEXCLAMATION);
+  const std::optional<MessageText> warning =
+      printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey);
+  if (plan_->settings.tray == 1) ShowTrayIcon();
+  if (warning) {
+    const bool withIcon = trayIcon_ && trayIcon_->Shown();
+    ShowMessageBox(nullptr, withIcon ? WithTrayLine(*warning) : *warning, MB_ICONEXCLAMATION);
   }
   return RunMessageLoop();
+}
+
+void MainWindow::ShowTrayIcon() {
+  trayIcon_.emplace(hwnd_, instance_,
+                    TrayTooltip(HotKeyName(plan_->settings.hotKey), printKeys_.KeysHeld(),
+                                printKeys_.KeysTried()));
+}
+
+// A capture from the icon's menu takes the keys' road, busy from the choice
+// on, once the menu is off the screen.
+void MainWindow::RunTrayCommand(TrayCommand command) {
+  if (const std::optional<TrayCapture> capture = CaptureOf(command)) {
+    const KeyBusyScope busy;
+    WaitHandlingMessages(kMenuGoneMilliseconds +
+                         static_cast<DWORD>(capture->waitSeconds) * kMillisecondsPerSecond);
+    RunCapture(capture->modifiers);
+    return;
+  }
+  if (command == TrayCommand::OpenSettings) {
+    const std::wstring launcher = Utf8ToWide(JoinPath(programDir_, kLauncherExe));
+    ::ShellExecuteW(hwnd_, nullptr, launcher.c_str(), nullptr, Utf8ToWide(programDir_).c_str(),
+                    SW_SHOWNORMAL);
+  } else if (command == TrayCommand::EndProgram) {
+    ::PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+  }
 }
 
 void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtualKey*/) {
@@ -195,7 +250,9 @@ void MainWindow::ReleaseHotKeys() { hotKeys_.reset(); }
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (MainWindow* const self = WindowTable<MainWindow>::Find(hwnd)) {
     try {
-      if (const std::optional<LRESULT> answer = self->OnMessage(message, wParam)) return *answer;
+      if (const std::optional<LRESULT> answer = self->OnMessage(message, wParam, lParam)) {
+        return *answer;
+      }
     } catch (...) {
     }
   }
@@ -203,10 +260,15 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam) {
+std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == residentMessage_ && residentMessage_ != 0) return hotKeys_ ? TRUE : FALSE;
   if (message == kDeferredEndSession) {
     if (std::exchange(sessionEnding_, false)) ReleaseHotKeys();
+    return 0;
+  }
+  if (trayIcon_ && trayIcon_->OwnsMessage(message)) {
+    const TrayState state{plan_->settings.alwaysSave == 1, false};
+    RunTrayCommand(trayIcon_->OnMessage(message, lParam, state));
     return 0;
   }
   switch (message) {
@@ -235,6 +297,7 @@ std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam) {
       if (surface_.OnTimer(wParam)) return 0;
       return std::nullopt;
     case WM_DESTROY:
+      trayIcon_.reset();
       ReleaseHotKeys();
       hwnd_ = nullptr;
       ::PostQuitMessage(0);

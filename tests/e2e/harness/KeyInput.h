@@ -11,4 +11,8 @@ namespace kx::e2e {
 // releases everything in reverse order. Print Screen goes as an extended key.
 void PressKey(std::initializer_list<WORD> modifiers, WORD key);
 
+// Moves the pointer to (x, y) on the primary screen and clicks `clicks`
+// times with the left button, or the right one.
+void ClickAt(int x, int y, int clicks = 1, bool rightButton = false);
+
 }  // namespace kx::e2e
