@@ -12,7 +12,7 @@ namespace kx::win {
 namespace {
 
 constexpr std::size_t kWriteBufferBytes = std::size_t{1} << 16;
-constexpr int kUniqueDigits = 16;
+constexpr int kUniqueDigits = kTemporaryFileDigits;
 constexpr int kNameAttempts = 100;
 // A file being replaced may still be open for a moment: another save that has
 // just moved its own file there, or a reader. The replace is tried again
