@@ -48,6 +48,9 @@ inline constexpr std::string_view kPrintDocumentName = kProgramTitle;
 
 inline constexpr std::string_view kMainWindowClass = "frmKaptorix";
 inline constexpr std::string_view kMainWindowCaption = kProgramTitle;
+// The registered window message that only a resident copy's main window
+// answers (with a non-zero value): one-shot runs have the same window.
+inline constexpr std::string_view kResidentMessage = "Kaptorix_Key.Resident";
 
 inline constexpr std::string_view kResultNoticeClass = "frmKekka";
 inline constexpr std::string_view kSaveAbortedNoticeClass = "frmErrMsg";

@@ -29,12 +29,15 @@ TEST(OptionRun, KindTwoAddsShift) {
   EXPECT_EQ(Option("Kaptorix /KIND=1", settings).modifiers, 0);
   EXPECT_EQ(Option("Kaptorix /KIND=x", settings).modifiers, 0);
   EXPECT_EQ(Option("Kaptorix /KIND=99999", settings).modifiers, 0);
+  EXPECT_EQ(Option("Kaptorix /KIND=002", settings).modifiers, 4);
 }
 
 TEST(OptionRun, WaitsZeroToTwentySeconds) {
   CaptureSettings settings;
   EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=3", settings).waitSeconds, 3);
   EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=20", settings).waitSeconds, 20);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=020", settings).waitSeconds, 20);
+  EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=021", settings).waitSeconds, 0);
   EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=2.5", settings).waitSeconds, 2);
   EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=25", settings).waitSeconds, 0);
   EXPECT_EQ(Option("Kaptorix /KIND=2 /TIME=-1", settings).waitSeconds, 0);

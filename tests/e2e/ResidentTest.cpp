@@ -315,6 +315,27 @@ TEST_F(ResidentE2E, ForgedCreationMessageAndPropertyChangeNothing) {
   EXPECT_FALSE(AnyKaptorixAtom());
 }
 
+// Any process can write the slots, rename, post WM_ENDSESSION or a timer naming a callback.
+TEST_F(ResidentE2E, ForeignSlotsCaptionAndPostedMessagesChangeNothing) {
+  const auto run = Start();
+  ::SetWindowLongPtrW(mainWindow_, GWLP_USERDATA, 0x1234);
+  ::PostMessageW(mainWindow_, WM_ENDSESSION, TRUE, 0);
+  ::PostMessageW(mainWindow_, WM_TIMER, 1, 0x1234);
+  ::SetWindowTextW(mainWindow_, L"renamed");
+  EXPECT_EQ(WindowText(mainWindow_), std::string(kMainWindowCaption));
+  PressKey({VK_SHIFT}, VK_SNAPSHOT);
+  const HWND notice = WaitForClass(run->id(), win::Utf8ToWide(kResultNoticeClass).c_str(), 3000);
+  ASSERT_NE(notice, nullptr);
+  ::SetWindowLongPtrW(notice, GWLP_USERDATA, 0x1234);
+  ::InvalidateRect(notice, nullptr, TRUE);
+  EXPECT_TRUE(WaitForWindowGone(notice, 5000));
+  EXPECT_TRUE(ReadBmpFile(shots() / L"KX001.BMP"));
+
+  ::SetWindowLongPtrW(mainWindow_, GWLP_USERDATA, 0);
+  ChildProcess stop(TestProgramDir() / L"Kaptorix.exe", "stop", folder_.dir());
+  EXPECT_TRUE(stop.WaitForExit(15000) && run->WaitForExit(5000) && stop.ExitCode() == 0);
+}
+
 // The launcher's stop while an action's error box is open: the box is
 // answered first, then the program ends and releases its keys.
 TEST_F(ResidentE2E, StopDuringAnErrorBoxEndsTheProgramOnceTheBoxIsAnswered) {

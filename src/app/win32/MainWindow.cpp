@@ -2,9 +2,7 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <utility>
-#include <vector>
 
 #include "actions/CaptureAction.h"
 #include "actions/win32/Win32ActionServices.h"
@@ -17,9 +15,11 @@
 #include "base/ProductNames.h"
 #include "base/Twips.h"
 #include "base/win32/MessageBox.h"
+#include "base/win32/MessageDispatch.h"
 #include "base/win32/ProcessInfo.h"
 #include "base/win32/Strconv.h"
 #include "base/win32/TopLevelWindows.h"
+#include "base/win32/WindowTable.h"
 #include "notices/win32/Notices.h"
 
 namespace kx::win {
@@ -27,16 +27,22 @@ namespace {
 
 constexpr double kOffScreenTwips = -10000.0;
 constexpr DWORD kMillisecondsPerSecond = 1000;
+// Posted to itself once an action has returned, for an end of the session
+// that came meanwhile; it acts only on what was recorded then. (WM_APP + 1
+// is the notification-area icon's.)
+constexpr UINT kDeferredEndSession = WM_APP + 2;
+
+// True for a message that another thread sent, false for a posted one (any
+// process can post any message) or one the program gave itself.
+bool SentByAnotherThread() { return ::InSendMessageEx(nullptr) != ISMEX_NOSEND; }
+
 // After a menu closes, for the windows under it to be drawn again and the
 // chosen item's fading to end, so that the menu is in no capture.
 constexpr DWORD kMenuGoneMilliseconds = 400;
 
 int RunMessageLoop() {
   MSG message{};
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) DispatchOwnMessage(message);
   return 0;
 }
 
@@ -48,10 +54,20 @@ bool ProcessPendingMessages() {
       ::PostQuitMessage(static_cast<int>(message.wParam));
       return false;
     }
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    DispatchOwnMessage(message);
   }
   return true;
+}
+
+// Waits while answering what other threads send (a launcher asking whether
+// this is the resident copy); posted messages stay queued for later.
+void WaitAnswering(DWORD milliseconds) {
+  const ULONGLONG end = ::GetTickCount64() + milliseconds;
+  for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
+    ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_SENDMESSAGE, 0);
+    MSG message{};
+    ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
 }
 
 void WaitHandlingMessages(DWORD milliseconds) {
@@ -66,10 +82,7 @@ void WaitHandlingMessages(DWORD milliseconds) {
 // seen: the save-aborted notice closes itself, the print-error notice on OK.
 void WaitForNotices() {
   MSG message{};
-  while (NoticesOpen() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
+  while (NoticesOpen() && ::GetMessageW(&message, nullptr, 0, 0) > 0) DispatchOwnMessage(message);
 }
 
 }  // namespace
@@ -79,7 +92,10 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
 MainWindow::~MainWindow() {
   trayIcon_.reset();
   hotKeys_.reset();
-  if (hwnd_) ::DestroyWindow(hwnd_);
+  if (const HWND window = hwnd_) {
+    ::DestroyWindow(window);
+    WindowTable<MainWindow>::Take(window);
+  }
 }
 
 int MainWindow::Run() {
@@ -113,7 +129,8 @@ bool MainWindow::Create() {
   if (!hwnd_) return false;
   // Bound once the window exists; its creation messages need no object, and
   // nothing a message carries is ever taken as one.
-  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  WindowTable<MainWindow>::Bind(hwnd_, *this);
+  residentMessage_ = ::RegisterWindowMessageW(Utf8ToWide(kResidentMessage).c_str());
   return true;
 }
 
@@ -154,7 +171,7 @@ int MainWindow::RunOptionRun() {
 // once the notices it opened have closed, with the action's exit code.
 int MainWindow::RunOneShot(const OneShotRequest& request) {
   if (request.waitSeconds > 0) {
-    ::Sleep(static_cast<DWORD>(request.waitSeconds) * kMillisecondsPerSecond);
+    WaitAnswering(static_cast<DWORD>(request.waitSeconds) * kMillisecondsPerSecond);
   }
   const ActionResult result = RunCapture(request.modifiers);
   WaitForNotices();
@@ -205,10 +222,7 @@ void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtua
   RunCapture(modifiers);
 }
 
-bool MainWindow::OtherCopyRunning() {
-  const std::vector<HWND> windows = TopLevelWindows(kMainWindowClass, kMainWindowCaption);
-  return std::any_of(windows.begin(), windows.end(), [&](HWND window) { return window != hwnd_; });
-}
+bool MainWindow::OtherCopyRunning() { return !ResidentWindows(hwnd_).empty(); }
 
 ActionResult MainWindow::RunCapture(int modifiers) {
   ActionResult result;
@@ -224,7 +238,7 @@ ActionResult MainWindow::RunCapture(int modifiers) {
 // the action may have been started from inside the registry, which must not
 // be released under its own feet.
 void MainWindow::PostDeferredRequests() {
-  if (std::exchange(sessionEnding_, false)) ::PostMessageW(hwnd_, WM_ENDSESSION, TRUE, 0);
+  if (sessionEnding_) ::PostMessageW(hwnd_, kDeferredEndSession, 0, 0);
   if (std::exchange(closeRequested_, false)) ::PostMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 
@@ -234,8 +248,7 @@ void MainWindow::ReleaseHotKeys() { hotKeys_.reset(); }
 
 // No exception leaves the window procedure: a failure gets the default handling.
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self) {
+  if (MainWindow* const self = WindowTable<MainWindow>::Find(hwnd)) {
     try {
       if (const std::optional<LRESULT> answer = self->OnMessage(message, wParam, lParam)) {
         return *answer;
@@ -243,10 +256,16 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     } catch (...) {
     }
   }
+  if (message == WM_NCDESTROY) WindowTable<MainWindow>::Take(hwnd);
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == residentMessage_ && residentMessage_ != 0) return hotKeys_ ? TRUE : FALSE;
+  if (message == kDeferredEndSession) {
+    if (std::exchange(sessionEnding_, false)) ReleaseHotKeys();
+    return 0;
+  }
   if (trayIcon_ && trayIcon_->OwnsMessage(message)) {
     const TrayState state{plan_->settings.alwaysSave == 1, false};
     RunTrayCommand(trayIcon_->OnMessage(message, lParam, state));
@@ -263,14 +282,17 @@ std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM
       ReleaseHotKeys();
       ::DestroyWindow(hwnd_);
       return 0;
-    case WM_ENDSESSION:
-      if (!wParam) return 0;
+    case WM_ENDSESSION:  // only the system's, which it sends
+      if (!wParam || !SentByAnotherThread()) return 0;
       if (KeyBusy()) {
         sessionEnding_ = true;
         return 0;
       }
       ReleaseHotKeys();
       return 0;
+    case WM_SETTEXT:  // the caption stays the program's own
+      if (SentByAnotherThread()) return FALSE;
+      return std::nullopt;
     case WM_TIMER:
       if (surface_.OnTimer(wParam)) return 0;
       return std::nullopt;

@@ -40,7 +40,7 @@ class MainWindow final : public HotKeyHandler, public RunningCopies {
   // A press of a resident hot key: one capture action.
   void OnHotKey(std::string_view name, int modifiers, int virtualKey) override;
 
-  // True when a main window other than this one exists.
+  // True when a resident copy other than this one answers.
   bool OtherCopyRunning() override;
 
  private:
@@ -75,6 +75,7 @@ class MainWindow final : public HotKeyHandler, public RunningCopies {
   std::optional<TrayIcon> trayIcon_;
   bool closeRequested_ = false;  // while an action ran
   bool sessionEnding_ = false;   // while an action ran
+  UINT residentMessage_ = 0;     // answered while the hot keys are held
 };
 
 }  // namespace kx::win
