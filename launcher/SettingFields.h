@@ -39,9 +39,10 @@ enum class SettingField {
   FileFormat,
   Clipboard,
   Screen,
+  Region,
 };
 
-inline constexpr std::array<SettingField, 23> kAllSettingFields{
+inline constexpr std::array<SettingField, 24> kAllSettingFields{
     SettingField::Key,          SettingField::SaveDir,      SettingField::FilePrefix,
     SettingField::SerialDigits, SettingField::Extension,    SettingField::Colors,
     SettingField::AlwaysSave,   SettingField::Cursor,       SettingField::Invert,
@@ -49,7 +50,7 @@ inline constexpr std::array<SettingField, 23> kAllSettingFields{
     SettingField::PrintPercent, SettingField::MarginLeft,   SettingField::MarginRight,
     SettingField::MarginTop,    SettingField::MarginBottom, SettingField::HeaderText,
     SettingField::HeaderLayout, SettingField::PrintDate,    SettingField::FileFormat,
-    SettingField::Clipboard,    SettingField::Screen,
+    SettingField::Clipboard,    SettingField::Screen,       SettingField::Region,
 };
 
 // The field's place in kAllSettingFields.

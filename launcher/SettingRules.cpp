@@ -49,6 +49,8 @@ const std::array<FieldRule, kAllSettingFields.size()> kRules{{
     {SettingField::Clipboard, "clipboard", "クリップボードにもコピーする", &S::clipboard, K::Choice,
      0, 0, kSwitchChoices},
     {SettingField::Screen, "screen", "取り込む画面", &S::screen, K::Choice, 0, 0, kScreenChoices},
+    {SettingField::Region, "region", "範囲を選んで取り込むキー (Ctrl)", &S::region, K::Choice, 0, 0,
+     kSwitchChoices},
 }};
 
 }  // namespace

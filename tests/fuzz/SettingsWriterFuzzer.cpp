@@ -30,10 +30,11 @@ struct OptionalField {
   std::string_view tag;
   std::int16_t kx::CaptureSettings::*field;
 };
-const std::array<OptionalField, 3> kOptionalFields{{
+const std::array<OptionalField, 4> kOptionalFields{{
     {kx::kFileFormatTag, &kx::CaptureSettings::fileFormat},
     {kx::kClipboardTag, &kx::CaptureSettings::clipboard},
     {kx::kScreenTag, &kx::CaptureSettings::screen},
+    {kx::kRegionTag, &kx::CaptureSettings::region},
 }};
 
 std::size_t CountOf(std::string_view tag, const std::vector<std::string_view>& lines) {
