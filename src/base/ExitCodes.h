@@ -22,5 +22,7 @@ inline constexpr int kExitNoFreeNumber = 12;   // no serial number left for the 
 inline constexpr int kExitPrintFailed = 13;    // no printer, printer not found, or printing failed
 inline constexpr int kExitStartupFailed = 14;  // start-up refused (launcher word, Kaptorix.ini)
 inline constexpr int kExitOtherError = 15;     // the capture failed, or anything unforeseen
+inline constexpr int kExitRegionCancelled = 16;  // the region's selection was cancelled
+inline constexpr int kExitRegionOffScreen = 17;  // no pixel of the region is on a monitor
 
 }  // namespace kx

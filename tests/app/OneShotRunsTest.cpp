@@ -67,5 +67,24 @@ TEST(OptionRun, PrinterOptionAlwaysReplacesTheSettingsPrinter) {
   EXPECT_EQ(settings.printer, "");
 }
 
+TEST(OptionRun, AreaIsARectangleOrTheOverlayAndAnythingElseIsRefused) {
+  CaptureSettings settings;
+  OneShotRequest request = Option("Kaptorix /KIND=2 /AREA=-1280, 0,640,480 /PRNT=x", settings);
+  ASSERT_TRUE(request.area);
+  EXPECT_EQ(request.area->rect, (ScreenRect{-1280, 0, -640, 480}));
+  EXPECT_FALSE(request.areaRefused);
+  EXPECT_TRUE(Option("Kaptorix /KIND=1 /AREA=Select ", settings).area->select);
+  EXPECT_TRUE(Option("Kaptorix /KIND=1 /AREA=1,2,0,4", settings).areaRefused);
+  EXPECT_FALSE(Option("Kaptorix /KIND=1", settings).area);
+}
+
+TEST(LastRegion, ReadsBackWhatItWroteAndNothingFromABrokenFile) {
+  const ScreenRect region{-1920, -8, 20, 1072};
+  EXPECT_EQ(ReadLastRegion(LastRegionText(region)), region);
+  for (const std::string_view broken : {"", "select", "1,2,3", "1,2,3,4,5", "\xff"}) {
+    EXPECT_EQ(ReadLastRegion(broken), std::nullopt) << broken;
+  }
+}
+
 }  // namespace
 }  // namespace kx

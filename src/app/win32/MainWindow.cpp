@@ -5,17 +5,23 @@
 #include <vector>
 
 #include "actions/CaptureAction.h"
+#include "actions/RegionAction.h"
 #include "actions/win32/Win32ActionServices.h"
 #include "app/OneShotRuns.h"
+#include "app/win32/Win32RegionSource.h"
 #include "app/win32/Win32StartupServices.h"
 #include "base/ExitCodes.h"
 #include "base/KeyBusy.h"
+#include "base/Modifiers.h"
+#include "base/Paths.h"
 #include "base/ProductNames.h"
 #include "base/Twips.h"
+#include "base/win32/Files.h"
 #include "base/win32/MessageBox.h"
 #include "base/win32/ProcessInfo.h"
 #include "base/win32/Strconv.h"
 #include "base/win32/TopLevelWindows.h"
+#include "base/win32/Win32SaveFileSystem.h"
 #include "notices/win32/Notices.h"
 
 namespace kx::win {
@@ -23,6 +29,7 @@ namespace {
 
 constexpr double kOffScreenTwips = -10000.0;
 constexpr DWORD kMillisecondsPerSecond = 1000;
+constexpr std::size_t kLastRegionFileBytes = 64;
 
 int RunMessageLoop() {
   MSG message{};
@@ -134,9 +141,35 @@ int MainWindow::RunOneShot(const OneShotRequest& request) {
   if (request.waitSeconds > 0) {
     ::Sleep(static_cast<DWORD>(request.waitSeconds) * kMillisecondsPerSecond);
   }
-  const ActionResult result = RunCapture(request.modifiers);
+  const ActionResult result = request.area || request.areaRefused ? RunOneShotRegion(request)
+                                                                  : RunCapture(request.modifiers);
   WaitForNotices();
   return OneShotExitCode(result.outcome);
+}
+
+// The region of "/AREA=", recalling and keeping the region last taken in the
+// file beside the programs; a broken or missing file recalls none.
+ActionResult MainWindow::RunOneShotRegion(const OneShotRequest& request) {
+  if (!request.area) {
+    Win32ActionServices services(hwnd_, surface_);
+    return Report(services, ActionOutcome::OtherError, std::string(kAreaRefusedText));
+  }
+  const std::string file = JoinPath(programDir_, kLastRegionFileName);
+  if (const auto text = ReadFileBytes(file, kLastRegionFileBytes)) {
+    lastRegion_ = ReadLastRegion(*text);
+  }
+  const std::optional<ScreenRect> recalled = lastRegion_;
+  const std::optional<ScreenRect> given =
+      request.area->select ? std::nullopt : std::optional(request.area->rect);
+  ActionResult result = RunRegion((request.modifiers & kModShift) != 0, given);
+  if (lastRegion_ && lastRegion_ != recalled) {  // a failed write loses only the recall
+    Win32SaveFileSystem files;
+    const std::string text = LastRegionText(*lastRegion_);
+    (void)SaveFileAtomically(
+        files, file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+        SaveMode::ReplaceExisting);
+  }
+  return result;
 }
 
 // Registers the four combinations of the key, reports the ones that failed
@@ -144,14 +177,19 @@ int MainWindow::RunOneShot(const OneShotRequest& request) {
 int MainWindow::RunResident() {
   hotKeys_ = std::make_unique<HotKeyRegistry>(windowServices_, atomTable_, hotKeyService_, *this);
   hotKeys_->SetTarget(ToWindowHandle(hwnd_));
-  if (const auto warning = printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey)) {
+  if (const auto warning = printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey,
+                                                        plan_->settings.region == 1)) {
     ShowMessageBox(nullptr, *warning, MB_ICONEXCLAMATION);
   }
   return RunMessageLoop();
 }
 
 void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtualKey*/) {
-  RunCapture(modifiers);
+  if ((modifiers & kModControl) != 0) {
+    RunRegion((modifiers & kModShift) != 0, std::nullopt);
+  } else {
+    RunCapture(modifiers);
+  }
 }
 
 bool MainWindow::OtherCopyRunning() {
@@ -164,6 +202,17 @@ ActionResult MainWindow::RunCapture(int modifiers) {
   {
     Win32ActionServices services(hwnd_, surface_);
     result = RunCaptureAction(modifiers, plan_->settings, programDir_, services);
+  }
+  PostDeferredRequests();
+  return result;
+}
+
+ActionResult MainWindow::RunRegion(bool save, const std::optional<ScreenRect>& given) {
+  ActionResult result;
+  {
+    Win32ActionServices services(hwnd_, surface_);
+    Win32RegionSource source(hwnd_, surface_, lastRegion_, given);
+    result = RunRegionAction(save, plan_->settings, programDir_, services, source);
   }
   PostDeferredRequests();
   return result;

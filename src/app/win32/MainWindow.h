@@ -1,7 +1,8 @@
 #pragma once
 // The hidden main window (kMainWindowClass) that lives for the whole run. It
 // holds the settings record, the picture surface and, in the resident mode,
-// the hot key registry, each of whose presses runs a capture action. A close
+// the hot key registry, each of whose presses runs a capture action (with
+// Ctrl, a region capture, which recalls the region last taken). A close
 // request or the end of the session that arrives while an action runs takes
 // effect once the action has returned.
 
@@ -15,6 +16,7 @@
 #include "app/OneShotRuns.h"
 #include "app/PrintKeys.h"
 #include "app/Startup.h"
+#include "capture/CaptureArea.h"
 #include "capture/win32/PictureSurface.h"
 #include "hotkey/HotKeyHandler.h"
 #include "hotkey/HotKeyRegistry.h"
@@ -53,6 +55,8 @@ class MainWindow final : public HotKeyHandler, public RunningCopies {
   int RunOneShot(const OneShotRequest& request);
   int RunResident();
   ActionResult RunCapture(int modifiers);
+  ActionResult RunRegion(bool save, const std::optional<ScreenRect>& given);
+  ActionResult RunOneShotRegion(const OneShotRequest& request);
   void ReleaseHotKeys();
   void PostDeferredRequests();
 
@@ -68,6 +72,7 @@ class MainWindow final : public HotKeyHandler, public RunningCopies {
   Win32HotKeyService hotKeyService_;
   PrintKeyRegistrar printKeys_{*this};
   std::unique_ptr<HotKeyRegistry> hotKeys_;
+  std::optional<ScreenRect> lastRegion_;
   bool closeRequested_ = false;  // while an action ran
   bool sessionEnding_ = false;   // while an action ran
 };
