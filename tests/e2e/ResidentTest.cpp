@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iostream>
 #include <set>
 
@@ -143,6 +144,55 @@ TEST_F(ResidentE2E, AltCapturesTheForegroundWindow) {
     EXPECT_EQ(saved->Pixel(300, 10), 0x00FF00U);
     EXPECT_EQ(saved->Pixel(20, 120), 0xFF00FFU);
   }
+  Close(*run);
+}
+
+// Ctrl+Shift with the key: a drag on the overlay, Esc, the region recalled
+// with R, a click on a window; the key alone still works between them.
+TEST_F(ResidentE2E, RegionKeysTakeWhatIsChosenOnTheOverlay) {
+  const auto run = Start("[HANI]1\r\n");
+  EXPECT_TRUE(startup.empty()) << "all six keys register";
+  const TestWindow window(150, 100, 320, 240, 0x00FF00, 0xFF00FF);
+  const auto choose = [&](const std::function<void()>& input) {
+    PressKey({VK_CONTROL, VK_SHIFT}, VK_SNAPSHOT);
+    EXPECT_NE(WaitForClass(run->id(), win::Utf8ToWide(kRegionOverlayClass).c_str(), 5000), nullptr);
+    ::Sleep(300);
+    input();
+    return Watch(*run, kKeyActionMs).shown;
+  };
+  const auto dragged = [](const BmpFile& file) {
+    ASSERT_EQ(file.width, 150);
+    ASSERT_EQ(file.height, 100);
+    for (std::int32_t y = 0; y < 100; ++y) {
+      for (std::int32_t x = 0; x < 150; ++x) {
+        const bool stripe = 200 + x < 310 && 150 + y >= 160;
+        ASSERT_EQ(file.Pixel(x, y), stripe ? 0xFF00FFU : 0x00FF00U) << x << "," << y;
+      }
+    }
+  };
+  EXPECT_THAT(choose([] {
+                DragMouse({200, 150}, {349, 249});
+                PressKey({}, VK_RETURN);
+              }),
+              ElementsAre(kSaved));
+  EXPECT_TRUE(choose([] { PressKey({}, VK_ESCAPE); }).empty());
+  EXPECT_THAT(Press(*run, {VK_SHIFT}, VK_SNAPSHOT).shown, ElementsAre(kSaved));
+  EXPECT_THAT(choose([] {
+                PressKey({}, 'R');
+                PressKey({}, VK_RETURN);
+              }),
+              ElementsAre(kSaved));
+  EXPECT_THAT(choose([] { DragMouse({300, 200}, {300, 200}); }), ElementsAre(kSaved));
+  for (const wchar_t* name : {L"KX001.BMP", L"KX003.BMP"}) {
+    const auto saved = ReadBmpFile(shots() / name);
+    ASSERT_TRUE(saved) << name;
+    dragged(*saved);
+  }
+  const auto clicked = ReadBmpFile(shots() / L"KX004.BMP");
+  ASSERT_TRUE(clicked);
+  EXPECT_EQ(clicked->width, 320);
+  EXPECT_EQ(clicked->height, 240);
+  EXPECT_EQ(CountFiles(shots(), L".BMP"), 4U) << "Esc saved nothing";
   Close(*run);
 }
 

@@ -15,7 +15,30 @@ INPUT KeyEvent(WORD key, bool up) {
   return input;
 }
 
+// A mouse event at the middle of a virtual-screen pixel.
+void SendMouse(POINT at, DWORD flags) {
+  const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN),
+            top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (2 * (at.x - left) + 1) * 65535 / (2 * width);
+  input.mi.dy = (2 * (at.y - top) + 1) * 65535 / (2 * height);
+  input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | MOUSEEVENTF_MOVE | flags;
+  ::SendInput(1, &input, sizeof input);
+  ::Sleep(50);
+}
+
 }  // namespace
+
+void DragMouse(POINT from, POINT to) {
+  SendMouse(from, 0);
+  SendMouse(from, MOUSEEVENTF_LEFTDOWN);
+  SendMouse({(from.x + to.x) / 2, (from.y + to.y) / 2}, 0);
+  SendMouse(to, 0);
+  SendMouse(to, MOUSEEVENTF_LEFTUP);
+}
 
 void PressKey(std::initializer_list<WORD> modifiers, WORD key) {
   std::vector<INPUT> inputs;

@@ -1,5 +1,5 @@
 #pragma once
-// Real keyboard input, injected with SendInput.
+// Real keyboard and mouse input, injected with SendInput.
 
 #include <windows.h>
 
@@ -10,5 +10,9 @@ namespace kx::e2e {
 // Presses `key` while holding the modifier keys (VK_SHIFT, VK_MENU, ...), then
 // releases everything in reverse order. Print Screen goes as an extended key.
 void PressKey(std::initializer_list<WORD> modifiers, WORD key);
+
+// A left-button drag from one virtual-screen pixel to another, through the
+// middle; a click when they are the same.
+void DragMouse(POINT from, POINT to);
 
 }  // namespace kx::e2e
