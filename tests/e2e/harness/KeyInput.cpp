@@ -1,5 +1,6 @@
 #include "e2e/harness/KeyInput.h"
 
+#include <utility>
 #include <vector>
 
 namespace kx::e2e {
@@ -15,7 +16,7 @@ INPUT KeyEvent(WORD key, bool up) {
   return input;
 }
 
-// A mouse event at the middle of a virtual-screen pixel.
+// A move to the middle of a virtual-screen pixel, with the button `flags`.
 void SendMouse(POINT at, DWORD flags) {
   const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN),
             top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
@@ -27,17 +28,18 @@ void SendMouse(POINT at, DWORD flags) {
   input.mi.dy = (2 * (at.y - top) + 1) * 65535 / (2 * height);
   input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | MOUSEEVENTF_MOVE | flags;
   ::SendInput(1, &input, sizeof input);
-  ::Sleep(50);
 }
 
 }  // namespace
 
 void DragMouse(POINT from, POINT to) {
-  SendMouse(from, 0);
-  SendMouse(from, MOUSEEVENTF_LEFTDOWN);
-  SendMouse({(from.x + to.x) / 2, (from.y + to.y) / 2}, 0);
-  SendMouse(to, 0);
-  SendMouse(to, MOUSEEVENTF_LEFTUP);
+  const POINT middle{(from.x + to.x) / 2, (from.y + to.y) / 2};
+  const std::pair<POINT, DWORD> steps[] = {
+      {from, 0}, {from, MOUSEEVENTF_LEFTDOWN}, {middle, 0}, {to, 0}, {to, MOUSEEVENTF_LEFTUP}};
+  for (const auto& [at, flags] : steps) {
+    SendMouse(at, flags);
+    ::Sleep(50);
+  }
 }
 
 void PressKey(std::initializer_list<WORD> modifiers, WORD key) {

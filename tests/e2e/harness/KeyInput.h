@@ -11,8 +11,7 @@ namespace kx::e2e {
 // releases everything in reverse order. Print Screen goes as an extended key.
 void PressKey(std::initializer_list<WORD> modifiers, WORD key);
 
-// A left-button drag from one virtual-screen pixel to another, through the
-// middle; a click when they are the same.
+// A left-button drag between virtual-screen pixels; a click on one.
 void DragMouse(POINT from, POINT to);
 
 }  // namespace kx::e2e
