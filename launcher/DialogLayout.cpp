@@ -87,7 +87,7 @@ DialogLayout SettingsDialogLayout() {
   add.Check(SettingField::Cursor, 'M', leftInner, 64, 160);
   add.Check(SettingField::Invert, 'I', leftInner, 76, 160);
   add.Check(SettingField::Clipboard, '2', leftInner, 88, 160);
-  add.Check(SettingField::Region, '4', leftInner, 100, 160);
+  add.Check(SettingField::Region, '5', leftInner, 100, 160);
 
   add.Group("保存", kLeftX, 118, kBottom);
   add.Label(LabelText(SettingField::SaveDir, 'F') + ":", leftInner, 128, 160);
@@ -100,7 +100,7 @@ DialogLayout SettingsDialogLayout() {
   add.Row(SettingField::Colors, 'V', kLeftX, 222);
   add.Check(SettingField::AlwaysSave, 'A', leftInner, 238, 160);
 
-  add.Group("印刷", kRightX, 4, kBottom);
+  add.Group("印刷", kRightX, 4, 174);
   add.Label(LabelText(SettingField::Printer, 'R') + ":", kRightX + 8, 14, 160);
   add.Control(SettingField::Printer, kRightX + 8, 26, 164);
   add.Row(SettingField::Orientation, 'O', kRightX, 44);
@@ -119,6 +119,9 @@ DialogLayout SettingsDialogLayout() {
   add.Row(SettingField::HeaderText, 'H', kRightX, 124);
   add.Row(SettingField::HeaderLayout, 'Y', kRightX, 140);
   add.Check(SettingField::PrintDate, 'D', kRightX + 8, 156, 160);
+
+  add.Group("常駐", kRightX, 178, kBottom);
+  add.Check(SettingField::Tray, '4', kRightX + 8, 190, 160);
 
   add.Label(std::string(kStoppedStatus), kLeftX, 260, 200);
   layout.items.back().id = kStatusId;

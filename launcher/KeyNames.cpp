@@ -6,19 +6,14 @@
 #include <utility>
 
 #include "base/Blanks.h"
+#include "base/HotKeyNames.h"
 #include "launcher/TypedNames.h"
 
 namespace kx {
 
 std::vector<Choice> HotKeyNames() {
-  std::vector<Choice> names = {
-      {"Print Screen", "44"}, {"Pause", "19"},   {"Scroll Lock", "145"},
-      {"Insert", "45"},       {"Delete", "46"},  {"Home", "36"},
-      {"End", "35"},          {"Page Up", "33"}, {"Page Down", "34"},
-  };
-  for (int n = 1; n <= 24; ++n) {
-    names.push_back({std::string("F").append(std::to_string(n)), std::to_string(111 + n)});
-  }
+  std::vector<Choice> names;
+  for (const NamedKey& key : NamedHotKeys()) names.push_back({key.name, std::to_string(key.code)});
   return names;
 }
 

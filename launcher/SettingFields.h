@@ -39,10 +39,11 @@ enum class SettingField {
   FileFormat,
   Clipboard,
   Screen,
+  Tray,
   Region,
 };
 
-inline constexpr std::array<SettingField, 24> kAllSettingFields{
+inline constexpr std::array<SettingField, 25> kAllSettingFields{
     SettingField::Key,          SettingField::SaveDir,      SettingField::FilePrefix,
     SettingField::SerialDigits, SettingField::Extension,    SettingField::Colors,
     SettingField::AlwaysSave,   SettingField::Cursor,       SettingField::Invert,
@@ -50,7 +51,8 @@ inline constexpr std::array<SettingField, 24> kAllSettingFields{
     SettingField::PrintPercent, SettingField::MarginLeft,   SettingField::MarginRight,
     SettingField::MarginTop,    SettingField::MarginBottom, SettingField::HeaderText,
     SettingField::HeaderLayout, SettingField::PrintDate,    SettingField::FileFormat,
-    SettingField::Clipboard,    SettingField::Screen,       SettingField::Region,
+    SettingField::Clipboard,    SettingField::Screen,       SettingField::Tray,
+    SettingField::Region,
 };
 
 // The field's place in kAllSettingFields.

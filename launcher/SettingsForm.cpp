@@ -38,6 +38,7 @@ ControlKind KindOf(SettingField field) {
     case SettingField::Invert:
     case SettingField::PrintDate:
     case SettingField::Clipboard:
+    case SettingField::Tray:
     case SettingField::Region:
       return ControlKind::Check;
     default:

@@ -6,6 +6,8 @@
 #       front (/KIND=2 /ACTIVE=1);
 #   docs/images/notice-saved.png     the notice after a save, taken from the
 #       display while it is shown;
+#   docs/images/tray-menu.png        the notification-area icon's menu, opened
+#       with a right-click on the icon in Wine's system tray;
 #   docs/images/region-overlay.png   the region overlay of /AREA=select over
 #       the dialog, with a selection dragged on it (the pointer moved and
 #       pressed on the display), taken from the display.
@@ -14,6 +16,21 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 images=docs/images
+
+# The X window of the first caption-less window Kaptorix_Key shows (a notice,
+# a menu; not a main window while it is made), waited for up to 10 seconds;
+# empty when none came.
+shown_window() {
+  local window=""
+  for _ in $(seq 500); do
+    window=$(xwininfo -root -tree 2>/dev/null |
+      awk '/\(has no name\): \("kaptorix_key.exe"/ && $0 !~ / (1x1|320x240)\+/ &&
+           $0 ~ /\+[0-9]+\+[0-9]+ *$/ {print $1; exit}')
+    [ -n "$window" ] && break
+    sleep 0.02
+  done
+  echo "$window"
+}
 
 if [ "${1:-}" = --in-session ]; then
   build=$2
@@ -24,6 +41,7 @@ if [ "${1:-}" = --in-session ]; then
   mkdir -p "$tools"
   cp "build/$build/bin/Kaptorix.exe" "build/$build/bin/Kaptorix_Key.exe" "$tools/"
 
+  tools/wine-run.sh "$tools/Kaptorix.exe" set tray=1 >/dev/null </dev/null
   tools/wine-run.sh "$tools/Kaptorix.exe" start >/dev/null </dev/null
   kx_open_settings_dialog "$tools"
   tools/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 /ACTIVE=1 >/dev/null </dev/null
@@ -31,20 +49,24 @@ if [ "${1:-}" = --in-session ]; then
 
   # The notice shows for half a second: take it from the display meanwhile.
   tools/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 >/dev/null </dev/null &
-  notice=""
-  for _ in $(seq 500); do
-    notice=$(xwininfo -root -tree 2>/dev/null |
-      awk '/\("kaptorix_key.exe"/ && $0 !~ / 1x1\+/ && $0 ~ /\+[0-9]+\+[0-9]+ *$/ {print $1; exit}')
-    # Listed before it is mapped, or gone again: look on.
-    [ -n "$notice" ] && sleep 0.1 &&
-      import -window "$notice" "$images/notice-saved.png" 2>/dev/null && break
-    notice=""
-    sleep 0.02
-  done
+  notice=$(shown_window)
+  [ -n "$notice" ] && sleep 0.1 && import -window "$notice" "$images/notice-saved.png"
+  [ -n "$notice" ] || { echo "docs-images: the notice was not seen" >&2; exit 1; }
+  sleep 1
 
-  # The overlay covers the screen: wait for a window of the screen's size,
-  # once the notice has gone.
-  sleep 2
+  # The icon is a window of Wine's own tray; the menu opens at the pointer.
+  tray=$(xwininfo -root -tree | awk '/"Wine System Tray"/ {print $1; exit}')
+  [ -n "$tray" ] || { echo "docs-images: no system tray window" >&2; exit 1; }
+  eval "$(xwininfo -id "$tray" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}')"
+  xdotool mousemove $((x + 13)) $((y + 13)) click 3
+  menu=$(shown_window)
+  [ -n "$menu" ] || { echo "docs-images: the menu did not open" >&2; exit 1; }
+  sleep 0.5
+  import -window "$menu" "$images/tray-menu.png"
+  xdotool key Escape
+  sleep 1
+
+  # The overlay covers the screen: wait for a window of the screen's size.
   read -r dx dy dw dh < <(xwininfo -name "Kaptorix 設定" |
     awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
          /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}' || true)
@@ -57,22 +79,19 @@ if [ "${1:-}" = --in-session ]; then
     [ -n "$overlay" ] && break
     sleep 0.02
   done
-  if [ -n "$overlay" ]; then
-    sleep 0.5
-    xdotool mousemove $((dx + 20)) $((dy + 40)) mousedown 1
-    for step in 1 2 3 4; do
-      xdotool mousemove $((dx + 20 + step * dw / 8)) $((dy + 40 + step * dh / 8))
-      sleep 0.1
-    done
-    xdotool mouseup 1
-    xdotool mousemove $((dx + dw * 3 / 4)) $((dy + dh * 2 / 5))
-    sleep 0.5
-    import -window root -crop "$((dw + 160))x$((dh + 120))+$((dx - 80))+$((dy - 60))" \
-      +repage "$images/region-overlay.png"
-  fi
-  kx_end_programs
-  [ -n "$notice" ] || { echo "docs-images: the notice was not seen" >&2; exit 1; }
   [ -n "$overlay" ] || { echo "docs-images: the region overlay was not seen" >&2; exit 1; }
+  sleep 0.5
+  xdotool mousemove $((dx + 20)) $((dy + 40)) mousedown 1
+  for step in 1 2 3 4; do
+    xdotool mousemove $((dx + 20 + step * dw / 8)) $((dy + 40 + step * dh / 8))
+    sleep 0.1
+  done
+  xdotool mouseup 1
+  xdotool mousemove $((dx + dw * 3 / 4)) $((dy + dh * 2 / 5))
+  sleep 0.5
+  import -window root -crop "$((dw + 160))x$((dh + 120))+$((dx - 80))+$((dy - 60))" +repage \
+    "$images/region-overlay.png"
+  kx_end_programs
   exit 0
 fi
 
@@ -83,6 +102,7 @@ kx_choose_windows_build docs-images
 scripts/build.sh "$build"
 mkdir -p "$images"
 tools/wine-session.sh scripts/docs-images.sh --in-session "$build" </dev/null
-for image in "$images"/settings-dialog.png "$images"/notice-saved.png "$images"/region-overlay.png; do
+for image in "$images"/settings-dialog.png "$images"/notice-saved.png "$images"/tray-menu.png \
+  "$images"/region-overlay.png; do
   echo "docs-images: $image ($(identify -format '%wx%h' "$image"))"
 done

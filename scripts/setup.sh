@@ -15,7 +15,7 @@ packages=(
   wine64 xvfb openbox x11-utils libcups2 fonts-vlgothic locales
   wine wine32:i386 libcups2:i386
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-  imagemagick procps
+  imagemagick xdotool procps
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   wixl msitools zip unzip osslsigncode
 )

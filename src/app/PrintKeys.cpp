@@ -40,7 +40,10 @@ bool PrintKeyRegistrar::AddPrintKey(HotKeyRegistry& registry, std::int32_t virtu
   atomCounter_ += kHotKeyAtomStep;
   const ExistingAtom existing =
       copies_.OtherCopyRunning() ? ExistingAtom::Refuse : ExistingAtom::TakeOver;
-  return registry.Add(PrintKeyAtomName(atomCounter_), virtualKey, modifiers, existing);
+  ++keysTried_;
+  const bool added = registry.Add(PrintKeyAtomName(atomCounter_), virtualKey, modifiers, existing);
+  if (added) ++keysHeld_;
+  return added;
 }
 
 std::optional<MessageText> PrintKeyRegistrar::RegisterPrintKeys(HotKeyRegistry& registry,
@@ -58,6 +61,11 @@ std::optional<MessageText> PrintKeyRegistrar::RegisterPrintKeys(HotKeyRegistry& 
   std::string text(kKeyWarningHead);
   text.append(kLineEnd).append(failures).append(kLineEnd).append(kKeyWarningTail);
   return MessageText{std::string(kKeyWarningTitle), text};
+}
+
+MessageText WithTrayLine(MessageText warning) {
+  warning.text.append(kLineEnd).append(kKeyWarningTrayLine);
+  return warning;
 }
 
 }  // namespace kx

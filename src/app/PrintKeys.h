@@ -4,6 +4,7 @@
 // with Ctrl and Shift after them; each under an atom named kHotKeyAtomPrefix
 // and a number that grows by kHotKeyAtomStep per registration.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,9 +41,19 @@ class PrintKeyRegistrar {
                                                              std::int32_t virtualKey,
                                                              bool regionKeys = false);
 
+  // How many combinations were tried, and how many of them are in force.
+  [[nodiscard]] std::size_t KeysTried() const { return keysTried_; }
+  [[nodiscard]] std::size_t KeysHeld() const { return keysHeld_; }
+
  private:
   RunningCopies& copies_;
   std::int32_t atomCounter_ = 0;
+  std::size_t keysTried_ = 0;
+  std::size_t keysHeld_ = 0;
 };
+
+// The warning box of RegisterPrintKeys with the line that tells that the
+// notification-area icon's menu still captures.
+MessageText WithTrayLine(MessageText warning);
 
 }  // namespace kx

@@ -1,5 +1,7 @@
 #include "base/KeyBusy.h"
 
+#include <utility>
+
 namespace kx {
 namespace {
 
@@ -9,8 +11,8 @@ bool busy = false;
 
 bool KeyBusy() { return busy; }
 
-KeyBusyScope::KeyBusyScope() { busy = true; }
+KeyBusyScope::KeyBusyScope() : previous_(std::exchange(busy, true)) {}
 
-KeyBusyScope::~KeyBusyScope() { busy = false; }
+KeyBusyScope::~KeyBusyScope() { busy = previous_; }
 
 }  // namespace kx

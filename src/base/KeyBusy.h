@@ -7,13 +7,17 @@ namespace kx {
 
 bool KeyBusy();
 
-// Sets the busy flag for its lifetime, however the scope is left.
+// Sets the busy flag for its lifetime and then puts back what it was, however
+// the scope is left; scopes nest.
 class KeyBusyScope {
  public:
   KeyBusyScope();
   ~KeyBusyScope();
   KeyBusyScope(const KeyBusyScope&) = delete;
   KeyBusyScope& operator=(const KeyBusyScope&) = delete;
+
+ private:
+  bool previous_;
 };
 
 }  // namespace kx

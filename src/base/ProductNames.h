@@ -89,6 +89,7 @@ inline constexpr std::string_view kPrinterTag = "[PRNT]";
 inline constexpr std::string_view kFileFormatTag = "[SVFM]";
 inline constexpr std::string_view kClipboardTag = "[CLIP]";
 inline constexpr std::string_view kScreenTag = "[GMEN]";
+inline constexpr std::string_view kTrayTag = "[ICON]";
 inline constexpr std::string_view kRegionTag = "[HANI]";
 
 // The registered clipboard format that holds a copy of the capture as a PNG
@@ -140,6 +141,24 @@ inline constexpr std::array<std::string_view, 6> kKeyFailureLines{
     "　登録エラー [Print+Ctrl]", "　登録エラー [Print+Shift+Ctrl]",
 };
 inline constexpr std::string_view kKeyWarningTail = "設定画面を開いて、キーを変更して下さい";
+// Added after the tail while the notification-area icon is shown.
+inline constexpr std::string_view kKeyWarningTrayLine =
+    "通知領域のアイコンのメニューからは取り込めます";
+
+// The notification-area icon: its tooltip (the title, this, the key's name,
+// then how many of the keys are held) and its menu.
+inline constexpr std::string_view kUnnamedKeyText = "キーコード ";  // then the code
+inline constexpr std::string_view kTrayTooltipWaiting = " 待機中: ";
+inline constexpr std::string_view kTrayTooltipKeysOpen = "（キー ";
+inline constexpr std::string_view kTrayTooltipKeysOf = " 個中 ";
+inline constexpr std::string_view kTrayTooltipKeysClose = " 個）";
+inline constexpr std::string_view kTrayMenuSaveScreen = "画面を保存(&S)";
+inline constexpr std::string_view kTrayMenuPrintScreen = "画面を印刷(&P)";
+inline constexpr std::string_view kTrayMenuSaveWindow = "手前のウィンドウを保存(&W)";
+inline constexpr std::string_view kTrayMenuSelectRegion = "範囲を選んで保存(&R)";
+inline constexpr std::string_view kTrayMenuLater = "5 秒後に(&5)";
+inline constexpr std::string_view kTrayMenuOpenSettings = "設定を開く(&O)";
+inline constexpr std::string_view kTrayMenuEnd = "常駐を終了(&X)";
 
 // Outcomes of a capture: result notices and error boxes.
 inline constexpr std::string_view kErrorTitle = "エラー";

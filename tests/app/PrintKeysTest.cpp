@@ -104,6 +104,11 @@ TEST_F(PrintKeysTest, SecondCopyFailsAllFourWithOneBox) {
   EXPECT_EQ(box->text, kAllFourFailed);
   EXPECT_EQ(hotKeys.registrations.size(), 4U);
   for (const auto& [atom, entry] : atoms.atoms) EXPECT_EQ(entry.uses, 1) << entry.name;
+  EXPECT_EQ(first.registrar.KeysHeld(), 4U);
+  EXPECT_EQ(second.registrar.KeysHeld(), 0U);
+  EXPECT_EQ(second.registrar.KeysTried(), 4U);
+  EXPECT_EQ(WithTrayLine(*box).text,
+            kAllFourFailed + "\r\n通知領域のアイコンのメニューからは取り込めます");
 }
 
 // A copy ended by force leaves its atoms; the system has freed its keys.

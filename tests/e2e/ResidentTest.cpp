@@ -247,6 +247,42 @@ TEST_F(ResidentE2E, EndOfSessionReleasesEveryKeyAndAtom) {
   Close(*run);
 }
 
+// Wine shows each notification icon as a window of its own system tray.
+HWND TrayIconWindow() {
+  const HWND tray = ::FindWindowW(L"__winex11_standalone_tray", nullptr);
+  return tray ? ::FindWindowExW(tray, nullptr, L"__winex11_tray_icon", nullptr) : nullptr;
+}
+
+TEST_F(ResidentE2E, TrayIconMenuCapturesAndOnlyRealClicksAct) {
+  const auto run = Start("[ICON]1\r\n");
+  EXPECT_TRUE(startup.empty());
+  const HWND icon = TrayIconWindow();
+  ASSERT_NE(icon, nullptr) << "the icon is shown";
+  RECT at{};
+  ::GetWindowRect(icon, &at);
+  const int x = (at.left + at.right) / 2, y = (at.top + at.bottom) / 2;
+
+  ::Sleep(2 * ::GetDoubleClickTime());
+  EXPECT_TRUE(::PostMessageW(mainWindow_, WM_APP + 1, 1, WM_LBUTTONDBLCLK));
+  EXPECT_TRUE(::PostMessageW(mainWindow_, WM_COMMAND, 1, 0));  // the first item's number
+  EXPECT_TRUE(Watch(*run, kKeyActionMs).shown.empty()) << "a posted double-click is no click";
+
+  ClickAt(x, y, 1, true);
+  ASSERT_NE(WaitForClass(run->id(), L"#32768", 5000), nullptr) << "the menu opens";
+  PressKey({}, VK_DOWN);
+  PressKey({}, VK_RETURN);
+  EXPECT_THAT(Watch(*run, kKeyActionMs).shown, ElementsAre(kSaved)) << "画面を保存";
+  const auto saved = ReadBmpFile(shots() / L"KX001.BMP");
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->width, ::GetSystemMetrics(SM_CXSCREEN));
+
+  ClickAt(x, y, 2);
+  EXPECT_THAT(Watch(*run, kKeyActionMs).shown, ElementsAre(kSaved)) << "a double-click saves";
+  EXPECT_EQ(CountFiles(shots(), L".BMP"), 2U);
+  Close(*run);
+  EXPECT_FALSE(::IsWindow(icon)) << "the icon goes with the program";
+}
+
 // A copy ended by force never deletes its atoms, and the session keeps them.
 TEST_F(ResidentE2E, CopyEndedByForceLeavesItsKeysToTheNextCopy) {
   {

@@ -34,6 +34,7 @@ const std::array<OptionalField, 4> kOptionalFields{{
     {kx::kFileFormatTag, &kx::CaptureSettings::fileFormat},
     {kx::kClipboardTag, &kx::CaptureSettings::clipboard},
     {kx::kScreenTag, &kx::CaptureSettings::screen},
+    {kx::kTrayTag, &kx::CaptureSettings::tray},
     {kx::kRegionTag, &kx::CaptureSettings::region},
 }};
 

@@ -58,6 +58,7 @@ TEST(DialogLayout, EveryFieldHasOneControlOfItsKind) {
       {SettingField::FileFormat, DropList},
       {SettingField::Clipboard, Check},
       {SettingField::Screen, DropList},
+      {SettingField::Tray, Check},
       {SettingField::Region, Check},
   };
   ASSERT_EQ(expectedKinds.size(), kAllSettingFields.size());

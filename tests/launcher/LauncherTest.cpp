@@ -289,8 +289,10 @@ TEST_F(LauncherTest, SetAcceptsNamesAndRefusesTypingKeys) {
   EXPECT_EQ(FileSettings().orientation, 1);
   EXPECT_EQ(Run({"set", "key=page down"}), kExitOk);
   EXPECT_EQ(FileSettings().hotKey, 34);
-  EXPECT_EQ(Run({"set", "format=png", "screen=すべての画面", "clipboard=1", "extension=.png"}),
-            kExitOk);
+  EXPECT_EQ(
+      Run({"set", "format=png", "screen=すべての画面", "clipboard=1", "extension=.png", "tray=1"}),
+      kExitOk);
+  EXPECT_EQ(FileSettings().tray, 1);
   EXPECT_EQ(FileSettings().fileFormat, 1);
   EXPECT_EQ(FileSettings().screen, 3);
   EXPECT_EQ(FileSettings().clipboard, 1);

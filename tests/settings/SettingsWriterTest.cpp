@@ -58,6 +58,7 @@ const std::vector<TagChange> kChangePerTag = {
     {"[SVFM]", [](CaptureSettings& s) { s.fileFormat = 1; }, "[SVFM]1"},
     {"[CLIP]", [](CaptureSettings& s) { s.clipboard = 1; }, "[CLIP]1"},
     {"[GMEN]", [](CaptureSettings& s) { s.screen = 3; }, "[GMEN]3"},
+    {"[ICON]", [](CaptureSettings& s) { s.tray = 1; }, "[ICON]1"},
     {"[HANI]", [](CaptureSettings& s) { s.region = 1; }, "[HANI]1"},
 };
 

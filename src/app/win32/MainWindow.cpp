@@ -1,5 +1,7 @@
 #include "app/win32/MainWindow.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "app/win32/Win32RegionSource.h"
 #include "app/win32/Win32StartupServices.h"
 #include "base/ExitCodes.h"
+#include "base/HotKeyNames.h"
 #include "base/KeyBusy.h"
 #include "base/Modifiers.h"
 #include "base/Paths.h"
@@ -29,6 +32,9 @@ namespace {
 
 constexpr double kOffScreenTwips = -10000.0;
 constexpr DWORD kMillisecondsPerSecond = 1000;
+// After a menu closes, for the windows under it to be drawn again and the
+// chosen item's fading to end, so that the menu is in no capture.
+constexpr DWORD kMenuGoneMilliseconds = 400;
 constexpr std::size_t kLastRegionFileBytes = 64;
 
 int RunMessageLoop() {
@@ -40,11 +46,25 @@ int RunMessageLoop() {
   return 0;
 }
 
-void ProcessPendingMessages() {
+// Handles what comes meanwhile; a WM_QUIT met ends the wait and is posted again.
+bool ProcessPendingMessages() {
   MSG message{};
   while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      return false;
+    }
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
+  }
+  return true;
+}
+
+void WaitHandlingMessages(DWORD milliseconds) {
+  const ULONGLONG end = ::GetTickCount64() + milliseconds;
+  for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+    if (!ProcessPendingMessages()) return;
   }
 }
 
@@ -63,6 +83,7 @@ void WaitForNotices() {
 MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
 
 MainWindow::~MainWindow() {
+  trayIcon_.reset();
   hotKeys_.reset();
   if (hwnd_) ::DestroyWindow(hwnd_);
 }
@@ -177,11 +198,39 @@ ActionResult MainWindow::RunOneShotRegion(const OneShotRequest& request) {
 int MainWindow::RunResident() {
   hotKeys_ = std::make_unique<HotKeyRegistry>(windowServices_, atomTable_, hotKeyService_, *this);
   hotKeys_->SetTarget(ToWindowHandle(hwnd_));
-  if (const auto warning = printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey,
-                                                        plan_->settings.region == 1)) {
-    ShowMessageBox(nullptr, *warning, MB_ICONEXCLAMATION);
+  const std::optional<MessageText> warning =
+      printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey, plan_->settings.region == 1);
+  if (plan_->settings.tray == 1) ShowTrayIcon();
+  if (warning) {
+    const bool withIcon = trayIcon_ && trayIcon_->Shown();
+    ShowMessageBox(nullptr, withIcon ? WithTrayLine(*warning) : *warning, MB_ICONEXCLAMATION);
   }
   return RunMessageLoop();
+}
+
+void MainWindow::ShowTrayIcon() {
+  trayIcon_.emplace(hwnd_, instance_,
+                    TrayTooltip(HotKeyName(plan_->settings.hotKey), printKeys_.KeysHeld(),
+                                printKeys_.KeysTried()));
+}
+
+// A capture from the icon's menu takes the keys' road, busy from the choice
+// on, once the menu is off the screen.
+void MainWindow::RunTrayCommand(TrayCommand command) {
+  if (const std::optional<TrayCapture> capture = CaptureOf(command)) {
+    const KeyBusyScope busy;
+    WaitHandlingMessages(kMenuGoneMilliseconds +
+                         static_cast<DWORD>(capture->waitSeconds) * kMillisecondsPerSecond);
+    RunCapture(capture->modifiers);
+    return;
+  }
+  if (command == TrayCommand::OpenSettings) {
+    const std::wstring launcher = Utf8ToWide(JoinPath(programDir_, kLauncherExe));
+    ::ShellExecuteW(hwnd_, nullptr, launcher.c_str(), nullptr, Utf8ToWide(programDir_).c_str(),
+                    SW_SHOWNORMAL);
+  } else if (command == TrayCommand::EndProgram) {
+    ::PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+  }
 }
 
 void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtualKey*/) {
@@ -235,14 +284,21 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
   auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self) {
     try {
-      if (const std::optional<LRESULT> answer = self->OnMessage(message, wParam)) return *answer;
+      if (const std::optional<LRESULT> answer = self->OnMessage(message, wParam, lParam)) {
+        return *answer;
+      }
     } catch (...) {
     }
   }
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam) {
+std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (trayIcon_ && trayIcon_->OwnsMessage(message)) {
+    const TrayState state{plan_->settings.alwaysSave == 1, false};
+    RunTrayCommand(trayIcon_->OnMessage(message, lParam, state));
+    return 0;
+  }
   switch (message) {
     case WM_NCCREATE:  // the window exists: this one comes from outside
       return FALSE;
@@ -266,6 +322,7 @@ std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam) {
       if (surface_.OnTimer(wParam)) return 0;
       return std::nullopt;
     case WM_DESTROY:
+      trayIcon_.reset();
       ReleaseHotKeys();
       hwnd_ = nullptr;
       ::PostQuitMessage(0);

@@ -16,6 +16,8 @@
 #include "app/OneShotRuns.h"
 #include "app/PrintKeys.h"
 #include "app/Startup.h"
+#include "app/TrayMenu.h"
+#include "app/win32/TrayIcon.h"
 #include "capture/CaptureArea.h"
 #include "capture/win32/PictureSurface.h"
 #include "hotkey/HotKeyHandler.h"
@@ -46,7 +48,7 @@ class MainWindow final : public HotKeyHandler, public RunningCopies {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   // The answer to a message, or nothing for the default handling.
-  [[nodiscard]] std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam);
+  [[nodiscard]] std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool Create();
   bool Start();
   void PlaceOffScreen();
@@ -55,6 +57,8 @@ class MainWindow final : public HotKeyHandler, public RunningCopies {
   int RunOneShot(const OneShotRequest& request);
   int RunResident();
   ActionResult RunCapture(int modifiers);
+  void ShowTrayIcon();
+  void RunTrayCommand(TrayCommand command);
   ActionResult RunRegion(bool save, const std::optional<ScreenRect>& given);
   ActionResult RunOneShotRegion(const OneShotRequest& request);
   void ReleaseHotKeys();
@@ -72,6 +76,7 @@ class MainWindow final : public HotKeyHandler, public RunningCopies {
   Win32HotKeyService hotKeyService_;
   PrintKeyRegistrar printKeys_{*this};
   std::unique_ptr<HotKeyRegistry> hotKeys_;
+  std::optional<TrayIcon> trayIcon_;
   std::optional<ScreenRect> lastRegion_;
   bool closeRequested_ = false;  // while an action ran
   bool sessionEnding_ = false;   // while an action ran

@@ -94,6 +94,12 @@ struct WindowTraits {
   static void Close(Handle h) noexcept { ::DestroyWindow(h); }
 };
 
+struct MenuTraits {  // CreatePopupMenu; its sub-menus go with it
+  using Handle = HMENU;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::DestroyMenu(h); }
+};
+
 using BitmapHandle = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using PaletteHandle = UniqueHandle<GdiObjectTraits<HPALETTE>>;
 using FontHandle = UniqueHandle<GdiObjectTraits<HFONT>>;
@@ -106,6 +112,7 @@ using ModuleHandle = UniqueHandle<ModuleTraits>;
 using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 using LocalMemory = UniqueHandle<LocalMemoryTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
+using MenuHandle = UniqueHandle<MenuTraits>;
 
 // A device context of a window, released with ReleaseDC for that window.
 class WindowDc {

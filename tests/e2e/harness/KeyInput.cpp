@@ -53,4 +53,22 @@ void PressKey(std::initializer_list<WORD> modifiers, WORD key) {
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void ClickAt(int x, int y, int clicks, bool rightButton) {
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+  move.mi.dy = y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  std::vector<INPUT> inputs{move};
+  for (int n = 0; n < clicks; ++n) {
+    INPUT button{};
+    button.type = INPUT_MOUSE;
+    button.mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs.push_back(button);
+    button.mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    inputs.push_back(button);
+  }
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 }  // namespace kx::e2e

@@ -11,6 +11,10 @@ namespace kx::e2e {
 // releases everything in reverse order. Print Screen goes as an extended key.
 void PressKey(std::initializer_list<WORD> modifiers, WORD key);
 
+// Moves the pointer to (x, y) on the primary screen and clicks `clicks`
+// times with the left button, or the right one.
+void ClickAt(int x, int y, int clicks = 1, bool rightButton = false);
+
 // A left-button drag between virtual-screen pixels; a click on one.
 void DragMouse(POINT from, POINT to);
 
