@@ -243,7 +243,8 @@ std::string UsageText() {
       "                              設定を変更します（--restart: 常駐中なら再起動）\r\n"
       "名前: key folder prefix digits extension colors alwayssave pointer invert\r\n"
       "      printer orientation quality percent margin-left margin-right\r\n"
-      "      margin-top margin-bottom header layout date format clipboard screen region\r\n"
+      "      margin-top margin-bottom header layout date format clipboard screen tray\r\n"
+      "      region\r\n"
       "capture と store は、保存したファイルのパス（印刷ではプリンタ名）を1行出力します。\r\n"
       "待つのは /TIME= の秒数と" +
       std::to_string(kAnswerWaitSeconds) +
