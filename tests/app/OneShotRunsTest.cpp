@@ -76,8 +76,8 @@ TEST(OptionRun, AreaIsARectangleOrTheOverlayAndAnythingElseIsRefused) {
   EXPECT_TRUE(Option("Kaptorix /KIND=1 /AREA=Select ", settings).area->select);
   EXPECT_TRUE(Option("Kaptorix /KIND=1 /AREA=1,2,0,4", settings).areaRefused);
   EXPECT_FALSE(Option("Kaptorix /KIND=1", settings).area || request.areaRefused);
-  for (const std::string_view broken : {"", "select", "1,2,3", "1,2,3,4,5", "\xff"}) {
-    EXPECT_EQ(ReadLastRegion(broken), std::nullopt) << broken;
+  for (const std::string_view bad : {"", "select", "1,2,3", "1,2,3,4,5", "\xff"}) {
+    EXPECT_EQ(ReadLastRegion(bad), std::nullopt) << bad;
   }
 }
 

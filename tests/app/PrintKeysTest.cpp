@@ -73,7 +73,6 @@ TEST_F(PrintKeysTest, RegistersTheFourCombinationsInOrder) {
   }
 }
 
-// Region keys come after the four; a refused one adds its line to the box.
 TEST_F(PrintKeysTest, RegionKeysFollowTheFourAndFailInTheSameBox) {
   hotKeys.refused.insert({kModControl | kModShift, kPrintScreen});
   ProgramCopy copy(atoms, hotKeys, kMainWindow);

@@ -132,7 +132,6 @@ TEST_F(TwoMonitorsE2E, AllMonitorsAreBlackWhereNoneShows) {
   EXPECT_EQ(lit, 0);
 }
 
-// A region is cut to the monitors it covers; what lies on none is black.
 TEST_F(TwoMonitorsE2E, AreaIsCutToTheMonitorsItCovers) {
   const TestWindow white(-200, 600, 400, 300, 0xFFFFFF, 0xFFFFFF);
   ::SetWindowPos(white.hwnd(), nullptr, -200, 600, 400, 300, SWP_NOZORDER | SWP_NOACTIVATE);
