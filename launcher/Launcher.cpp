@@ -1,5 +1,7 @@
 #include "launcher/Launcher.h"
 
+#include <cstdio>
+
 #include "base/ProductNames.h"
 #include "launcher/SettingRules.h"
 #include "settings/SettingsReader.h"
@@ -59,6 +61,9 @@ int Launcher::Run(const LauncherCommand& command) {
 
 bool Launcher::EnsureSettingsFile() {
   if (file_.Exists()) return true;
+  const std::unique_ptr<WriterTurn> turn = TakeTurn();
+  if (!turn) return false;
+  if (file_.Exists()) return true;  // another writer made it meanwhile
   switch (file_.Write(DefaultCaptureSettings(programDir_))) {
     case WriteOutcome::Written:
       return true;
@@ -77,17 +82,35 @@ bool Launcher::EnsureSettingsFile() {
 
 std::optional<CaptureSettings> Launcher::LoadSettings() {
   CaptureSettings settings = DefaultCaptureSettings(programDir_);
+  readText_.reset();
   if (!file_.Exists()) return settings;
-  const std::optional<std::string> text = file_.Read();
-  if (!text) {
+  readText_ = file_.Read();
+  if (!readText_) {
     Fail("Kaptorix.iniを読み込めません");
     return std::nullopt;
   }
-  ReadSettings(*text, settings);
+  ReadSettings(*readText_, settings);
   return settings;
 }
 
-bool Launcher::SaveSettings(const CaptureSettings& settings) {
+SaveOutcome Launcher::SaveSettings(const CaptureSettings& settings, bool overwrite) {
+  const std::unique_ptr<WriterTurn> turn = TakeTurn();
+  if (!turn) return SaveOutcome::Failed;
+  if (!overwrite && CurrentText() != readText_) return SaveOutcome::ChangedMeanwhile;
+  if (!WriteFile(settings)) return SaveOutcome::Failed;
+  readText_ = CurrentText();
+  return SaveOutcome::Saved;
+}
+
+std::unique_ptr<WriterTurn> Launcher::TakeTurn() {
+  std::unique_ptr<WriterTurn> turn = file_.TakeTurn();
+  if (!turn) {
+    Fail("Kaptorix.iniをほかの Kaptorix.exe が書き込み中です\r\nしばらくしてからやり直して下さい");
+  }
+  return turn;
+}
+
+bool Launcher::WriteFile(const CaptureSettings& settings) {
   switch (file_.Write(settings)) {
     case WriteOutcome::Written:
       return true;
@@ -99,6 +122,10 @@ bool Launcher::SaveSettings(const CaptureSettings& settings) {
   }
   Fail("Kaptorix.iniに書き込めません");
   return false;
+}
+
+std::optional<std::string> Launcher::CurrentText() {
+  return file_.Exists() ? file_.Read() : std::nullopt;
 }
 
 bool Launcher::StartResident(bool showWindow) {
@@ -163,19 +190,24 @@ int Launcher::Get(const LauncherCommand& command) {
   return kExitOk;
 }
 
+// The file is read, changed and replaced in one turn, so that writers at the
+// same time lose nothing; a refused value leaves it, or its absence, as it was.
 int Launcher::Set(const LauncherCommand& command) {
-  if (!EnsureSettingsFile()) return kExitFailed;
-  std::optional<CaptureSettings> settings = LoadSettings();
-  if (!settings) return kExitFailed;
-  for (const auto& [field, text] : command.assignments) {
-    std::optional<FieldProblem> problem = SetFieldText(*settings, field, text);
-    if (!problem) problem = CheckSetting(*settings, field, probe_);
-    if (problem) {
-      output_.ReportError({std::string(kInputErrorTitle), problem->message});
-      return kExitRefused;
+  {
+    const std::unique_ptr<WriterTurn> turn = TakeTurn();
+    if (!turn) return kExitFailed;
+    std::optional<CaptureSettings> settings = LoadSettings();
+    if (!settings) return kExitFailed;
+    for (const auto& [field, text] : command.assignments) {
+      std::optional<FieldProblem> problem = SetFieldText(*settings, field, text);
+      if (!problem) problem = CheckSetting(*settings, field, probe_);
+      if (problem) {
+        output_.ReportError({std::string(kInputErrorTitle), problem->message});
+        return kExitRefused;
+      }
     }
+    if (!WriteFile(*settings)) return kExitFailed;
   }
-  if (!SaveSettings(*settings)) return kExitFailed;
   const bool running = key_.ResidentCount() > 0;
   if (!command.restart) {
     if (running) output_.Note(Stream::Output, kAppliesAfterStartNote);
@@ -209,14 +241,18 @@ int Launcher::RunOnce(const LauncherCommand& command) {
                                     "秒待ちました）。応答すると取り込みを終えます");
     return kExitStillWaiting;
   }
+  if (!IsKeyRunExitCode(*run->exitCode)) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(*run->exitCode));
+    output_.Note(Stream::Error, std::string(kErrorTitle) +
+                                    ": Kaptorix_Key.exeが想定外の終了コード " + hex +
+                                    " で終わりました（異常終了）");
+    return kExitOtherError;
+  }
   const int code = static_cast<int>(*run->exitCode);
   if (code != kExitOk && Lines(run->errors).empty()) {
-    const std::string_view meaning = ExitCodeMeaning(code);
     output_.Note(Stream::Error,
-                 std::string(kErrorTitle) + ": " +
-                     (meaning.empty() ? "Kaptorix_Key.exeが終了コード " +
-                                            std::to_string(*run->exitCode) + " で終わりました"
-                                      : std::string(meaning)));
+                 std::string(kErrorTitle) + ": " + std::string(ExitCodeMeaning(code)));
   }
   return code;
 }

@@ -15,6 +15,8 @@ namespace kx {
 
 inline constexpr std::uint32_t kStopTimeoutMs = 10000;
 
+enum class SaveOutcome { Saved, Failed, ChangedMeanwhile };
+
 class Launcher {
  public:
   Launcher(std::string programDir, SettingsFile& file, KeyProgram& key, SettingsProbe& probe,
@@ -28,8 +30,10 @@ class Launcher {
   // The settings as Kaptorix_Key.exe will read them; nothing (reported) when
   // the file cannot be read.
   [[nodiscard]] std::optional<CaptureSettings> LoadSettings();
-  // Writes checked settings; false (reported) when that failed.
-  [[nodiscard]] bool SaveSettings(const CaptureSettings& settings);
+  // Writes checked settings in the writers' turn; Failed is reported. Unless
+  // `overwrite`, a file that changed since the last LoadSettings or save here
+  // is left as it is: ChangedMeanwhile.
+  [[nodiscard]] SaveOutcome SaveSettings(const CaptureSettings& settings, bool overwrite);
   // Starts the resident program, ending a running one first; false (reported) on failure.
   [[nodiscard]] bool StartResident(bool showWindow);
   // Ends every resident copy; false (reported) when one does not end.
@@ -41,6 +45,10 @@ class Launcher {
   int Get(const LauncherCommand& command);
   int Set(const LauncherCommand& command);
   int RunOnce(const LauncherCommand& command);
+  std::unique_ptr<WriterTurn> TakeTurn();
+  bool WriteFile(const CaptureSettings& settings);
+  // The file's text now; nothing when there is none or it cannot be read.
+  std::optional<std::string> CurrentText();
   bool CheckInstalled();
   void Fail(std::string_view text);
 
@@ -49,6 +57,7 @@ class Launcher {
   KeyProgram& key_;
   SettingsProbe& probe_;
   LauncherOutput& output_;
+  std::optional<std::string> readText_;  // as the last load or save here left the file
 };
 
 // The title of boxes that refuse an input.

@@ -136,6 +136,25 @@ Parsed ParseSet(std::span<const std::string> rest) {
   return command;
 }
 
+// The names get and set take, in lines of at most kUsageWidth characters.
+std::string SettingNamesText() {
+  constexpr std::size_t kUsageWidth = 78;
+  constexpr std::string_view kHead = "名前:";  // six columns wide, as the indent
+  const std::string indent(6, ' ');
+  std::string text(kHead);
+  std::size_t column = indent.size() - 1;
+  for (const SettingField field : kAllSettingFields) {
+    const std::string_view name = CommandName(field);
+    if (column + 1 + name.size() > kUsageWidth) {
+      text.append("\r\n").append(indent, 0, indent.size() - 1);
+      column = indent.size() - 1;
+    }
+    text.append(" ").append(name);
+    column += 1 + name.size();
+  }
+  return text + "\r\n";
+}
+
 }  // namespace
 
 std::variant<LauncherCommand, std::string> ParseLauncherArguments(
@@ -240,20 +259,14 @@ std::string UsageText() {
       "Kaptorix.exe get [--raw] [名前...]\r\n"
       "                              設定を表示します（--raw: 名前でなく数値で）\r\n"
       "Kaptorix.exe set [--restart] 名前=値 ...\r\n"
-      "                              設定を変更します（--restart: 常駐中なら再起動）\r\n"
-      "名前: key folder prefix digits extension colors alwayssave pointer invert\r\n"
-      "      printer orientation quality percent margin-left margin-right\r\n"
-      "      margin-top margin-bottom header layout date format clipboard screen tray\r\n"
-      "      region\r\n"
+      "                              設定を変更します（--restart: 常駐中なら再起動）\r\n" +
+      SettingNamesText() +
       "capture と store は、保存したファイルのパス（印刷ではプリンタ名）を1行出力します。\r\n"
       "待つのは /TIME= の秒数と" +
       std::to_string(kAnswerWaitSeconds) +
       "秒までです。\r\n"
       "終了コード:\r\n";
-  for (const int code :
-       {kExitOk, kExitRefused, kExitFailed, kExitStillWaiting, kExitSaveFailed, kExitFolderMissing,
-        kExitNoFreeNumber, kExitPrintFailed, kExitStartupFailed, kExitOtherError,
-        kExitRegionCancelled, kExitRegionOffScreen}) {
+  for (const int code : kExitCodes) {
     const std::string number = std::to_string(code);
     text.append(std::string(4 - number.size(), ' ')).append(number).append("  ");
     text.append(ExitCodeMeaning(code)).append("\r\n");

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,10 +16,19 @@ namespace kx {
 
 enum class WriteOutcome { Written, NotEncodable, Failed };
 
+// One writer's turn at the settings file: while it is held, no other writer
+// in this or another process reads, merges or replaces the file.
+class WriterTurn {
+ public:
+  virtual ~WriterTurn() = default;
+};
+
 // "Kaptorix.ini" beside the launcher.
 class SettingsFile {
  public:
   virtual ~SettingsFile() = default;
+  // Waits for the writers before; nothing when the turn did not come in time.
+  [[nodiscard]] virtual std::unique_ptr<WriterTurn> TakeTurn() = 0;
   [[nodiscard]] virtual bool Exists() = 0;
   // The file's text (UTF-8), or nothing when it cannot be read.
   [[nodiscard]] virtual std::optional<std::string> Read() = 0;

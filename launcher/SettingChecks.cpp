@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "base/AtomicSave.h"
 #include "base/ProductNames.h"
 #include "launcher/FolderPath.h"
 #include "launcher/KeyNames.h"
@@ -52,6 +53,19 @@ std::optional<std::string> TextProblem(const FieldRule& rule, const std::string&
   return std::nullopt;
 }
 
+// True when the numbered files' names, or the temporary files' beside them,
+// are too long for the system's file calls.
+bool SaveNamesTooLong(const CaptureSettings& settings) {
+  const std::size_t digits = static_cast<std::size_t>(std::max<int>(settings.serialDigits, 1));
+  return !FitsSaveNameLimit(settings.saveFolder + "\\" + settings.filePrefix +
+                            std::string(digits, '0') + std::string(NumberedExtension(settings)));
+}
+
+std::string TooLongProblem(const FieldRule& rule) {
+  return Problem(rule, "が長すぎます（保存するファイルのパスが" + std::to_string(kLongestFullName) +
+                           "文字を超えます）");
+}
+
 // What makes a folder name unusable; whether the folder exists is asked apart.
 std::optional<std::string> FolderProblem(const FieldRule& rule, const std::string& path,
                                          SettingsProbe& probe) {
@@ -65,6 +79,9 @@ std::optional<std::string> FolderProblem(const FieldRule& rule, const std::strin
   }
   if (!IsAbsolute(path)) {
     return Problem(rule, "はドライブ名から指定して下さい（例 C:\\Capture）");
+  }
+  if (HasNameEndingInBlankOrDot(path)) {
+    return Problem(rule, "のフォルダ名は空白やピリオドで終われません");
   }
   return std::nullopt;
 }
@@ -103,11 +120,14 @@ std::optional<std::string> ValueProblem(const FieldRule& rule, const CaptureSett
       return TextProblem(rule, settings.*std::get<std::string CaptureSettings::*>(rule.member),
                          probe);
     case ValueKind::Folder:
-      return FolderProblem(rule, settings.saveFolder, probe);
+      if (auto problem = FolderProblem(rule, settings.saveFolder, probe)) return problem;
+      if (SaveNamesTooLong(settings)) return TooLongProblem(rule);
+      return std::nullopt;
     case ValueKind::FileNamePart:
       if (settings.filePrefix.find_first_of(kFileNameForbidden) != std::string::npos) {
         return Problem(rule, "に次の文字は使えません: \\ / : * ? \" < > |");
       }
+      if (SaveNamesTooLong(settings)) return TooLongProblem(rule);
       return TextProblem(rule, settings.filePrefix, probe);
     case ValueKind::Extension:
       if (settings.extension != kUpperCaseExtension && settings.extension != kLowerCaseExtension) {

@@ -110,7 +110,7 @@ std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField
     }
   }
   if (rule.kind == ValueKind::Folder) {
-    settings.saveFolder = WithoutTrailingSeparators(text);
+    settings.saveFolder = TrimmedFolder(text);
     return std::nullopt;
   }
   if (rule.kind == ValueKind::Extension) {

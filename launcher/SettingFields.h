@@ -96,7 +96,8 @@ std::string ShownText(const CaptureSettings& settings, SettingField field);
 // Puts the text form of a value into the record: the name of a value (ASCII
 // case and blanks ignored) or its text; ".PNG" and ".png" stand for the
 // extensions ".BMP" and ".bmp". A number must be a whole number; a
-// save folder loses trailing "\". Ranges are left to CheckSettings.
+// save folder loses the blanks around it and trailing "\". Ranges are left to
+// CheckSettings.
 [[nodiscard]] std::optional<FieldProblem> SetFieldText(CaptureSettings& settings,
                                                        SettingField field, std::string_view text);
 

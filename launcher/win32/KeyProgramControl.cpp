@@ -28,21 +28,6 @@ KernelHandle StartedProcess(const PROCESS_INFORMATION& info) {
   return KernelHandle(info.hProcess);
 }
 
-// Starts the exe with `arguments` from its own folder; the process handle,
-// or an invalid one when it could not start.
-KernelHandle StartProcess(const std::wstring& exe, const std::wstring& folder,
-                          std::string_view arguments) {
-  std::wstring commandLine = CommandLine(exe, arguments);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info)) {
-    return KernelHandle();
-  }
-  return StartedProcess(info);
-}
-
 // A pipe whose write end a child takes as a standard handle.
 struct ChildPipe {
   KernelHandle read;   // ours, not inherited
@@ -104,14 +89,26 @@ class InheritedHandles {
   bool ready_ = false;
 };
 
-// Starts the exe like StartProcess, with NUL as its input and the two pipes
-// as its output and error.
-KernelHandle StartWithPipes(const std::wstring& exe, const std::wstring& folder,
-                            std::string_view arguments, HANDLE output, HANDLE errors) {
+FileHandle InheritableNul(DWORD access) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  const FileHandle nul(::CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                     &inherit, OPEN_EXISTING, 0, nullptr));
-  if (!nul) return KernelHandle();
+  return FileHandle(::CreateFileW(L"NUL", access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                  OPEN_EXISTING, 0, nullptr));
+}
+
+// Starts the exe with `arguments` from its own folder, with NUL as its input
+// and `output` and `errors` as its output and error (NUL where null): it holds
+// no standard handle of ours. The process handle, or an invalid one when it
+// could not start.
+KernelHandle StartProcess(const std::wstring& exe, const std::wstring& folder,
+                          std::string_view arguments, HANDLE output, HANDLE errors) {
+  const FileHandle nul = InheritableNul(GENERIC_READ);
+  const FileHandle nulOutput = output ? FileHandle() : InheritableNul(GENERIC_WRITE);
+  const FileHandle nulErrors = errors ? FileHandle() : InheritableNul(GENERIC_WRITE);
+  if (!output) output = nulOutput.get();
+  if (!errors) errors = nulErrors.get();
+  if (!nul || output == INVALID_HANDLE_VALUE || errors == INVALID_HANDLE_VALUE) {
+    return KernelHandle();
+  }
   InheritedHandles inherited({nul.get(), output, errors});
   if (!inherited.ready()) return KernelHandle();
 
@@ -140,10 +137,10 @@ std::vector<HWND> KeyMainWindows() { return TopLevelWindows(kMainWindowClass, kM
 KeyProgramControl::KeyProgramControl(const std::string& programDir)
     : exe_(Utf8ToWide(JoinPath(programDir, kKeyProgramExe))), folder_(Utf8ToWide(programDir)) {}
 
-bool KeyProgramControl::Installed() { return PlainFileExists(WideToUtf8(exe_)); }
+bool KeyProgramControl::Installed() { return FileExists(WideToUtf8(exe_)); }
 
 bool KeyProgramControl::Launch(std::string_view arguments) {
-  const KernelHandle process = StartProcess(exe_, folder_, arguments);
+  const KernelHandle process = StartProcess(exe_, folder_, arguments, nullptr, nullptr);
   if (!process) return false;
   ::WaitForInputIdle(process.get(), kReadyTimeoutMs);
   return true;
@@ -155,7 +152,7 @@ std::optional<KeyRun> KeyProgramControl::RunToEnd(std::string_view arguments,
   std::optional<ChildPipe> errors = MakeChildPipe();
   if (!output || !errors) return std::nullopt;
   const KernelHandle process =
-      StartWithPipes(exe_, folder_, arguments, output->write.get(), errors->write.get());
+      StartProcess(exe_, folder_, arguments, output->write.get(), errors->write.get());
   if (!process) return std::nullopt;
   output->write.reset();
   errors->write.reset();

@@ -12,6 +12,7 @@
 #include "launcher/DialogLayout.h"
 #include "launcher/SettingRules.h"
 #include "launcher/win32/DialogFont.h"
+#include "launcher/win32/DialogTable.h"
 #include "launcher/win32/DialogTemplate.h"
 #include "launcher/win32/FolderPicker.h"
 
@@ -25,6 +26,11 @@ constexpr std::string_view kCreateFolderQuestion = "作成しますか？";
 constexpr std::string_view kCannotCreateFolderText = "保存先フォルダを作成できません";
 constexpr std::string_view kSavedWhileResident =
     "設定を保存しました。常駐中の Kaptorix_Key は、再起動すると新しい設定で動きます";
+constexpr std::string_view kChangedMeanwhileQuestion =
+    "Kaptorix.ini は、この画面で読み込んだ後にほかで変更されました\r\n\r\n"
+    "はい: 変更後の設定を読み込み直します（この画面での変更は消えます）\r\n"
+    "いいえ: この画面の設定で上書きします\r\n"
+    "キャンセル: 保存せずに画面に戻ります";
 constexpr UINT_PTR kStatusTimer = 1;
 constexpr UINT kStatusPollMs = 1000;  // the resident program may start or stop from outside
 
@@ -87,18 +93,21 @@ SettingsDialog::SettingsDialog(Launcher& launcher, KeyProgram& key, SettingsProb
 void SettingsDialog::Show(HINSTANCE instance) {
   const DialogTemplate dialogTemplate(SettingsDialogLayout(), DialogFace(),
                                       static_cast<WORD>(kDialogPointSize));
+  DialogTable::Expect(this);
   ::DialogBoxIndirectParamW(instance, dialogTemplate.get(), nullptr, &SettingsDialog::DialogProc,
-                            reinterpret_cast<LPARAM>(this));
+                            0);
+  DialogTable::Expect(nullptr);
+  if (hwnd_) DialogTable::Remove(hwnd_);
   output_.SetOwner(nullptr);
 }
 
-INT_PTR CALLBACK SettingsDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
+INT_PTR CALLBACK SettingsDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  SettingsDialog* self = DialogTable::Find(dialog);
   if (message == WM_INITDIALOG) {
-    ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    reinterpret_cast<SettingsDialog*>(lParam)->hwnd_ = dialog;
+    if (self) return FALSE;  // the dialog manager sends it once; this one came from outside
+    self = DialogTable::Bind(dialog);
+    if (self) self->hwnd_ = dialog;
   }
-  auto* self = reinterpret_cast<SettingsDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
   if (self) {
     try {
       return self->OnMessage(message, wParam);
@@ -146,6 +155,7 @@ void SettingsDialog::Fill() {
                        form_.InitiallyChecked(field) ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
       case ControlKind::Choice:
+        ::SendMessageW(control, CB_RESETCONTENT, 0, 0);
         for (const Choice& choice : form_.Choices(field)) {
           ::SendMessageW(control, CB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(Utf8ToWide(choice.label).c_str()));
@@ -196,7 +206,22 @@ void SettingsDialog::Save(bool start) {
     FocusOn(problem->field);
     return;
   }
-  if (!launcher_.SaveSettings(std::get<CaptureSettings>(result))) return;
+  const CaptureSettings& settings = std::get<CaptureSettings>(result);
+  SaveOutcome saved = launcher_.SaveSettings(settings, false);
+  if (saved == SaveOutcome::ChangedMeanwhile) {
+    switch (::MessageBoxW(hwnd_, Utf8ToWide(kChangedMeanwhileQuestion).c_str(),
+                          Utf8ToWide(kMessageTitle).c_str(), MB_YESNOCANCEL | MB_ICONWARNING)) {
+      case IDYES:
+        Reload();
+        return;
+      case IDNO:
+        saved = launcher_.SaveSettings(settings, true);
+        break;
+      default:
+        return;
+    }
+  }
+  if (saved != SaveOutcome::Saved) return;
   if (!start) {
     if (key_.ResidentCount() > 0) output_.Print(kSavedWhileResident);
     ::EndDialog(hwnd_, IDOK);
@@ -224,6 +249,15 @@ bool SettingsDialog::CreateFolderIfWanted(const FieldProblem& missing) {
   output_.ReportError(
       {std::string(kErrorTitle), std::string(kCannotCreateFolderText) + "\r\n" + folder});
   return false;
+}
+
+// The controls show the file as it is now; a file that cannot be read
+// (reported) leaves them as they are.
+void SettingsDialog::Reload() {
+  const std::optional<CaptureSettings> settings = launcher_.LoadSettings();
+  if (!settings) return;
+  form_ = SettingsForm(*settings, InstalledPrinterNames());
+  Fill();
 }
 
 void SettingsDialog::FocusOn(SettingField field) {

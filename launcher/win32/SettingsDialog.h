@@ -22,13 +22,14 @@ class SettingsDialog {
  private:
   // No exception leaves the procedure: one that a message's handling throws
   // ends there, and the dialog manager handles the message as unhandled.
-  static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM);
   // TRUE for a message handled here, FALSE for the dialog manager's handling.
   INT_PTR OnMessage(UINT message, WPARAM wParam);
   void Fill();
   void OnCommand(int id);
   void Save(bool start);
   bool CreateFolderIfWanted(const FieldProblem& missing);
+  void Reload();
   void FocusOn(SettingField field);
   void Browse();
   void ShowStatus();

@@ -12,6 +12,7 @@ class Win32SettingsFile final : public SettingsFile {
  public:
   explicit Win32SettingsFile(std::string path) : path_(std::move(path)) {}
 
+  [[nodiscard]] std::unique_ptr<WriterTurn> TakeTurn() override;
   [[nodiscard]] bool Exists() override;
   [[nodiscard]] std::optional<std::string> Read() override;
   [[nodiscard]] WriteOutcome Write(const CaptureSettings& settings) override;

@@ -49,6 +49,14 @@ ActionResult SaveNumbered(const CaptureSettings& settings, ActionServices& servi
   }
 
   const std::string extension(NumberedExtension(settings));
+  // Every number has the same digits, so the first name stands for all.
+  if (!FitsSaveNameLimit(NumberedFileName(settings.saveFolder, settings.filePrefix, 1,
+                                          settings.serialDigits, extension))) {
+    const std::string text = Joined(kFolderTooLongText, settings.saveFolder);
+    ActionResult result = Report(services, ActionOutcome::SaveFailed, text);
+    services.ShowErrorBox(std::string(kFolderTooLongText) + "\r\n" + settings.saveFolder);
+    return result;
+  }
   for (std::int32_t serial = 1; serial <= *highest; ++serial) {
     const std::string fileName = NumberedFileName(settings.saveFolder, settings.filePrefix, serial,
                                                   settings.serialDigits, extension);

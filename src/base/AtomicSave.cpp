@@ -2,10 +2,23 @@
 
 #include <new>
 
+#include "base/ProductNames.h"
+
 namespace kx {
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// Every UTF-8 sequence is one UTF-16 unit, those of four bytes two.
+std::size_t Utf16Length(std::string_view text) {
+  std::size_t length = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte & 0xC0) != 0x80) ++length;
+    if (byte >= 0xF0) ++length;
+  }
+  return length;
+}
 
 SaveResult SaveThroughTemporaryFile(SaveFileSystem& files, const std::string& fileName,
                                     ByteSource& content, SaveMode mode) {
@@ -37,11 +50,22 @@ std::string FolderOf(const std::string& fileName) {
   return fileName.substr(0, isRoot ? slash + 1 : end);
 }
 
+bool FitsSaveNameLimit(const std::string& fileName) {
+  const std::string folder = FolderOf(fileName);
+  const bool separated = !folder.empty() && IsSeparator(folder.back());
+  const std::size_t temporary = Utf16Length(folder) + (separated ? 0 : 1) +
+                                kTemporaryFilePrefix.size() + kTemporaryFileDigits +
+                                kTemporaryFileExtension.size();
+  return Utf16Length(fileName) <= kLongestFullName && temporary <= kLongestFullName;
+}
+
 // A save that runs out of memory has failed like any other; the temporary
 // file, if there was one, is gone with its owner.
 SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName,
                               ByteSource& content, SaveMode mode) {
-  if (fileName.empty() || IsSeparator(fileName.back())) return SaveResult::Failed;
+  if (fileName.empty() || IsSeparator(fileName.back()) || !FitsSaveNameLimit(fileName)) {
+    return SaveResult::Failed;
+  }
   try {
     return SaveThroughTemporaryFile(files, fileName, content, mode);
   } catch (const std::bad_alloc&) {

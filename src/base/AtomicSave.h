@@ -4,6 +4,7 @@
 // are flushed, and the file is then moved to its name. Temporary files that
 // crashed saves left behind are removed by a later save in that folder.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -48,13 +49,22 @@ class SaveFileSystem {
   virtual std::unique_ptr<TemporaryFile> CreateTemporaryFile(const std::string& folder) = 0;
 };
 
+// The longest full file name, in UTF-16 code units, that the system's file
+// calls take without a long-path prefix: MAX_PATH less the closing NUL.
+inline constexpr std::size_t kLongestFullName = 259;
+
+// True when a save of `fileName` (a full name, UTF-8) and its temporary file
+// beside it both stay within kLongestFullName.
+bool FitsSaveNameLimit(const std::string& fileName);
+
 // The folder part of a file name ("\" or "/" separated): "." when there is
 // none, the drive ("C:") for a name like "C:x.bmp", the root with its
 // separator for a file in a root folder.
 std::string FolderOf(const std::string& fileName);
 
 // Saves the content under `fileName`. NameTaken only in CreateNew mode, when a
-// file of that name exists at the moment of the move. Whatever the result,
+// file of that name exists at the moment of the move; Failed, with nothing
+// touched, for a name beyond FitsSaveNameLimit. Whatever the result,
 // no file is left behind but the saved one; leftovers of earlier saves in the
 // folder are removed first.
 SaveResult SaveFileAtomically(SaveFileSystem& files, const std::string& fileName,

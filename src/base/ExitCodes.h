@@ -4,6 +4,9 @@
 // code from 10 on, which "Kaptorix.exe capture" and "store" pass on, so a
 // script can tell every case apart.
 
+#include <algorithm>
+#include <array>
+
 namespace kx {
 
 // Both programs: the capture was saved, stored or printed; the command did
@@ -24,5 +27,18 @@ inline constexpr int kExitStartupFailed = 14;  // start-up refused (launcher wor
 inline constexpr int kExitOtherError = 15;     // the capture failed, or anything unforeseen
 inline constexpr int kExitRegionCancelled = 16;  // the region's selection was cancelled
 inline constexpr int kExitRegionOffScreen = 17;  // no pixel of the region is on a monitor
+
+// Every code either program ends with, in the order the usage lists them.
+inline constexpr std::array kExitCodes{
+    kExitOk,           kExitRefused,         kExitFailed,
+    kExitStillWaiting, kExitSaveFailed,      kExitFolderMissing,
+    kExitNoFreeNumber, kExitPrintFailed,     kExitStartupFailed,
+    kExitOtherError,   kExitRegionCancelled, kExitRegionOffScreen};
+
+// A code a one-shot run of Kaptorix_Key.exe ends with: 0 or one from 10 on.
+constexpr bool IsKeyRunExitCode(long long code) {
+  return (code == kExitOk || code >= kExitSaveFailed) &&
+         std::find(kExitCodes.begin(), kExitCodes.end(), code) != kExitCodes.end();
+}
 
 }  // namespace kx

@@ -23,6 +23,9 @@ inline constexpr std::string_view kProgramTitle = "Kaptorix_Key";
 
 // Beside the programs.
 inline constexpr std::string_view kSettingsFileName = "Kaptorix.ini";
+// The mutex every writer of the settings file holds while it reads, merges
+// and replaces the file.
+inline constexpr std::string_view kSettingsWriterMutex = "Kaptorix_SettingsWriter";
 inline constexpr std::string_view kStoreFileName = "Dammy.bmp";
 inline constexpr std::string_view kErrorLogExtension = ".log";  // after kProgramTitle
 
@@ -36,6 +39,7 @@ inline constexpr std::string_view kLowerCasePngExtension = ".png";
 // The temporary files a save writes before moving them into place: hidden,
 // named this prefix, 16 hexadecimal digits and this extension.
 inline constexpr std::string_view kTemporaryFilePrefix = "MDC";
+inline constexpr int kTemporaryFileDigits = 16;
 inline constexpr std::string_view kTemporaryFileExtension = ".tmp";
 
 inline constexpr std::string_view kPrintDocumentName = kProgramTitle;
@@ -180,6 +184,7 @@ inline constexpr std::string_view kJobNotSentText = "印刷ジョブをプリン
 // title kErrorTitle; most are followed by ": " and the file, folder or
 // printer concerned.
 inline constexpr std::string_view kFolderMissingText = "保存先フォルダがありません";
+inline constexpr std::string_view kFolderTooLongText = "保存先フォルダのパスが長すぎます";
 inline constexpr std::string_view kNoFreeNumberText = "空いている連番がありません";
 inline constexpr std::string_view kPrintFailedText = "印刷に失敗しました";
 inline constexpr std::string_view kPrinterNotFoundText = "プリンタが見つかりません";

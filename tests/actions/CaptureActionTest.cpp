@@ -345,6 +345,14 @@ TEST_F(CaptureActionTest, FailedWriteShowsTwoBoxesAndTriesNoOtherNumber) {
                   "box 保存に失敗しました"));
 }
 
+TEST_F(CaptureActionTest, AFolderTooLongForTheSaveIsNamedAndNothingTried) {
+  settings.saveFolder = "D:\\" + std::string(233, 'f');
+  EXPECT_THAT(Run(kModShift),
+              ElementsAre("desktop", "dir " + settings.saveFolder,
+                          "box 保存先フォルダのパスが長すぎます\r\n" + settings.saveFolder));
+  EXPECT_EQ(result.outcome, ActionOutcome::SaveFailed);
+}
+
 TEST_F(CaptureActionTest, MissingFolderShowsOnlyTheSaveAbortedNotice) {
   services.directoryExists = false;
   EXPECT_THAT(Run(kModShift), ElementsAre("desktop", "dir D:\\Shots", "save aborted"));

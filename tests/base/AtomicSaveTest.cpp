@@ -161,6 +161,18 @@ TEST(SaveFileAtomically, NamesThatAreNoFileFail) {
   EXPECT_EQ(fake.createdIn, "");
 }
 
+// 259 UTF-16 units at most, the temporary file's longer name included.
+TEST(SaveFileAtomically, NamesBeyondTheSystemsLimitFailUntouched) {
+  const std::string folder = "C:\\" + std::string(232, 'f');  // 235 + 1 + 23 = 259
+  std::string faces;
+  for (int i = 0; i < 127; ++i) faces += "😀";  // two units each
+  EXPECT_TRUE(FitsSaveNameLimit(folder + "\\KX1.BMP") && FitsSaveNameLimit("C:\\f\\" + faces));
+  EXPECT_FALSE(FitsSaveNameLimit("C:\\f\\" + faces + "n"));
+  FakeFiles fake;
+  EXPECT_EQ(Save(fake, folder + "g\\KX1.BMP", SaveMode::CreateNew), SaveResult::Failed);
+  EXPECT_EQ(fake.createdIn, "");
+}
+
 TEST(FolderOf, SplitsAtTheLastSeparator) {
   EXPECT_EQ(FolderOf("C:\\shots\\KX001.BMP"), "C:\\shots");
   EXPECT_EQ(FolderOf("C:\\shots\\\\KX001.BMP"), "C:\\shots");

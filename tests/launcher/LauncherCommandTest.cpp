@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
+#include <sstream>
 
 #include "app/CommandGet.h"
 #include "app/Startup.h"
 #include "base/LenientNumber.h"
+#include "launcher/SettingRules.h"
 
 namespace kx {
 namespace {
@@ -146,6 +149,15 @@ TEST(LauncherCommand, GetAndSetNameTheirSettings) {
   EXPECT_EQ(Refusal({"get", "-raw"}), "設定の名前が違います: -raw");
   EXPECT_EQ(Refusal({"set", "percent"}), "名前=値 の形で指定して下さい: percent");
   EXPECT_EQ(Refusal({"set", "size=3"}), "設定の名前が違います: size");
+}
+
+TEST(LauncherCommand, HelpListsTheNamesTheCommandsTake) {
+  const std::string usage = UsageText();
+  const std::size_t from = usage.find("名前:") + std::string_view("名前:").size();
+  std::istringstream names(usage.substr(from, usage.find("capture と store") - from));
+  std::vector<std::string> taken;
+  for (const SettingField field : kAllSettingFields) taken.emplace_back(CommandName(field));
+  EXPECT_EQ(std::vector<std::string>(std::istream_iterator<std::string>(names), {}), taken);
 }
 
 }  // namespace

@@ -14,12 +14,23 @@ namespace {
 const std::string kProgramDir = "C:\\Tools\\Kaptorix";
 
 class FakeSettingsFile : public SettingsFile {
+  struct Turn : WriterTurn {
+    explicit Turn(int& held) : held_(++held) {}
+    ~Turn() override { --held_; }
+    int& held_;
+  };
+
  public:
   std::optional<std::string> text;  // nothing: no file
   bool readable = true;
+  bool busy = false;  // another writer keeps its turn
+  int held = 0;
   WriteOutcome outcome = WriteOutcome::Written;
   int writes = 0;
 
+  std::unique_ptr<WriterTurn> TakeTurn() override {
+    return busy ? nullptr : std::make_unique<Turn>(held);
+  }
   bool Exists() override { return text.has_value(); }
   std::optional<std::string> Read() override {
     if (!readable) return std::nullopt;
@@ -27,6 +38,7 @@ class FakeSettingsFile : public SettingsFile {
   }
   WriteOutcome Write(const CaptureSettings& settings) override {
     ++writes;
+    EXPECT_EQ(held, 1) << "written outside the writers' turn";
     if (outcome == WriteOutcome::Written) text = WriteSettings(text.value_or(""), settings);
     return outcome;
   }
@@ -188,10 +200,15 @@ TEST_F(LauncherTest, OneShotRunsTellWhatHappenedInOneLineEach) {
        {13U, "", ""},
        13,
        {"err エラー: 印刷できません（プリンタがない、見つからない、印刷に失敗した）"}},
-      {"a code of neither program",
+      {"a crash",
        {0xC0000005U, "", ""},
-       static_cast<int>(0xC0000005U),
-       {"err エラー: Kaptorix_Key.exeが終了コード 3221225477 で終わりました"}},
+       kExitOtherError,
+       {"err エラー: Kaptorix_Key.exeが想定外の終了コード 0xC0000005 で終わりました（異常終了）"}},
+      {"a code of Kaptorix.exe's own, after the run's line",
+       {1U, "", "x\r\n"},
+       kExitOtherError,
+       {"err x",
+        "err エラー: Kaptorix_Key.exeが想定外の終了コード 0x00000001 で終わりました（異常終了）"}},
       {"still waiting for a box",
        {std::nullopt, "", "エラー: 保存に失敗しました: D:\\KX001.BMP\r\n"},
        kExitStillWaiting,
@@ -279,6 +296,26 @@ TEST_F(LauncherTest, SetRefusesABadValueAndWritesNothing) {
   EXPECT_EQ(file.writes, 0);
   EXPECT_EQ(file.text, "[PAR ]80\r\n");
   EXPECT_EQ(output.errors, Errors("入力エラー", "「余白 左」は0から99までの数値で指定して下さい"));
+  file.text.reset();
+  EXPECT_EQ(Run({"set", "digits=0"}), kExitRefused);
+  EXPECT_FALSE(file.Exists()) << "no file of defaults either";
+}
+
+TEST_F(LauncherTest, WritersTakeTurnsAndTheDialogSeesOthersChanges) {
+  file.busy = true;
+  EXPECT_EQ(Run({"set", "percent=70"}), kExitFailed);
+  EXPECT_EQ(
+      output.errors.back().text,
+      "Kaptorix.iniをほかの Kaptorix.exe が書き込み中です\r\nしばらくしてからやり直して下さい");
+  file.busy = false;
+  file.text = "";
+  const CaptureSettings mine = *launcher.LoadSettings();
+  file.text->append("; theirs\r\n");
+  EXPECT_EQ(launcher.SaveSettings(mine, false), SaveOutcome::ChangedMeanwhile);
+  EXPECT_EQ(launcher.SaveSettings(mine, true), SaveOutcome::Saved);
+  EXPECT_EQ(launcher.SaveSettings(mine, false), SaveOutcome::Saved) << "its own save is no change";
+  EXPECT_EQ(file.writes, 2);
+  EXPECT_NE(file.text->find("; theirs\r\n"), std::string::npos);
 }
 
 TEST_F(LauncherTest, SetAcceptsNamesAndRefusesTypingKeys) {

@@ -132,6 +132,15 @@ TEST(SettingFields, SaveFolderMustBeAnExistingFolderTheProgramCanFind) {
             "「保存先フォルダ」に * や ? は使えません");
   EXPECT_EQ(ProblemOf(SettingField::SaveDir, "D:\\Missing"),
             "「保存先フォルダ」がありません\r\nD:\\Missing");
+  EXPECT_EQ(SetFieldText(settings, SettingField::SaveDir, " D:\\Shots \\ "), std::nullopt);
+  EXPECT_EQ(settings.saveFolder, "D:\\Shots");
+  EXPECT_EQ(ProblemOf(SettingField::SaveDir, "D:\\a \\Shots"),
+            "「保存先フォルダ」のフォルダ名は空白やピリオドで終われません");
+  const std::string tooLong = "が長すぎます（保存するファイルのパスが259文字を超えます）";
+  EXPECT_EQ(ProblemOf(SettingField::SaveDir, "D:\\" + std::string(233, 'f')),
+            "「保存先フォルダ」" + tooLong);  // 236 + 1 + the temporary file's 23
+  EXPECT_EQ(ProblemOf(SettingField::FilePrefix, std::string(234, 'p')), "");  // 17+1+234+3+4
+  EXPECT_EQ(ProblemOf(SettingField::FilePrefix, std::string(235, 'p')), "「先頭文字」" + tooLong);
   // Only a well-formed folder that is not there can be offered for creation.
   test::FakeSettingsProbe probe;
   settings = DefaultCaptureSettings(kProgramDir);
@@ -188,18 +197,18 @@ TEST(SettingFields, KeysUsedForTypingAreNoHotKeys) {
   const std::string modifier =
       "「ホットキー」に Shift、Ctrl、Alt、Windows キーやマウスのボタンは使えません";
   const std::pair<const char*, const std::string*> cases[] = {
-      {"65", &typing},   {"90", &typing},   {"48", &typing},     {"57", &typing},
-      {"32", &typing},   {"13", &typing},   {"8", &typing},      {"9", &typing},
-      {"27", &typing},   {"37", &typing},   {"96", &typing},     {"111", &typing},
-      {"186", &typing},  {"222", &typing},  {"25", &typing},     {"243", &typing},
-      {"Q", &typing},    {"z", &typing},    {" Space", &typing}, {"enter", &typing},
-      {"1", &modifier},  {"16", &modifier}, {"18", &modifier},   {"91", &modifier},
-      {"164", &modifier}};
+      {"65", &typing},    {"90", &typing},    {"48", &typing},     {"57", &typing},
+      {"32", &typing},    {"13", &typing},    {"8", &typing},      {"9", &typing},
+      {"27", &typing},    {"37", &typing},    {"96", &typing},     {"111", &typing},
+      {"186", &typing},   {"222", &typing},   {"25", &typing},     {"243", &typing},
+      {"Q", &typing},     {"z", &typing},     {" Space", &typing}, {"enter", &typing},
+      {"1", &modifier},   {"16", &modifier},  {"18", &modifier},   {"91", &modifier},
+      {"160", &modifier}, {"164", &modifier}, {"165", &modifier}};
   for (const auto& [code, message] : cases) {
     EXPECT_EQ(ProblemOf(SettingField::Key, code), *message) << code;
   }
-  for (const char* code :
-       {"44", "19", "145", "45", "46", "36", "35", "33", "34", "112", "135", "144", "166", "254"}) {
+  for (const char* code : {"44", "19", "145", "45", "46", "36", "35", "33", "34", "112", "135",
+                           "144", "159", "166", "254"}) {
     EXPECT_EQ(ProblemOf(SettingField::Key, code), "") << code;
   }
 }

@@ -10,7 +10,7 @@
 
 namespace kx::win {
 
-bool Win32StartupServices::FileExists(const std::string& path) { return PlainFileExists(path); }
+bool Win32StartupServices::FileExists(const std::string& path) { return kx::win::FileExists(path); }
 
 std::optional<std::string> Win32StartupServices::ReadTextFile(const std::string& path) {
   std::optional<std::string> bytes = ReadFileBytes(path, kMaxSettingsFileBytes);

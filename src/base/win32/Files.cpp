@@ -15,6 +15,11 @@ bool PlainFileExists(const std::string& path) {
   return (attributes & kNotPlain) == 0;
 }
 
+bool FileExists(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesW(Utf8ToWide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool DirectoryExists(const std::string& path) {
   // "<", ">" and '"' are wildcards of the system's search as well.
   if (path.empty() || path.back() == '\\' || path.back() == '/' ||

@@ -10,6 +10,9 @@ namespace kx::win {
 // True when a file exists that is neither a folder nor hidden nor a system file.
 bool PlainFileExists(const std::string& path);
 
+// True when a file exists that is not a folder, whatever its other attributes.
+bool FileExists(const std::string& path);
+
 // True when `path` names an existing folder. A path ending in a separator
 // names none, nor does a name with wildcard characters.
 bool DirectoryExists(const std::string& path);

@@ -12,7 +12,7 @@ namespace kx::win {
 namespace {
 
 constexpr std::size_t kWriteBufferBytes = std::size_t{1} << 16;
-constexpr int kUniqueDigits = 16;
+constexpr int kUniqueDigits = kTemporaryFileDigits;
 constexpr int kNameAttempts = 100;
 
 std::wstring InFolder(const std::wstring& folder, std::wstring_view name) {

@@ -10,6 +10,7 @@
 
 #include "LauncherRun.h"
 #include "base/ExitCodes.h"
+#include "base/ProductNames.h"
 #include "base/win32/Strconv.h"
 #include "e2e/harness/WindowProbe.h"
 #include "launcher/DialogLayout.h"
@@ -198,6 +199,8 @@ TEST_F(LauncherE2E, BadArgumentsAreRefusedWithExitCodeOne) {
   EXPECT_EQ(run.errors.substr(0, run.errors.find("\r\n")),
             Ansi("入力エラー: /KIND= は 1（印刷）か 2（保存）で指定して下さい"));
   EXPECT_FALSE(folder.HasIni());
+  EXPECT_EQ(RunLauncher(folder, "set digits=0").exitCode, 1U);
+  EXPECT_FALSE(folder.HasIni()) << "a refused set writes nothing";
 }
 
 TEST_F(LauncherE2E, GetAndSetWorkOnSingleSettings) {
@@ -233,6 +236,56 @@ TEST_F(LauncherE2E, GetAndSetWorkOnSingleSettings) {
             Ansi("入力エラー: 「ホットキー」に文字、数字、Space、Enter など普段の入力に"
                  "使うキーは使えません（Print Screen、Pause、F1～F24 などを指定して下さい）\r\n"));
   EXPECT_EQ(folder.IniBytes(), named);
+
+  // Blanks around a folder are no part of it.
+  EXPECT_EQ(RunLauncher(folder, "set \"folder= " + folder.Utf8Path() + " \"").exitCode, 0U);
+  EXPECT_NE(folder.IniBytes().find(Ansi("\r\n[FILE]" + folder.Utf8Path() + "\r\n")),
+            std::string::npos);
+}
+
+// A hidden system file is the settings file for both programs, and stays so.
+TEST_F(LauncherE2E, AHiddenSystemSettingsFileIsUsedAndStaysHidden) {
+  folder.WriteIni("; mine\r\n[PAR ]80\r\n");
+  const std::wstring ini = (folder / L"Kaptorix.ini").wstring();
+  constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  ASSERT_TRUE(::SetFileAttributesW(ini.c_str(), kHiddenSystem));
+  EXPECT_EQ(RunLauncher(folder, "set percent=70").exitCode, 0U);
+  EXPECT_EQ(RunLauncher(folder, "start").exitCode, 0U);
+  EXPECT_NE(ResidentWindow(), nullptr) << "Kaptorix_Key.exe took the file for missing";
+  EXPECT_EQ(folder.IniBytes().substr(0, 18), "; mine\r\n[PAR ]70\r\n");
+  EXPECT_EQ(::GetFileAttributesW(ini.c_str()) & kHiddenSystem, kHiddenSystem);
+  EXPECT_EQ(RunLauncher(folder, "stop").exitCode, 0U);
+}
+
+// Writers take turns: neither of two sets at once loses the other's change,
+// and one that holds its turn holds the others back.
+TEST_F(LauncherE2E, TwoSetsAtOnceBothLand) {
+  for (const std::string number : {"1", "2", "3"}) {
+    const LauncherProcess header(folder, "set header=h" + number);
+    const LauncherProcess percent(folder, "set percent=" + number);
+    ASSERT_TRUE(header.WaitForExit(kExitTimeoutMs) && percent.WaitForExit(kExitTimeoutMs));
+    EXPECT_EQ(header.ExitCode() + percent.ExitCode(), 0U) << header.Errors() << percent.Errors();
+    const std::string bytes = folder.IniBytes();
+    EXPECT_TRUE(bytes.find("\r\n[HTXT]h" + number + "\r\n") != std::string::npos &&
+                bytes.find("\r\n[PAR ]" + number + "\r\n") != std::string::npos)
+        << bytes;
+  }
+  const win::KernelHandle turn(
+      ::CreateMutexW(nullptr, TRUE, win::Utf8ToWide(kSettingsWriterMutex).c_str()));
+  const LauncherProcess waiting(folder, "set percent=9");
+  EXPECT_FALSE(waiting.WaitForExit(1000));
+  ::ReleaseMutex(turn.get());
+  ASSERT_TRUE(waiting.WaitForExit(kExitTimeoutMs));
+  EXPECT_NE(folder.IniBytes().find("\r\n[PAR ]9\r\n"), std::string::npos);
+}
+
+// The resident program holds none of the caller's standard handles.
+TEST_F(LauncherE2E, StartThroughAPipeReturnsWhileTheResidentRuns) {
+  const PipedResult start = RunLauncherPiped(folder, "start");
+  EXPECT_EQ(start.exitCode, 0U) << start.errors;
+  EXPECT_TRUE(start.pipeClosed) << "the resident program holds the script's pipe";
+  EXPECT_NE(ResidentWindow(), nullptr);
+  EXPECT_EQ(RunLauncher(folder, "stop").exitCode, 0U);
 }
 
 // The settings dialog, driven from outside as a user would.
@@ -437,6 +490,32 @@ TEST_F(DialogE2E, TypingKeyIsRefusedAndAMissingFolderMadeOnRequest) {
   const std::string bytes = folder.IniBytes();
   EXPECT_NE(bytes.find("[KEY ]123\r\n"), std::string::npos) << bytes;
   EXPECT_TRUE(KeyWindows().empty()) << "saved without starting";
+}
+
+// A foreign user-data slot steers nothing, and a file changed while the
+// dialog is open is reloaded or overwritten only when the user says so.
+TEST_F(DialogE2E, AChangeMadeWhileOpenIsOfferedForReloadOrOverwrite) {
+  folder.WriteIni(KnownIni());
+  LauncherProcess run(folder, "");
+  const HWND dialog = OpenDialog(run);
+  ASSERT_NE(dialog, nullptr);
+  ::SetWindowLongPtrW(dialog, DWLP_USER, 0x5EED);
+  ASSERT_EQ(::GetWindowLongPtrW(dialog, DWLP_USER), 0x5EED);
+  for (const int answer : {IDYES, IDNO}) {
+    ASSERT_EQ(RunLauncher(folder, answer == IDYES ? "set percent=33" : "set header=x").exitCode,
+              0U);
+    Type(dialog, SettingField::HeaderText, "mine");
+    Click(dialog, kSaveOnlyId);
+    const HWND asked = WaitForWindow(run.id(), "Kaptorix");
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(MessageBoxText(asked).find("Kaptorix.ini は、この画面で読み込んだ後にほかで変更"),
+              0U);
+    PressButton(asked, answer);
+  }
+  ASSERT_TRUE(run.WaitForExit(kExitTimeoutMs));
+  const std::string bytes = folder.IniBytes();
+  EXPECT_NE(bytes.find("\r\n[PAR ]33\r\n"), std::string::npos) << "reloaded, kept " << bytes;
+  EXPECT_NE(bytes.find("\r\n[HTXT]mine\r\n"), std::string::npos) << "overwritten " << bytes;
 }
 
 }  // namespace
