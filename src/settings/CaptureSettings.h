@@ -37,6 +37,7 @@ struct CaptureSettings {
   std::int16_t clipboard = 0;   // 1: a copy of each capture on the clipboard
   std::int16_t screen = 0;      // see ScreenOf
   std::int16_t tray = 0;        // 1: the resident program shows an icon in the notification area
+  std::int16_t region = 0;      // 1: Ctrl and Ctrl+Shift with the key choose a region
 
   bool operator==(const CaptureSettings&) const = default;
 };

@@ -70,5 +70,19 @@ TEST(OptionRun, PrinterOptionAlwaysReplacesTheSettingsPrinter) {
   EXPECT_EQ(settings.printer, "");
 }
 
+TEST(OptionRun, AreaIsARectangleOrTheOverlayAndAnythingElseIsRefused) {
+  CaptureSettings settings;
+  const OneShotRequest request =
+      Option("Kaptorix /KIND=2 /AREA=-1280, 0,640,480 /PRNT=x", settings);
+  EXPECT_EQ(request.area->rect, (ScreenRect{-1280, 0, -640, 480}));
+  EXPECT_EQ(ReadLastRegion(LastRegionText(request.area->rect)), request.area->rect);
+  EXPECT_TRUE(Option("Kaptorix /KIND=1 /AREA=Select ", settings).area->select);
+  EXPECT_TRUE(Option("Kaptorix /KIND=1 /AREA=1,2,0,4", settings).areaRefused);
+  EXPECT_FALSE(Option("Kaptorix /KIND=1", settings).area || request.areaRefused);
+  for (const std::string_view bad : {"", "select", "1,2,3", "1,2,3,4,5", "\xff"}) {
+    EXPECT_EQ(ReadLastRegion(bad), std::nullopt) << bad;
+  }
+}
+
 }  // namespace
 }  // namespace kx

@@ -35,6 +35,7 @@ const std::array<OptionalField, 4> kOptionalFields{{
     {kx::kClipboardTag, &kx::CaptureSettings::clipboard},
     {kx::kScreenTag, &kx::CaptureSettings::screen},
     {kx::kTrayTag, &kx::CaptureSettings::tray},
+    {kx::kRegionTag, &kx::CaptureSettings::region},
 }};
 
 std::size_t CountOf(std::string_view tag, const std::vector<std::string_view>& lines) {

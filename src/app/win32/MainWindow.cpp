@@ -5,20 +5,25 @@
 #include <utility>
 
 #include "actions/CaptureAction.h"
+#include "actions/RegionAction.h"
 #include "actions/win32/Win32ActionServices.h"
 #include "app/OneShotRuns.h"
+#include "app/win32/Win32RegionSource.h"
 #include "app/win32/Win32StartupServices.h"
 #include "base/ExitCodes.h"
 #include "base/HotKeyNames.h"
 #include "base/KeyBusy.h"
+#include "base/Modifiers.h"
 #include "base/Paths.h"
 #include "base/ProductNames.h"
 #include "base/Twips.h"
+#include "base/win32/Files.h"
 #include "base/win32/MessageBox.h"
 #include "base/win32/MessageDispatch.h"
 #include "base/win32/ProcessInfo.h"
 #include "base/win32/Strconv.h"
 #include "base/win32/TopLevelWindows.h"
+#include "base/win32/Win32SaveFileSystem.h"
 #include "base/win32/WindowTable.h"
 #include "notices/win32/Notices.h"
 
@@ -39,6 +44,7 @@ bool SentByAnotherThread() { return ::InSendMessageEx(nullptr) != ISMEX_NOSEND; 
 // After a menu closes, for the windows under it to be drawn again and the
 // chosen item's fading to end, so that the menu is in no capture.
 constexpr DWORD kMenuGoneMilliseconds = 400;
+constexpr std::size_t kLastRegionFileBytes = 64;
 
 int RunMessageLoop() {
   MSG message{};
@@ -67,14 +73,6 @@ void WaitAnswering(DWORD milliseconds) {
     ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_SENDMESSAGE, 0);
     MSG message{};
     ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-  }
-}
-
-void WaitHandlingMessages(DWORD milliseconds) {
-  const ULONGLONG end = ::GetTickCount64() + milliseconds;
-  for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-    if (!ProcessPendingMessages()) return;
   }
 }
 
@@ -173,9 +171,35 @@ int MainWindow::RunOneShot(const OneShotRequest& request) {
   if (request.waitSeconds > 0) {
     WaitAnswering(static_cast<DWORD>(request.waitSeconds) * kMillisecondsPerSecond);
   }
-  const ActionResult result = RunCapture(request.modifiers);
+  const ActionResult result = request.area || request.areaRefused ? RunOneShotRegion(request)
+                                                                  : RunCapture(request.modifiers);
   WaitForNotices();
   return OneShotExitCode(result.outcome);
+}
+
+// The region of "/AREA=", recalling and keeping the region last taken in the
+// file beside the programs; a broken or missing file recalls none.
+ActionResult MainWindow::RunOneShotRegion(const OneShotRequest& request) {
+  if (!request.area) {
+    Win32ActionServices services(hwnd_, surface_);
+    return Report(services, ActionOutcome::OtherError, std::string(kAreaRefusedText));
+  }
+  const std::string file = JoinPath(programDir_, kLastRegionFileName);
+  if (const auto text = ReadFileBytes(file, kLastRegionFileBytes)) {
+    lastRegion_ = ReadLastRegion(*text);
+  }
+  const std::optional<ScreenRect> recalled = lastRegion_;
+  const std::optional<ScreenRect> given =
+      request.area->select ? std::nullopt : std::optional(request.area->rect);
+  ActionResult result = RunRegion((request.modifiers & kModShift) != 0, given);
+  if (lastRegion_ && lastRegion_ != recalled) {  // a failed write loses only the recall
+    Win32SaveFileSystem files;
+    const std::string text = LastRegionText(*lastRegion_);
+    (void)SaveFileAtomically(
+        files, file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+        SaveMode::ReplaceExisting);
+  }
+  return result;
 }
 
 // Registers the four combinations of the key, reports the ones that failed
@@ -184,7 +208,7 @@ int MainWindow::RunResident() {
   hotKeys_ = std::make_unique<HotKeyRegistry>(windowServices_, atomTable_, hotKeyService_, *this);
   hotKeys_->SetTarget(ToWindowHandle(hwnd_));
   const std::optional<MessageText> warning =
-      printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey);
+      printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey, plan_->settings.region == 1);
   if (plan_->settings.tray == 1) ShowTrayIcon();
   if (warning) {
     const bool withIcon = trayIcon_ && trayIcon_->Shown();
@@ -204,9 +228,13 @@ void MainWindow::ShowTrayIcon() {
 void MainWindow::RunTrayCommand(TrayCommand command) {
   if (const std::optional<TrayCapture> capture = CaptureOf(command)) {
     const KeyBusyScope busy;
-    WaitHandlingMessages(kMenuGoneMilliseconds +
-                         static_cast<DWORD>(capture->waitSeconds) * kMillisecondsPerSecond);
-    RunCapture(capture->modifiers);
+    WaitAnswering(kMenuGoneMilliseconds +
+                  static_cast<DWORD>(capture->waitSeconds) * kMillisecondsPerSecond);
+    if (capture->region) {
+      RunRegion(true, std::nullopt);
+    } else {
+      RunCapture(capture->modifiers);
+    }
     return;
   }
   if (command == TrayCommand::OpenSettings) {
@@ -219,7 +247,11 @@ void MainWindow::RunTrayCommand(TrayCommand command) {
 }
 
 void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtualKey*/) {
-  RunCapture(modifiers);
+  if ((modifiers & kModControl) != 0) {
+    RunRegion((modifiers & kModShift) != 0, std::nullopt);
+  } else {
+    RunCapture(modifiers);
+  }
 }
 
 bool MainWindow::OtherCopyRunning() { return !ResidentWindows(hwnd_).empty(); }
@@ -229,6 +261,17 @@ ActionResult MainWindow::RunCapture(int modifiers) {
   {
     Win32ActionServices services(hwnd_, surface_);
     result = RunCaptureAction(modifiers, plan_->settings, programDir_, services);
+  }
+  PostDeferredRequests();
+  return result;
+}
+
+ActionResult MainWindow::RunRegion(bool save, const std::optional<ScreenRect>& given) {
+  ActionResult result;
+  {
+    Win32ActionServices services(hwnd_, surface_);
+    Win32RegionSource source(hwnd_, surface_, lastRegion_, given);
+    result = RunRegionAction(save, plan_->settings, programDir_, services, source);
   }
   PostDeferredRequests();
   return result;
@@ -267,7 +310,7 @@ std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM
     return 0;
   }
   if (trayIcon_ && trayIcon_->OwnsMessage(message)) {
-    const TrayState state{plan_->settings.alwaysSave == 1, false};
+    const TrayState state{plan_->settings.alwaysSave == 1, plan_->settings.region == 1};
     RunTrayCommand(trayIcon_->OnMessage(message, lParam, state));
     return 0;
   }
