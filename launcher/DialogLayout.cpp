@@ -73,13 +73,13 @@ class LayoutBuilder {
 }  // namespace
 
 DialogLayout SettingsDialogLayout() {
-  DialogLayout layout{std::string(kDialogTitle), 2 * kMargin + 2 * kGroupWidth + 6, 280, {}};
+  DialogLayout layout{std::string(kDialogTitle), 2 * kMargin + 2 * kGroupWidth + 6, 292, {}};
   LayoutBuilder add(layout);
   const int leftInner = kLeftX + 8;
   const int rightControls = kRightX + 8 + kLabelWidth + 4;
-  constexpr int kBottom = 242;
+  constexpr int kBottom = 254;
 
-  add.Group("取り込み", kLeftX, 4, 102);
+  add.Group("取り込み", kLeftX, 4, 114);
   add.Row(SettingField::Key, 'K', kLeftX, 16);
   add.Label(std::string(kKeysExplained), leftInner, 30, 164);
   layout.items.back().cy = 16;
@@ -87,17 +87,18 @@ DialogLayout SettingsDialogLayout() {
   add.Check(SettingField::Cursor, 'M', leftInner, 64, 160);
   add.Check(SettingField::Invert, 'I', leftInner, 76, 160);
   add.Check(SettingField::Clipboard, '2', leftInner, 88, 160);
+  add.Check(SettingField::Region, '5', leftInner, 100, 160);
 
-  add.Group("保存", kLeftX, 106, kBottom);
-  add.Label(LabelText(SettingField::SaveDir, 'F') + ":", leftInner, 116, 160);
-  add.Control(SettingField::SaveDir, leftInner, 128, 116);
-  add.Button(ItemKind::Button, kBrowseId, "参照(&B)...", leftInner + 120, 127, 44);
-  add.Row(SettingField::FilePrefix, 'P', kLeftX, 146);
-  add.Row(SettingField::SerialDigits, 'N', kLeftX, 162, 30);
-  add.Row(SettingField::FileFormat, '3', kLeftX, 178, 50);
-  add.Row(SettingField::Extension, 'X', kLeftX, 194, 50);
-  add.Row(SettingField::Colors, 'V', kLeftX, 210);
-  add.Check(SettingField::AlwaysSave, 'A', leftInner, 226, 160);
+  add.Group("保存", kLeftX, 118, kBottom);
+  add.Label(LabelText(SettingField::SaveDir, 'F') + ":", leftInner, 128, 160);
+  add.Control(SettingField::SaveDir, leftInner, 140, 116);
+  add.Button(ItemKind::Button, kBrowseId, "参照(&B)...", leftInner + 120, 139, 44);
+  add.Row(SettingField::FilePrefix, 'P', kLeftX, 158);
+  add.Row(SettingField::SerialDigits, 'N', kLeftX, 174, 30);
+  add.Row(SettingField::FileFormat, '3', kLeftX, 190, 50);
+  add.Row(SettingField::Extension, 'X', kLeftX, 206, 50);
+  add.Row(SettingField::Colors, 'V', kLeftX, 222);
+  add.Check(SettingField::AlwaysSave, 'A', leftInner, 238, 160);
 
   add.Group("印刷", kRightX, 4, 174);
   add.Label(LabelText(SettingField::Printer, 'R') + ":", kRightX + 8, 14, 160);
@@ -122,12 +123,12 @@ DialogLayout SettingsDialogLayout() {
   add.Group("常駐", kRightX, 178, kBottom);
   add.Check(SettingField::Tray, '4', kRightX + 8, 190, 160);
 
-  add.Label(std::string(kStoppedStatus), kLeftX, 248, 200);
+  add.Label(std::string(kStoppedStatus), kLeftX, 260, 200);
   layout.items.back().id = kStatusId;
-  add.Button(ItemKind::DefaultButton, kSaveAndStartId, "保存して起動(&S)", 133, 261, 68);
-  add.Button(ItemKind::Button, kSaveOnlyId, "保存のみ(&J)", 205, 261, 52);
-  add.Button(ItemKind::Button, kStopId, "常駐を終了(&T)", 261, 261, 60);
-  add.Button(ItemKind::Button, kCancelId, "キャンセル(&C)", 325, 261, 48);
+  add.Button(ItemKind::DefaultButton, kSaveAndStartId, "保存して起動(&S)", 133, 273, 68);
+  add.Button(ItemKind::Button, kSaveOnlyId, "保存のみ(&J)", 205, 273, 52);
+  add.Button(ItemKind::Button, kStopId, "常駐を終了(&T)", 261, 273, 60);
+  add.Button(ItemKind::Button, kCancelId, "キャンセル(&C)", 325, 273, 48);
   return layout;
 }
 

@@ -79,6 +79,7 @@ Parsed ParseCapture(std::span<const std::string> rest) {
       {kKindOption, &kind},
       {kTimeOption, &options.time},
       {kActiveOption, &options.active},
+      {kAreaOption, &options.area},
       {kPrinterOption, &options.printer}};
   for (const std::string& argument : rest) {
     if (EqualsIgnoringAsciiCase(argument, kTestSwitch)) {
@@ -195,6 +196,7 @@ std::string KeyArguments(const LauncherCommand& command) {
     text.append(" ").append(kKindOption).append(options.kind);
     if (options.time) text.append(" ").append(kTimeOption).append(*options.time);
     if (options.active) text.append(" ").append(kActiveOption).append(*options.active);
+    if (options.area) text.append(" ").append(kAreaOption).append(*options.area);
     if (options.printer) text.append(" ").append(kPrinterOption).append(*options.printer);
   }
   return text;
@@ -232,6 +234,10 @@ std::string_view ExitCodeMeaning(int code) {
       return "Kaptorix_Key が起動できません（Kaptorix.ini を読み込めないなど）";
     case kExitOtherError:
       return "その他のエラー（画面を取り込めないなど）";
+    case kExitRegionCancelled:
+      return "範囲の選択が取り消されました（何も保存、印刷していません）";
+    case kExitRegionOffScreen:
+      return "範囲はどの画面にもかかっていません";
     default:
       return {};
   }
@@ -244,8 +250,11 @@ std::string UsageText() {
       "Kaptorix.exe                  設定画面を開きます\r\n"
       "Kaptorix.exe start [/TEST]    Kaptorix_Key を常駐させます（常駐中なら再起動）\r\n"
       "Kaptorix.exe stop             常駐中の Kaptorix_Key を終了します\r\n"
-      "Kaptorix.exe capture /KIND=n [/TIME=秒] [/ACTIVE=1] [/PRNT=プリンタ名] [/TEST]\r\n"
+      "Kaptorix.exe capture /KIND=n [/TIME=秒] [/ACTIVE=1] [/AREA=x,y,幅,高さ|select]\r\n"
+      "                     [/PRNT=プリンタ名] [/TEST]\r\n"
       "                              一回だけ取り込みます（/KIND=1 印刷、/KIND=2 保存）\r\n"
+      "                              /AREA= はその範囲（画面のピクセル）を、select は\r\n"
+      "                              画面上で選んだ範囲を取り込みます\r\n"
       "Kaptorix.exe store [/TEST]    画面全体をフルカラーで Dammy.bmp に記憶します\r\n"
       "Kaptorix.exe get [--raw] [名前...]\r\n"
       "                              設定を表示します（--raw: 名前でなく数値で）\r\n"

@@ -22,6 +22,7 @@ struct CaptureOptions {
   std::optional<std::string> time;
   std::optional<std::string> active;
   std::optional<std::string> printer;
+  std::optional<std::string> area;  // "x,y,w,h" or "select", judged by Kaptorix_Key.exe
 
   bool operator==(const CaptureOptions&) const = default;
 };

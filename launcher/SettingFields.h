@@ -40,9 +40,10 @@ enum class SettingField {
   Clipboard,
   Screen,
   Tray,
+  Region,
 };
 
-inline constexpr std::array<SettingField, 24> kAllSettingFields{
+inline constexpr std::array<SettingField, 25> kAllSettingFields{
     SettingField::Key,          SettingField::SaveDir,      SettingField::FilePrefix,
     SettingField::SerialDigits, SettingField::Extension,    SettingField::Colors,
     SettingField::AlwaysSave,   SettingField::Cursor,       SettingField::Invert,
@@ -51,6 +52,7 @@ inline constexpr std::array<SettingField, 24> kAllSettingFields{
     SettingField::MarginTop,    SettingField::MarginBottom, SettingField::HeaderText,
     SettingField::HeaderLayout, SettingField::PrintDate,    SettingField::FileFormat,
     SettingField::Clipboard,    SettingField::Screen,       SettingField::Tray,
+    SettingField::Region,
 };
 
 // The field's place in kAllSettingFields.

@@ -51,6 +51,8 @@ const std::array<FieldRule, kAllSettingFields.size()> kRules{{
     {SettingField::Screen, "screen", "取り込む画面", &S::screen, K::Choice, 0, 0, kScreenChoices},
     {SettingField::Tray, "tray", "通知領域にアイコンを表示する", &S::tray, K::Choice, 0, 0,
      kSwitchChoices},
+    {SettingField::Region, "region", "範囲を選んで取り込むキー (Ctrl)", &S::region, K::Choice, 0, 0,
+     kSwitchChoices},
 }};
 
 }  // namespace

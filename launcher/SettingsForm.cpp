@@ -39,6 +39,7 @@ ControlKind KindOf(SettingField field) {
     case SettingField::PrintDate:
     case SettingField::Clipboard:
     case SettingField::Tray:
+    case SettingField::Region:
       return ControlKind::Check;
     default:
       return ControlKind::Edit;

@@ -7,7 +7,10 @@
 #   docs/images/notice-saved.png     the notice after a save, taken from the
 #       display while it is shown;
 #   docs/images/tray-menu.png        the notification-area icon's menu, opened
-#       with a right-click on the icon in Wine's system tray.
+#       with a right-click on the icon in Wine's system tray;
+#   docs/images/region-overlay.png   the region overlay of /AREA=select over
+#       the dialog, with a selection dragged on it (the pointer moved and
+#       pressed on the display), taken from the display.
 # Rerun it after a change to the dialog or the notices.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -61,6 +64,33 @@ if [ "${1:-}" = --in-session ]; then
   sleep 0.5
   import -window "$menu" "$images/tray-menu.png"
   xdotool key Escape
+  sleep 1
+
+  # The overlay covers the screen: wait for a window of the screen's size.
+  read -r dx dy dw dh < <(xwininfo -name "Kaptorix 設定" |
+    awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+         /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}' || true)
+  root=$(xdpyinfo | awk '/dimensions:/ {print $2}')
+  tools/wine-run.sh "$tools/Kaptorix_Key.exe" Kaptorix /KIND=2 /AREA=select >/dev/null </dev/null &
+  overlay=""
+  for _ in $(seq 250); do
+    overlay=$(xwininfo -root -tree 2>/dev/null |
+      awk -v size="$root+0+0" '/\("kaptorix_key.exe"/ && index($0, size) {print $1; exit}' || true)
+    [ -n "$overlay" ] && break
+    sleep 0.02
+  done
+  [ -n "$overlay" ] || { echo "docs-images: the region overlay was not seen" >&2; exit 1; }
+  sleep 0.5
+  xdotool mousemove $((dx + 20)) $((dy + 40)) mousedown 1
+  for step in 1 2 3 4; do
+    xdotool mousemove $((dx + 20 + step * dw / 8)) $((dy + 40 + step * dh / 8))
+    sleep 0.1
+  done
+  xdotool mouseup 1
+  xdotool mousemove $((dx + dw * 3 / 4)) $((dy + dh * 2 / 5))
+  sleep 0.5
+  import -window root -crop "$((dw + 160))x$((dh + 120))+$((dx - 80))+$((dy - 60))" +repage \
+    "$images/region-overlay.png"
   kx_end_programs
   exit 0
 fi
@@ -72,6 +102,7 @@ kx_choose_windows_build docs-images
 scripts/build.sh "$build"
 mkdir -p "$images"
 tools/wine-session.sh scripts/docs-images.sh --in-session "$build" </dev/null
-for image in "$images"/settings-dialog.png "$images"/notice-saved.png "$images"/tray-menu.png; do
+for image in "$images"/settings-dialog.png "$images"/notice-saved.png "$images"/tray-menu.png \
+  "$images"/region-overlay.png; do
   echo "docs-images: $image ($(identify -format '%wx%h' "$image"))"
 done

@@ -129,8 +129,9 @@ KernelHandle StartProcess(const std::wstring& exe, const std::wstring& folder,
   return StartedProcess(info);
 }
 
-// The main windows of the running copies of Kaptorix_Key.exe.
-std::vector<HWND> KeyMainWindows() { return TopLevelWindows(kMainWindowClass, kMainWindowCaption); }
+// The main windows of the resident copies of Kaptorix_Key.exe; one-shot
+// runs, whose windows look the same, are not among them.
+std::vector<HWND> KeyMainWindows() { return ResidentWindows(); }
 
 }  // namespace
 

@@ -8,8 +8,8 @@
 
 namespace kx::win {
 
-// Kaptorix_Key.exe in the launcher's folder, and the main windows
-// (kMainWindowClass, kMainWindowCaption) of its running copies.
+// Kaptorix_Key.exe in the launcher's folder, and the main windows of its
+// resident copies (ResidentWindows in base/win32/TopLevelWindows.h).
 class KeyProgramControl final : public KeyProgram {
  public:
   explicit KeyProgramControl(const std::string& programDir);

@@ -9,10 +9,10 @@
 #include "base/win32/ComPtr.h"
 #include "base/win32/PrinterList.h"
 #include "base/win32/Strconv.h"
+#include "base/win32/WindowTable.h"
 #include "launcher/DialogLayout.h"
 #include "launcher/SettingRules.h"
 #include "launcher/win32/DialogFont.h"
-#include "launcher/win32/DialogTable.h"
 #include "launcher/win32/DialogTemplate.h"
 #include "launcher/win32/FolderPicker.h"
 
@@ -93,20 +93,23 @@ SettingsDialog::SettingsDialog(Launcher& launcher, KeyProgram& key, SettingsProb
 void SettingsDialog::Show(HINSTANCE instance) {
   const DialogTemplate dialogTemplate(SettingsDialogLayout(), DialogFace(),
                                       static_cast<WORD>(kDialogPointSize));
-  DialogTable::Expect(this);
   ::DialogBoxIndirectParamW(instance, dialogTemplate.get(), nullptr, &SettingsDialog::DialogProc,
-                            0);
-  DialogTable::Expect(nullptr);
-  if (hwnd_) DialogTable::Remove(hwnd_);
+                            reinterpret_cast<LPARAM>(this));
+  if (hwnd_) static_cast<void>(WindowTable<SettingsDialog>::Take(hwnd_));
   output_.SetOwner(nullptr);
 }
 
-INT_PTR CALLBACK SettingsDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  SettingsDialog* self = DialogTable::Find(dialog);
+// The dialog manager sends the first WM_INITDIALOG, with Show's object, on
+// this thread before the dialog answers anyone else; any later one came from
+// outside and is ignored.
+INT_PTR CALLBACK SettingsDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+  SettingsDialog* self = WindowTable<SettingsDialog>::Find(dialog);
   if (message == WM_INITDIALOG) {
-    if (self) return FALSE;  // the dialog manager sends it once; this one came from outside
-    self = DialogTable::Bind(dialog);
-    if (self) self->hwnd_ = dialog;
+    if (self) return FALSE;
+    self = reinterpret_cast<SettingsDialog*>(lParam);
+    WindowTable<SettingsDialog>::Bind(dialog, *self);
+    self->hwnd_ = dialog;
   }
   if (self) {
     try {

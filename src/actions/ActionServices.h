@@ -19,7 +19,16 @@ class ActionError : public std::runtime_error {
 };
 
 // What an action came to, as a one-shot run's exit code tells it.
-enum class ActionOutcome { Done, SaveFailed, FolderMissing, NoFreeNumber, PrintFailed, OtherError };
+enum class ActionOutcome {
+  Done,
+  SaveFailed,
+  FolderMissing,
+  NoFreeNumber,
+  PrintFailed,
+  OtherError,
+  RegionCancelled,  // nothing was taken, nothing is shown
+  RegionOffScreen,
+};
 
 struct ActionResult {
   ActionOutcome outcome = ActionOutcome::Done;

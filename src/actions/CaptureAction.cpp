@@ -27,13 +27,6 @@ std::string Joined(std::string_view text, std::string_view subject) {
   return std::string(text).append(": ").append(subject);
 }
 
-// Tells the script first, then returns the result for the user to be shown it.
-ActionResult Report(ActionServices& services, ActionOutcome outcome, std::string line) {
-  ActionResult result{outcome, std::move(line)};
-  services.ReportOutcome(result);
-  return result;
-}
-
 // The picture goes to the clipboard once it has reached its file or page,
 // before anyone is told.
 void CopyToClipboardIfAsked(const CaptureSettings& settings, ActionServices& services) {
@@ -143,22 +136,12 @@ ActionResult Print(CaptureSettings& settings, ActionServices& services) {
   return result;
 }
 
-ActionResult CaptureAndDeliver(int modifiers, CaptureSettings& settings,
-                               const std::string& programDir, ActionServices& services) {
+ActionResult TakeAndDeliver(bool save, const PictureStep& takePicture, CaptureSettings& settings,
+                            const std::string& programDir, ActionServices& services) {
   try {
-    const bool foreground = (modifiers & kModAlt) != 0;
-    if (foreground) {
-      services.CopyForegroundToSurface();
-    } else {
-      services.CopyDesktopToSurface(ScreenOf(settings));
-    }
-    if (settings.cursor) services.DrawPointerOnSurface(foreground);
+    if (std::optional<ActionResult> ended = takePicture()) return std::move(*ended);
     if (settings.invert) services.InvertSurface();
-
-    if ((modifiers & kModShift) != 0 || settings.alwaysSave) {
-      return Save(settings, programDir, services);
-    }
-    return Print(settings, services);
+    return save ? Save(settings, programDir, services) : Print(settings, services);
   } catch (const ActionError& error) {
     ActionResult result = Report(services, ActionOutcome::OtherError, error.what());
     services.ShowErrorBox(error.what());
@@ -173,12 +156,34 @@ ActionResult CaptureAndDeliver(int modifiers, CaptureSettings& settings,
 
 }  // namespace
 
-ActionResult RunCaptureAction(int modifiers, CaptureSettings& settings,
+ActionResult Report(ActionServices& services, ActionOutcome outcome, std::string line) {
+  ActionResult result{outcome, std::move(line)};
+  services.ReportOutcome(result);
+  return result;
+}
+
+ActionResult RunPictureAction(bool save, const PictureStep& takePicture, CaptureSettings& settings,
                               const std::string& programDir, ActionServices& services) {
   const KeyBusyScope busy;
-  ActionResult result = CaptureAndDeliver(modifiers, settings, programDir, services);
+  ActionResult result = TakeAndDeliver(save, takePicture, settings, programDir, services);
   services.ReleaseSurface();
   return result;
+}
+
+ActionResult RunCaptureAction(int modifiers, CaptureSettings& settings,
+                              const std::string& programDir, ActionServices& services) {
+  const bool foreground = (modifiers & kModAlt) != 0;
+  const auto capture = [&]() -> std::optional<ActionResult> {
+    if (foreground) {
+      services.CopyForegroundToSurface();
+    } else {
+      services.CopyDesktopToSurface(ScreenOf(settings));
+    }
+    if (settings.cursor) services.DrawPointerOnSurface(foreground);
+    return std::nullopt;
+  };
+  const bool save = (modifiers & kModShift) != 0 || settings.alwaysSave;
+  return RunPictureAction(save, capture, settings, programDir, services);
 }
 
 }  // namespace kx

@@ -2,6 +2,8 @@
 // One capture action, from the picture to the saved file or printed page.
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "actions/ActionServices.h"
@@ -19,5 +21,19 @@ namespace kx {
 // end the surface lets go of the picture, whatever happened.
 ActionResult RunCaptureAction(int modifiers, CaptureSettings& settings,
                               const std::string& programDir, ActionServices& services);
+
+// Puts an action's picture on the surface, with the pointer when the
+// settings ask for it; or ends the action early with its result, which has
+// been reported.
+using PictureStep = std::function<std::optional<ActionResult>()>;
+
+// The road of every capture from its picture on: the step, inversion, then
+// the save (`save`) or the print-out, the clipboard and the notices, with the
+// busy flag held and errors shown as RunCaptureAction does.
+ActionResult RunPictureAction(bool save, const PictureStep& takePicture, CaptureSettings& settings,
+                              const std::string& programDir, ActionServices& services);
+
+// Tells the script first, then returns the result for the user to be shown it.
+ActionResult Report(ActionServices& services, ActionOutcome outcome, std::string line);
 
 }  // namespace kx

@@ -12,7 +12,9 @@ namespace kx {
 OneShotRequest PrepareStoreRun(CaptureSettings& settings) {
   settings.toStoreFile = true;
   settings.colors = ColorReduction::None;
-  return {kModShift, 0};
+  OneShotRequest request;
+  request.modifiers = kModShift;
+  return request;
 }
 
 OneShotRequest PrepareOptionRun(std::string_view kindValue, std::string_view commandLine,
@@ -29,7 +31,26 @@ OneShotRequest PrepareOptionRun(std::string_view kindValue, std::string_view com
   }
 
   settings.printer = std::string(TrimBlanks(CommandGet(commandLine, kPrinterOption)));
+
+  const std::string area = CommandGet(commandLine, kAreaOption);
+  if (!area.empty()) {
+    request.area = ParseAreaOption(area);
+    request.areaRefused = !request.area;
+  }
   return request;
+}
+
+std::optional<ScreenRect> ReadLastRegion(std::string_view text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
+  const std::optional<AreaOption> area = ParseAreaOption(text);
+  if (!area || area->select) return std::nullopt;
+  return area->rect;
+}
+
+std::string LastRegionText(const ScreenRect& region) {
+  return std::to_string(region.left) + "," + std::to_string(region.top) + "," +
+         std::to_string(std::int64_t{region.right} - region.left) + "," +
+         std::to_string(std::int64_t{region.bottom} - region.top) + "\r\n";
 }
 
 int OneShotExitCode(ActionOutcome outcome) {
@@ -44,6 +65,10 @@ int OneShotExitCode(ActionOutcome outcome) {
       return kExitNoFreeNumber;
     case ActionOutcome::PrintFailed:
       return kExitPrintFailed;
+    case ActionOutcome::RegionCancelled:
+      return kExitRegionCancelled;
+    case ActionOutcome::RegionOffScreen:
+      return kExitRegionOffScreen;
     case ActionOutcome::OtherError:
       break;
   }

@@ -19,6 +19,10 @@ std::int32_t ModifiersOf(int index) {
       return kModAlt;
     case 3:
       return kModShift | kModAlt;
+    case 4:
+      return kModControl;
+    case 5:
+      return kModControl | kModShift;
     default:
       return 0;
   }
@@ -43,9 +47,12 @@ bool PrintKeyRegistrar::AddPrintKey(HotKeyRegistry& registry, std::int32_t virtu
 }
 
 std::optional<MessageText> PrintKeyRegistrar::RegisterPrintKeys(HotKeyRegistry& registry,
-                                                                std::int32_t virtualKey) {
+                                                                std::int32_t virtualKey,
+                                                                bool regionKeys) {
+  constexpr int kPrintKeyCount = 4;
+  const int count = regionKeys ? static_cast<int>(kKeyFailureLines.size()) : kPrintKeyCount;
   std::string failures;
-  for (int index = 0; index < 4; ++index) {
+  for (int index = 0; index < count; ++index) {
     if (!AddPrintKey(registry, virtualKey, index)) {
       failures.append(kKeyFailureLines[static_cast<std::size_t>(index)]).append(kLineEnd);
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The resident mode's four hot keys: the configured key alone, with Shift,
-// with Alt, and with Shift and Alt, each under an atom named kHotKeyAtomPrefix
+// with Alt, and with Shift and Alt, and with region keys on, with Ctrl and
+// with Ctrl and Shift after them; each under an atom named kHotKeyAtomPrefix
 // and a number that grows by kHotKeyAtomStep per registration.
 
 #include <cstddef>
@@ -30,13 +31,15 @@ class PrintKeyRegistrar {
   explicit PrintKeyRegistrar(RunningCopies& copies) : copies_(copies) {}
 
   // Registers one combination of the key: index 1 Shift, 2 Alt, 3 Shift and
-  // Alt, any other the key alone.
+  // Alt, 4 Ctrl, 5 Ctrl and Shift, any other the key alone.
   bool AddPrintKey(HotKeyRegistry& registry, std::int32_t virtualKey, int index);
 
-  // Registers the four combinations in order. Nothing when all four are in
-  // force, else the warning box (exclamation icon) that lists the failures.
+  // Registers the four combinations in order, then the two region keys when
+  // asked. Nothing when all are in force, else the warning box (exclamation
+  // icon) that lists the failures.
   [[nodiscard]] std::optional<MessageText> RegisterPrintKeys(HotKeyRegistry& registry,
-                                                             std::int32_t virtualKey);
+                                                             std::int32_t virtualKey,
+                                                             bool regionKeys = false);
 
   // How many combinations were tried, and how many of them are in force.
   [[nodiscard]] std::size_t KeysTried() const { return keysTried_; }

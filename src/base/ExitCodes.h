@@ -25,12 +25,15 @@ inline constexpr int kExitNoFreeNumber = 12;   // no serial number left for the 
 inline constexpr int kExitPrintFailed = 13;    // no printer, printer not found, or printing failed
 inline constexpr int kExitStartupFailed = 14;  // start-up refused (launcher word, Kaptorix.ini)
 inline constexpr int kExitOtherError = 15;     // the capture failed, or anything unforeseen
+inline constexpr int kExitRegionCancelled = 16;  // the region's selection was cancelled
+inline constexpr int kExitRegionOffScreen = 17;  // no pixel of the region is on a monitor
 
 // Every code either program ends with, in the order the usage lists them.
-inline constexpr std::array kExitCodes{kExitOk,           kExitRefused,     kExitFailed,
-                                       kExitStillWaiting, kExitSaveFailed,  kExitFolderMissing,
-                                       kExitNoFreeNumber, kExitPrintFailed, kExitStartupFailed,
-                                       kExitOtherError};
+inline constexpr std::array kExitCodes{
+    kExitOk,           kExitRefused,         kExitFailed,
+    kExitStillWaiting, kExitSaveFailed,      kExitFolderMissing,
+    kExitNoFreeNumber, kExitPrintFailed,     kExitStartupFailed,
+    kExitOtherError,   kExitRegionCancelled, kExitRegionOffScreen};
 
 // A code a one-shot run of Kaptorix_Key.exe ends with: 0 or one from 10 on.
 constexpr bool IsKeyRunExitCode(long long code) {

@@ -7,6 +7,7 @@
 namespace kx {
 
 inline constexpr std::int32_t kModAlt = 1;
+inline constexpr std::int32_t kModControl = 2;
 inline constexpr std::int32_t kModShift = 4;
 
 }  // namespace kx

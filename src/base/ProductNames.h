@@ -48,6 +48,9 @@ inline constexpr std::string_view kPrintDocumentName = kProgramTitle;
 
 inline constexpr std::string_view kMainWindowClass = "frmKaptorix";
 inline constexpr std::string_view kMainWindowCaption = kProgramTitle;
+// The registered window message that only a resident copy's main window
+// answers (with a non-zero value): one-shot runs have the same window.
+inline constexpr std::string_view kResidentMessage = "Kaptorix_Key.Resident";
 
 inline constexpr std::string_view kResultNoticeClass = "frmKekka";
 inline constexpr std::string_view kSaveAbortedNoticeClass = "frmErrMsg";
@@ -55,6 +58,8 @@ inline constexpr std::string_view kSaveAbortedNoticeCaption = "Kaptorix 保存�
 inline constexpr std::string_view kPrintErrorNoticeClass = "frmPrintError";
 inline constexpr std::string_view kPrintErrorNoticeCaption = "印刷エラー";
 inline constexpr std::string_view kPrintErrorNoticeButton = "OK";
+// The region overlay over every monitor.
+inline constexpr std::string_view kRegionOverlayClass = "KaptorixRegion";
 
 // The window property that ties a hooked window to its hook object: the
 // window handle in decimal.
@@ -64,7 +69,8 @@ inline std::string HookPropertyName(std::intptr_t window) { return std::to_strin
 
 // The resident program's four hot keys are known by global atoms named
 // kHotKeyAtomPrefix and a number of at least two digits: 11, 22, 33, 44 for
-// the key alone, with Shift, with Alt, with Shift and Alt.
+// the key alone, with Shift, with Alt, with Shift and Alt; with region keys
+// on, 55 and 66 for Ctrl and Ctrl+Shift after them.
 inline constexpr std::string_view kHotKeyAtomPrefix = "Kaptorix_";
 inline constexpr std::int32_t kHotKeyAtomStep = 11;
 
@@ -91,6 +97,7 @@ inline constexpr std::string_view kFileFormatTag = "[SVFM]";
 inline constexpr std::string_view kClipboardTag = "[CLIP]";
 inline constexpr std::string_view kScreenTag = "[GMEN]";
 inline constexpr std::string_view kTrayTag = "[ICON]";
+inline constexpr std::string_view kRegionTag = "[HANI]";
 
 // The registered clipboard format that holds a copy of the capture as a PNG
 // file, beside the device-independent bitmap.
@@ -105,6 +112,12 @@ inline constexpr std::string_view kKindOption = "/KIND=";
 inline constexpr std::string_view kTimeOption = "/TIME=";
 inline constexpr std::string_view kActiveOption = "/ACTIVE=";
 inline constexpr std::string_view kPrinterOption = "/PRNT=";
+// "x,y,w,h" in virtual-screen pixels, or "select" for the overlay.
+inline constexpr std::string_view kAreaOption = "/AREA=";
+inline constexpr std::string_view kAreaSelect = "select";
+
+// Beside the programs: the region last taken by a one-shot run, "x,y,w,h".
+inline constexpr std::string_view kLastRegionFileName = "Kaptorix_Region.txt";
 
 // ---- Font faces, best first ---------------------------------------------
 
@@ -129,11 +142,10 @@ inline constexpr std::string_view kSettingsFileUnreadableText = "Kaptorix.iniを
 // line per failed combination in the order of registration, the tail.
 inline constexpr std::string_view kKeyWarningTitle = "キー登録エラー";
 inline constexpr std::string_view kKeyWarningHead = "以下のキーを登録できませんでした";
-inline constexpr std::array<std::string_view, 4> kKeyFailureLines{
-    "　登録エラー [Print]",
-    "　登録エラー [Print+Shift]",
-    "　登録エラー [Print+Alt]",
-    "　登録エラー [Print+Shift+Alt]",
+inline constexpr std::array<std::string_view, 6> kKeyFailureLines{
+    "　登録エラー [Print]",      "　登録エラー [Print+Shift]",
+    "　登録エラー [Print+Alt]",  "　登録エラー [Print+Shift+Alt]",
+    "　登録エラー [Print+Ctrl]", "　登録エラー [Print+Shift+Ctrl]",
 };
 inline constexpr std::string_view kKeyWarningTail = "設定画面を開いて、キーを変更して下さい";
 // Added after the tail while the notification-area icon is shown.
@@ -179,6 +191,10 @@ inline constexpr std::string_view kFolderTooLongText = "保存先フォルダの
 inline constexpr std::string_view kNoFreeNumberText = "空いている連番がありません";
 inline constexpr std::string_view kPrintFailedText = "印刷に失敗しました";
 inline constexpr std::string_view kPrinterNotFoundText = "プリンタが見つかりません";
+inline constexpr std::string_view kRegionCancelledText = "範囲の選択が取り消されました";
+inline constexpr std::string_view kRegionOffScreenText = "範囲はどの画面にもかかっていません";
+inline constexpr std::string_view kAreaRefusedText =
+    "/AREA= は x,y,幅,高さ（画面のピクセル）か select で指定して下さい";
 
 inline constexpr std::string_view kSaveAbortedText =
     "現在設定されているディレクトリは存在しません\r\n"

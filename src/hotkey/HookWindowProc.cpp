@@ -6,15 +6,17 @@
 namespace kx {
 namespace {
 
-// What must still take effect while an action runs.
-bool EndsTheRun(std::uint32_t message) {
-  return message == kWmClose || message == kWmQueryEndSession || message == kWmEndSession;
+// What must still take effect while an action runs, and the registered
+// messages, by which other programs ask what the window is.
+bool GoesOnWhileBusy(std::uint32_t message) {
+  return message == kWmClose || message == kWmQueryEndSession || message == kWmEndSession ||
+         (message >= kFirstRegisteredMessage && message <= kLastRegisteredMessage);
 }
 
 std::intptr_t Dispatch(WindowServices& services, WindowHandle window, std::uint32_t message,
                        std::uintptr_t wParam, std::intptr_t lParam) {
   if (message == kWmNcCreate) return 0;
-  if (KeyBusy() && !EndsTheRun(message)) {
+  if (KeyBusy() && !GoesOnWhileBusy(message)) {
     if (message == kWmPaint) return services.CallDefaultProcedure(window, message, wParam, lParam);
     return 0;
   }

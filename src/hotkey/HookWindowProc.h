@@ -15,7 +15,8 @@ namespace kx {
 // nowhere. While the busy flag (KeyBusy.h) is set, a paint request gets the
 // system's default handling, which validates the window, and a close request
 // or the end of the session goes its usual way, for the window to act on once
-// the action has returned; every other message is answered with 0 and goes
+// the action has returned, as does a registered message (another program
+// asking what the window is); every other message is answered with 0 and goes
 // nowhere, so hot keys pressed meanwhile are lost, not queued.
 //
 // No exception leaves it: a failure falls back to the default handling.

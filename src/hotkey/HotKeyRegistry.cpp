@@ -29,21 +29,21 @@ HotKeyRegistry::HotKeyRegistry(WindowServices& windows, AtomTable& atoms, HotKey
 
 HotKeyRegistry::~HotKeyRegistry() {
   Detach();
-  for (const Key& key : keys_) ReleaseKey(key.name);
+  for (const Key& key : keys_) ReleaseKey(key);
   target_ = 0;
   keys_.clear();
 }
 
 bool HotKeyRegistry::Add(const std::string& name, std::int32_t virtualKey, std::int32_t modifiers,
                          ExistingAtom existing) {
-  if (target_ == 0) return false;
+  if (target_ == 0 || Holds(name)) return false;
   Atom atom = atoms_.Find(name);
   const bool takenOver = atom != 0;
-  if (takenOver && (existing == ExistingAtom::Refuse || Holds(name))) return false;
+  if (takenOver && existing == ExistingAtom::Refuse) return false;
   if (!takenOver) atom = atoms_.Add(name);
   if (atom == 0) return false;
   // Recorded first: once the system holds the key, nothing may fail to record it.
-  keys_.push_back(Key{name, HotKeyId(atom), modifiers, virtualKey});
+  keys_.push_back(Key{name, atom, HotKeyId(atom), modifiers, virtualKey});
   if (!hotKeys_.Register(target_, HotKeyId(atom), modifiers, virtualKey)) {
     keys_.pop_back();
     if (!takenOver) atoms_.Delete(atom);
@@ -53,8 +53,11 @@ bool HotKeyRegistry::Add(const std::string& name, std::int32_t virtualKey, std::
 }
 
 bool HotKeyRegistry::Remove(const std::string& name) {
-  if (!ReleaseKey(name)) return false;
-  std::erase_if(keys_, [&](const Key& key) { return key.name == name; });
+  const auto key =
+      std::find_if(keys_.begin(), keys_.end(), [&](const Key& held) { return held.name == name; });
+  if (key == keys_.end()) return false;
+  ReleaseKey(*key);
+  keys_.erase(key);
   return true;
 }
 
@@ -62,14 +65,11 @@ bool HotKeyRegistry::Holds(const std::string& name) const {
   return std::any_of(keys_.begin(), keys_.end(), [&](const Key& key) { return key.name == name; });
 }
 
-// Unregisters the key and deletes its atom; the name stays in the list.
-bool HotKeyRegistry::ReleaseKey(const std::string& name) {
-  if (!Holds(name)) return false;
-  const Atom atom = atoms_.Find(name);
-  if (atom == 0) return false;
-  hotKeys_.Unregister(target_, HotKeyId(atom));
-  atoms_.Delete(atom);
-  return true;
+// Unregisters the key by its identifier; its atom goes only while it is still
+// the atom of the key's name, else it is no longer this registry's to delete.
+void HotKeyRegistry::ReleaseKey(const Key& key) {
+  hotKeys_.Unregister(target_, key.id);
+  if (atoms_.Find(key.name) == key.atom) atoms_.Delete(key.atom);
 }
 
 std::intptr_t HotKeyRegistry::HandleMessage(WindowHandle& /*window*/, std::uint32_t& message,
@@ -82,9 +82,8 @@ std::intptr_t HotKeyRegistry::HandleMessage(WindowHandle& /*window*/, std::uint3
   const auto key = std::find_if(keys_.begin(), keys_.end(),
                                 [&](const Key& held) { return held.id == HotKeyId(atom); });
   if (key == keys_.end()) return 0;
-  std::string name = atoms_.NameOf(atom, kMaxKeyNameLength + 1);
-  name = name.substr(0, name.find('\0'));
-  if (name.empty()) return 0;
+  // Copied: the handler may remove the key.
+  const std::string name = key->name.substr(0, kMaxKeyNameLength);
   handler_.OnHotKey(name, key->modifiers, key->virtualKey);
   return 0;
 }

@@ -16,6 +16,9 @@ inline constexpr std::uint32_t kWmQueryEndSession = 0x0011;
 inline constexpr std::uint32_t kWmEndSession = 0x0016;
 inline constexpr std::uint32_t kWmNcCreate = 0x0081;
 inline constexpr std::uint32_t kWmHotKey = 0x0312;
+// RegisterWindowMessage's range: 0xC000 to 0xFFFF.
+inline constexpr std::uint32_t kFirstRegisteredMessage = 0xC000;
+inline constexpr std::uint32_t kLastRegisteredMessage = 0xFFFF;
 
 class WindowServices {
  public:

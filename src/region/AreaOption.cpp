@@ -6,11 +6,12 @@
 #include <limits>
 
 #include "base/Blanks.h"
+#include "base/ProductNames.h"
 
 namespace kx {
 namespace {
 
-constexpr std::string_view kSelect = "select";
+constexpr std::string_view kSelect = kAreaSelect;
 
 bool IsSelect(std::string_view text) {
   if (text.size() != kSelect.size()) return false;

@@ -70,7 +70,8 @@ struct CaptureSettings {
   FileFormat fileFormat = FileFormat::Bmp;
   bool clipboard = false;  // a copy of each capture on the clipboard
   Screen screen = Screen::Primary;
-  bool tray = false;  // the resident program shows an icon in the notification area
+  bool tray = false;    // the resident program shows an icon in the notification area
+  bool region = false;  // Ctrl and Ctrl+Shift with the key choose a region
 
   bool operator==(const CaptureSettings&) const = default;
 };

@@ -33,7 +33,7 @@ using SettingsField = RecordMember<MarginsField, ExtensionField>;
 
 inline constexpr std::size_t kTagLength = 6;
 
-inline const std::array<std::pair<std::string_view, SettingsField>, 21> kSettingsTags{{
+inline const std::array<std::pair<std::string_view, SettingsField>, 22> kSettingsTags{{
     {kKeyTag, &CaptureSettings::hotKey},
     {kSaveFolderTag, &CaptureSettings::saveFolder},
     {kColorsTag, &CaptureSettings::colors},
@@ -55,13 +55,14 @@ inline const std::array<std::pair<std::string_view, SettingsField>, 21> kSetting
     {kClipboardTag, &CaptureSettings::clipboard},
     {kScreenTag, &CaptureSettings::screen},
     {kTrayTag, &CaptureSettings::tray},
+    {kRegionTag, &CaptureSettings::region},
 }};
 
 // Tags that files of earlier versions lack. The settings program writes
 // them only when they hold other than the default or are in the file
 // already, so that a file whose user never chose them stays as it was.
-inline constexpr std::array<std::string_view, 4> kOptionalTags{kFileFormatTag, kClipboardTag,
-                                                               kScreenTag, kTrayTag};
+inline constexpr std::array<std::string_view, 5> kOptionalTags{kFileFormatTag, kClipboardTag,
+                                                               kScreenTag, kTrayTag, kRegionTag};
 
 // Character offsets (from 0) of the four margin fields of a "[HEAD]" line.
 inline constexpr std::array<std::size_t, 4> kMarginOffsets{6, 9, 12, 15};

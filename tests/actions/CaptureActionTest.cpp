@@ -1,4 +1,5 @@
 #include "actions/CaptureAction.h"
+#include "actions/RegionAction.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -107,6 +108,22 @@ class CaptureActionTest : public ::testing::Test {
 
 TEST_F(CaptureActionTest, ShiftSavesTheScreenUnderTheFirstNumber) {
   EXPECT_THAT(Run(kModShift), ElementsAre("desktop", "dir D:\\Shots",
+                                          "save D:\\Shots\\KX001.BMP new", "notice 保存成功"));
+}
+
+struct FakeRegionSource final : RegionSource {
+  FakeRegionSource(std::vector<std::string>* into, RegionPick answer) : calls(into), pick(answer) {}
+  RegionPick PutRegionOnSurface() override { return calls->push_back("region"), pick; }
+  void DrawPointerOnRegion() override { calls->push_back("pointer region"); }
+  std::vector<std::string>* calls;
+  RegionPick pick;
+};
+
+TEST_F(CaptureActionTest, RegionDrawsItsPointerThenTakesTheRoadOfEveryCapture) {
+  settings.cursor = settings.invert = 1;
+  FakeRegionSource source(&services.calls, RegionPick::Taken);
+  RunRegionAction(true, settings, kProgramDir, services, source);
+  EXPECT_THAT(services.calls, ElementsAre("region", "pointer region", "invert", "dir D:\\Shots",
                                           "save D:\\Shots\\KX001.BMP new", "notice 保存成功"));
 }
 

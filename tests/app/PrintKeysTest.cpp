@@ -73,6 +73,19 @@ TEST_F(PrintKeysTest, RegistersTheFourCombinationsInOrder) {
   }
 }
 
+TEST_F(PrintKeysTest, RegionKeysFollowTheFourAndFailInTheSameBox) {
+  hotKeys.refused.insert({kModControl | kModShift, kPrintScreen});
+  ProgramCopy copy(atoms, hotKeys, kMainWindow);
+  const auto box = copy.registrar.RegisterPrintKeys(copy.registry, kPrintScreen, true);
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text,
+            "以下のキーを登録できませんでした\r\n\u3000登録エラー [Print+Shift+Ctrl]\r\n\r\n"
+            "設定画面を開いて、キーを変更して下さい");
+  ASSERT_EQ(hotKeys.registrations.size(), 5U);
+  EXPECT_EQ(hotKeys.registrations[4].modifiers, kModControl);
+  EXPECT_EQ(hotKeys.registrations[4].id, HotKeyId(atoms.Find("Kaptorix_55")));
+}
+
 TEST_F(PrintKeysTest, ConfiguredKeyIsRegisteredInstead) {
   ProgramCopy copy(atoms, hotKeys, kMainWindow);
   ASSERT_EQ(copy.registrar.RegisterPrintKeys(copy.registry, 0x7B), std::nullopt);

@@ -48,11 +48,11 @@ class TwoMonitorsE2E : public ::testing::Test {
   }
 
   // One saving option run with the screen setting and more; its file.
-  std::optional<BmpFile> Capture(const std::string& settings) {
+  std::optional<BmpFile> Capture(const std::string& settings, const std::string& options = "") {
     std::filesystem::remove(folder_ / L"shots" / L"KX001.BMP");
     folder_.WriteIni("[FILE]" + folder_.Utf8Path(L"shots") + "\r\n" + settings);
     test::PumpMessagesFor(std::chrono::milliseconds(100));
-    const RunRecord record = RunToEnd(folder_, "Kaptorix /KIND=2");
+    const RunRecord record = RunToEnd(folder_, "Kaptorix /KIND=2" + options);
     EXPECT_THAT(record.shown, ElementsAre("notice 保存成功")) << settings;
     return ReadBmpFile(folder_ / L"shots" / L"KX001.BMP");
   }
@@ -130,6 +130,17 @@ TEST_F(TwoMonitorsE2E, AllMonitorsAreBlackWhereNoneShows) {
     for (int x = 0; x < 1024; ++x) lit += saved->Pixel(x, y) != 0 ? 1 : 0;
   }
   EXPECT_EQ(lit, 0);
+}
+
+TEST_F(TwoMonitorsE2E, AreaIsCutToTheMonitorsItCovers) {
+  const TestWindow white(-200, 600, 400, 300, 0xFFFFFF, 0xFFFFFF);
+  ::SetWindowPos(white.hwnd(), nullptr, -200, 600, 400, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+  test::PumpMessagesFor(std::chrono::milliseconds(200));
+  const auto across = Capture("", " /AREA=-1100,700,1200,100");
+  ASSERT_TRUE(across && across->width == 1124 && across->height == 100) << "from x -1024 on";
+  EXPECT_EQ(across->Pixel(1124 - 150, 10), 0xFFFFFFU) << "(-50,710) on the left monitor";
+  EXPECT_EQ(across->Pixel(1124 - 50, 90), 0xFFFFFFU) << "(50,790) on the primary";
+  EXPECT_EQ(across->Pixel(1124 - 150, 90), 0U) << "(-50,790) on no monitor";
 }
 
 // The pointer is drawn where it stands on the monitor taken.

@@ -13,12 +13,15 @@
 #include <set>
 
 #include "base/ExitCodes.h"
+#include "base/ProductNames.h"
 #include "base/win32/ScopedWin.h"
 #include "base/win32/Strconv.h"
 #include "e2e/harness/BmpFile.h"
 #include "e2e/harness/KaptorixRun.h"
+#include "e2e/harness/KeyInput.h"
 #include "e2e/harness/RunObserver.h"
 #include "e2e/harness/TestWindow.h"
+#include "e2e/harness/WindowProbe.h"
 #include "support/MessagePump.h"
 #include "support/TempFolder.h"
 #include "support/WindowsPath.h"
@@ -298,6 +301,27 @@ TEST_F(OneShotE2E, ActiveCapturesTheForegroundWindowAlone) {
   EXPECT_EQ(saved->Pixel(0, 0), 0xFF0000U);
   EXPECT_EQ(saved->Pixel(299, 199), 0xFF0000U);
   EXPECT_EQ(saved->Pixel(10, 100), 0x0000FFU) << "the stripe of the left half";
+}
+
+// "/AREA=" given is kept for the next overlay's R; Esc and off-screen save nothing.
+TEST_F(OneShotE2E, AreaTakesTheRegionGivenOrChosenOnTheOverlay) {
+  const TestWindow window(120, 140, 300, 200, 0xFF0000, 0x0000FF);
+  EXPECT_EQ(Run("", "Kaptorix /KIND=2 /AREA=100,200,100,50").exitCode, Code(kExitOk));
+  for (const auto& [key, code] :
+       {std::pair{WORD{'R'}, kExitOk}, {VK_ESCAPE, kExitRegionCancelled}}) {
+    KaptorixProcess run(folder_, "Kaptorix /KIND=2 /AREA=select");
+    EXPECT_NE(WaitForClass(run.id(), win::Utf8ToWide(kRegionOverlayClass).c_str(), 5000), nullptr);
+    ::Sleep(300);
+    PressKey({}, key);
+    PressKey({}, VK_RETURN);
+    EXPECT_EQ(Watch(run, 3000).exitCode, Code(code));
+  }
+  EXPECT_EQ(Run("", "Kaptorix /KIND=2 /AREA=5000,0,10,10").exitCode, Code(kExitRegionOffScreen));
+  EXPECT_EQ(FileNames(shots()), (std::set<std::wstring>{L"KX001.BMP", L"KX002.BMP"}));
+  for (const wchar_t* name : {L"KX001.BMP", L"KX002.BMP"}) {
+    const auto saved = ReadBmpFile(shots() / name);
+    EXPECT_TRUE(saved && saved->width == 100 && saved->height == 50) << name;
+  }
 }
 
 TEST_F(OneShotE2E, TimeWaitsTheGivenSecondsUpToTwenty) {

@@ -146,6 +146,39 @@ TEST_F(ResidentE2E, AltCapturesTheForegroundWindow) {
   Close(*run);
 }
 
+// Ctrl+Shift+key, then a drag, Esc, R (recalls the drag), a click on the window.
+TEST_F(ResidentE2E, RegionKeysTakeWhatIsChosenOnTheOverlay) {
+  const auto run = Start("[HANI]1\r\n");
+  EXPECT_TRUE(startup.empty()) << "all six keys register";
+  const TestWindow window(150, 100, 320, 240, 0x00FF00, 0xFF00FF);
+  const std::wstring noticeClass = win::Utf8ToWide(kResultNoticeClass);
+  const std::pair<RECT, std::vector<WORD>> choices[] = {{{200, 150, 349, 249}, {VK_RETURN}},
+                                                        {{}, {VK_ESCAPE}},
+                                                        {{}, {'R', VK_RETURN}},
+                                                        {{300, 200, 300, 200}, {}}};
+  for (const auto& [drag, keys] : choices) {
+    PressKey({VK_CONTROL, VK_SHIFT}, VK_SNAPSHOT);
+    EXPECT_NE(WaitForClass(run->id(), win::Utf8ToWide(kRegionOverlayClass).c_str(), 5000), nullptr);
+    ::Sleep(300);
+    if (drag.left != 0) DragMouse({drag.left, drag.top}, {drag.right, drag.bottom});
+    for (const WORD key : keys) PressKey({}, key);
+    Watch(*run, kKeyActionMs);  // a press while the notice shows is lost
+    for (int i = 0; i < 20 && WaitForClass(run->id(), noticeClass.c_str(), 0); ++i)
+      Watch(*run, 500);
+  }
+  EXPECT_EQ(CountFiles(shots(), L".BMP"), 3U) << "Esc saved nothing";
+  for (const wchar_t* name : {L"KX001.BMP", L"KX002.BMP"}) {  // the drag, the recall
+    const auto saved = ReadBmpFile(shots() / name);
+    ASSERT_TRUE(saved && saved->width == 150 && saved->height == 100) << name;
+    for (std::size_t i = 0; i < 150 * 100; ++i) {  // stripe: x < 310, y >= 160
+      ASSERT_EQ(saved->pixels[i], i % 150 < 110 && i / 150 >= 10 ? 0xFF00FFU : 0x00FF00U) << i;
+    }
+  }
+  const auto clicked = ReadBmpFile(shots() / L"KX003.BMP");
+  EXPECT_TRUE(clicked && clicked->width == 320 && clicked->height == 240);
+  Close(*run);
+}
+
 TEST_F(ResidentE2E, KeyPressedWhileTheNoticeIsOpenIsLost) {
   const auto run = Start();
   PressKey({VK_SHIFT}, VK_SNAPSHOT);
@@ -313,6 +346,27 @@ TEST_F(ResidentE2E, ForgedCreationMessageAndPropertyChangeNothing) {
   EXPECT_EQ(WindowText(mainWindow_), std::string(kMainWindowCaption));
   Close(*run);
   EXPECT_FALSE(AnyKaptorixAtom());
+}
+
+// Any process can write the slots, rename, post WM_ENDSESSION or a timer naming a callback.
+TEST_F(ResidentE2E, ForeignSlotsCaptionAndPostedMessagesChangeNothing) {
+  const auto run = Start();
+  ::SetWindowLongPtrW(mainWindow_, GWLP_USERDATA, 0x1234);
+  ::PostMessageW(mainWindow_, WM_ENDSESSION, TRUE, 0);
+  ::PostMessageW(mainWindow_, WM_TIMER, 1, 0x1234);
+  ::SetWindowTextW(mainWindow_, L"renamed");
+  EXPECT_EQ(WindowText(mainWindow_), std::string(kMainWindowCaption));
+  PressKey({VK_SHIFT}, VK_SNAPSHOT);
+  const HWND notice = WaitForClass(run->id(), win::Utf8ToWide(kResultNoticeClass).c_str(), 3000);
+  ASSERT_NE(notice, nullptr);
+  ::SetWindowLongPtrW(notice, GWLP_USERDATA, 0x1234);
+  ::InvalidateRect(notice, nullptr, TRUE);
+  EXPECT_TRUE(WaitForWindowGone(notice, 5000));
+  EXPECT_TRUE(ReadBmpFile(shots() / L"KX001.BMP"));
+
+  ::SetWindowLongPtrW(mainWindow_, GWLP_USERDATA, 0);
+  ChildProcess stop(TestProgramDir() / L"Kaptorix.exe", "stop", folder_.dir());
+  EXPECT_TRUE(stop.WaitForExit(15000) && run->WaitForExit(5000) && stop.ExitCode() == 0);
 }
 
 // The launcher's stop while an action's error box is open: the box is

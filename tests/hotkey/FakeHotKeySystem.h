@@ -39,11 +39,6 @@ class FakeAtomTable final : public AtomTable {
     const auto found = atoms.find(atom);
     if (found != atoms.end() && --found->second.uses == 0) atoms.erase(found);
   }
-  std::string NameOf(Atom atom, int capacity) override {
-    const auto found = atoms.find(atom);
-    if (found == atoms.end()) return "";
-    return found->second.name.substr(0, static_cast<std::size_t>(capacity - 1));
-  }
 
   struct Entry {
     std::string name;

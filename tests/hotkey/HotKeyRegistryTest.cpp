@@ -137,12 +137,18 @@ TEST_F(HotKeyTest, DeleteUnregistersAndRemovesOneName) {
   EXPECT_FALSE(registry->Remove("Never"));
 }
 
-TEST_F(HotKeyTest, DeleteOfAKeyWhoseAtomIsGoneChangesNothing) {
+TEST_F(HotKeyTest, KeyWhoseAtomWasDeletedElsewhereStillWorksAndIsReleased) {
   registry->SetTarget(kWindow);
   ASSERT_TRUE(registry->Add("A", kPrintScreen, 0));
+  const std::int32_t idOfA = HotKeyId(atoms.Find("A"));
   atoms.Delete(atoms.Find("A"));
-  EXPECT_FALSE(registry->Remove("A"));
-  EXPECT_EQ(hotKeys.registrations.size(), 1U);
+  EXPECT_FALSE(registry->Add("A", kPrintScreen, kModAlt)) << "still this registry's name";
+  windows.Send(kWindow, kWmHotKey, HotKeyWParam(idOfA), 0);
+  EXPECT_EQ(handler.presses, (std::vector<test::Press>{{"A", 0, kPrintScreen}}));
+  const Atom reborn = atoms.Add("A");
+  registry.reset();
+  EXPECT_TRUE(hotKeys.registrations.empty());
+  EXPECT_EQ(atoms.atoms.at(reborn).uses, 1) << "the new atom is not this registry's";
 }
 
 TEST_F(HotKeyTest, DeleteOfANameHeldOnlyByAnotherProgramLeavesItsAtom) {

@@ -119,6 +119,16 @@ TEST_F(HookTest, RemoveTargetDropsEveryEntryOfTheTargetAndTheLastOneUnhooks) {
   EXPECT_TRUE(hook->RemoveTarget(b));
 }
 
+TEST_F(HookTest, UnhookLeavesAWindowHookedSinceToItsNewHookObject) {
+  Target a, b;
+  hook->AddTarget(a, kWindow);
+  const auto later = MessageHook::Create(windows);
+  later->AddTarget(b, kWindow);
+  EXPECT_TRUE(hook->RemoveTarget(a));
+  EXPECT_EQ(MessageHook::HookOf(kWindow), later);
+  later->RemoveTarget(b);
+}
+
 TEST_F(HookTest, TargetsThenThePreviousProcedureReceiveEachMessage) {
   Target a, c;
   hook->AddTarget(a, kWindow);
@@ -205,6 +215,8 @@ TEST_F(HookTest, BusyFlagDropsMessagesButLetsTheEndOfTheRunThrough) {
       {kWmClose, FakeWindowSystem::kOwnResult, true, false},
       {kWmQueryEndSession, FakeWindowSystem::kOwnResult, true, false},
       {kWmEndSession, FakeWindowSystem::kOwnResult, true, false},
+      {kFirstRegisteredMessage - 1, 0, false, false},
+      {kFirstRegisteredMessage, FakeWindowSystem::kOwnResult, true, false},
   };
   for (const auto& c : cases) {
     target.received.clear();

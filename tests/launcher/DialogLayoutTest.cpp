@@ -59,6 +59,7 @@ TEST(DialogLayout, EveryFieldHasOneControlOfItsKind) {
       {SettingField::Clipboard, Check},
       {SettingField::Screen, DropList},
       {SettingField::Tray, Check},
+      {SettingField::Region, Check},
   };
   ASSERT_EQ(expectedKinds.size(), kAllSettingFields.size());
   const DialogLayout layout = SettingsDialogLayout();

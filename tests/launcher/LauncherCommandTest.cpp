@@ -52,9 +52,11 @@ TEST(LauncherCommand, CaptureTakesTheFourOptionsInAnyCase) {
   const LauncherCommand command =
       Command({"capture", "/prnt= My Printer ", "/KIND=2", "/Time=3", "/ACTIVE=1"});
   EXPECT_EQ(command.action, LauncherAction::Capture);
-  EXPECT_EQ(command.capture, (CaptureOptions{"2", "3", "1", "My Printer"}));
+  EXPECT_EQ(command.capture, (CaptureOptions{"2", "3", "1", "My Printer", {}}));
   EXPECT_EQ(KeyArguments(command), "Kaptorix /KIND=2 /TIME=3 /ACTIVE=1 /PRNT=My Printer");
   EXPECT_EQ(KeyArguments(Command({"capture", "/KIND=1"})), "Kaptorix /KIND=1");
+  EXPECT_EQ(KeyArguments(Command({"capture", "/PRNT=P", "/area=-8,0,5,5", "/KIND=1"})),
+            "Kaptorix /KIND=1 /AREA=-8,0,5,5 /PRNT=P");
   EXPECT_EQ(KeyArguments(Command({"capture", "/KIND=1", "/PRNT="})), "Kaptorix /KIND=1 /PRNT=");
   EXPECT_EQ(KeyArguments(Command({"capture", "/TEST", "/KIND=2"})), "Kaptorix_TEST /KIND=2");
 }

@@ -36,7 +36,7 @@ TEST(SettingsReader, ReadsEveryTag) {
       "[KEY ]123\r\n[FILE]D:\\Shots\r\n[I256]16\r\n[PAR ]80\r\n[HTXT]見出し\r\n"
       "[HITI]1\r\n[HEAD]10,15,05,07\r\n[QUAL]2\r\n[TIME]1\r\n[HANT]1\r\n[BSAV]1\r\n"
       "[MUKI]1\r\n[SVHD]CAP\r\n[SVNO]5\r\n[SVKK]1\r\n[MOUS]1\r\n[PRNT]My Printer\r\n"
-      "[SVFM]1\r\n[CLIP]1\r\n[GMEN] 2\r\n");
+      "[SVFM]1\r\n[CLIP]1\r\n[GMEN] 2\r\n[HANI]1\r\n");
   EXPECT_EQ(settings.hotKey, 123);
   EXPECT_EQ(settings.saveFolder, "D:\\Shots");
   EXPECT_EQ(settings.colors, ColorReduction::To16);
@@ -60,6 +60,7 @@ TEST(SettingsReader, ReadsEveryTag) {
   EXPECT_EQ(settings.fileFormat, FileFormat::Png);
   EXPECT_TRUE(settings.clipboard);
   EXPECT_EQ(settings.screen, Screen::OfForegroundWindow);
+  EXPECT_TRUE(settings.region);
   EXPECT_FALSE(settings.toStoreFile);
 }
 

@@ -59,6 +59,7 @@ const std::vector<TagChange> kChangePerTag = {
     {"[CLIP]", [](CaptureSettings& s) { s.clipboard = true; }, "[CLIP]1"},
     {"[GMEN]", [](CaptureSettings& s) { s.screen = Screen::AllMonitors; }, "[GMEN]3"},
     {"[ICON]", [](CaptureSettings& s) { s.tray = true; }, "[ICON]1"},
+    {"[HANI]", [](CaptureSettings& s) { s.region = true; }, "[HANI]1"},
 };
 
 // The defaults' file, line by line: the optional tags are left out.
@@ -143,6 +144,7 @@ TEST(SettingsWriter, OptionalTagsStayOutUntilChosen) {
   const std::string text = WriteSettings(chosen, settings);
   EXPECT_EQ(text.substr(0, 18), "[GMEN]0\r\n[SVFM]0\r\n");
   EXPECT_EQ(LineOf(text, "[CLIP]"), "");
+  EXPECT_EQ(LineOf(text, "[HANI]"), "");
   EXPECT_EQ(ReadBack(text), settings);
   settings.clipboard = true;
   EXPECT_EQ(LineOf(WriteSettings(text, settings), "[CLIP]"), "[CLIP]1");

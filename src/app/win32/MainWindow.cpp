@@ -2,24 +2,29 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <utility>
-#include <vector>
 
 #include "actions/CaptureAction.h"
+#include "actions/RegionAction.h"
 #include "actions/win32/Win32ActionServices.h"
 #include "app/OneShotRuns.h"
+#include "app/win32/Win32RegionSource.h"
 #include "app/win32/Win32StartupServices.h"
 #include "base/ExitCodes.h"
 #include "base/HotKeyNames.h"
 #include "base/KeyBusy.h"
+#include "base/Modifiers.h"
 #include "base/Paths.h"
 #include "base/ProductNames.h"
 #include "base/Twips.h"
+#include "base/win32/Files.h"
 #include "base/win32/MessageBox.h"
+#include "base/win32/MessageDispatch.h"
 #include "base/win32/ProcessInfo.h"
 #include "base/win32/Strconv.h"
 #include "base/win32/TopLevelWindows.h"
+#include "base/win32/Win32SaveFileSystem.h"
+#include "base/win32/WindowTable.h"
 #include "notices/win32/Notices.h"
 
 namespace kx::win {
@@ -27,16 +32,23 @@ namespace {
 
 constexpr double kOffScreenTwips = -10000.0;
 constexpr DWORD kMillisecondsPerSecond = 1000;
+// Posted to itself once an action has returned, for an end of the session
+// that came meanwhile; it acts only on what was recorded then. (WM_APP + 1
+// is the notification-area icon's.)
+constexpr UINT kDeferredEndSession = WM_APP + 2;
+
+// True for a message that another thread sent, false for a posted one (any
+// process can post any message) or one the program gave itself.
+bool SentByAnotherThread() { return ::InSendMessageEx(nullptr) != ISMEX_NOSEND; }
+
 // After a menu closes, for the windows under it to be drawn again and the
 // chosen item's fading to end, so that the menu is in no capture.
 constexpr DWORD kMenuGoneMilliseconds = 400;
+constexpr std::size_t kLastRegionFileBytes = 64;
 
 int RunMessageLoop() {
   MSG message{};
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) DispatchOwnMessage(message);
   return 0;
 }
 
@@ -48,17 +60,19 @@ bool ProcessPendingMessages() {
       ::PostQuitMessage(static_cast<int>(message.wParam));
       return false;
     }
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    DispatchOwnMessage(message);
   }
   return true;
 }
 
-void WaitHandlingMessages(DWORD milliseconds) {
+// Waits while answering what other threads send (a launcher asking whether
+// this is the resident copy); posted messages stay queued for later.
+void WaitAnswering(DWORD milliseconds) {
   const ULONGLONG end = ::GetTickCount64() + milliseconds;
   for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-    if (!ProcessPendingMessages()) return;
+    ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_SENDMESSAGE, 0);
+    MSG message{};
+    ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
 }
 
@@ -66,10 +80,7 @@ void WaitHandlingMessages(DWORD milliseconds) {
 // seen: the save-aborted notice closes itself, the print-error notice on OK.
 void WaitForNotices() {
   MSG message{};
-  while (NoticesOpen() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
+  while (NoticesOpen() && ::GetMessageW(&message, nullptr, 0, 0) > 0) DispatchOwnMessage(message);
 }
 
 }  // namespace
@@ -79,7 +90,10 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
 MainWindow::~MainWindow() {
   trayIcon_.reset();
   hotKeys_.reset();
-  if (hwnd_) ::DestroyWindow(hwnd_);
+  if (const HWND window = hwnd_) {
+    ::DestroyWindow(window);
+    WindowTable<MainWindow>::Take(window);
+  }
 }
 
 int MainWindow::Run() {
@@ -113,7 +127,8 @@ bool MainWindow::Create() {
   if (!hwnd_) return false;
   // Bound once the window exists; its creation messages need no object, and
   // nothing a message carries is ever taken as one.
-  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  WindowTable<MainWindow>::Bind(hwnd_, *this);
+  residentMessage_ = ::RegisterWindowMessageW(Utf8ToWide(kResidentMessage).c_str());
   return true;
 }
 
@@ -154,11 +169,37 @@ int MainWindow::RunOptionRun() {
 // once the notices it opened have closed, with the action's exit code.
 int MainWindow::RunOneShot(const OneShotRequest& request) {
   if (request.waitSeconds > 0) {
-    ::Sleep(static_cast<DWORD>(request.waitSeconds) * kMillisecondsPerSecond);
+    WaitAnswering(static_cast<DWORD>(request.waitSeconds) * kMillisecondsPerSecond);
   }
-  const ActionResult result = RunCapture(request.modifiers);
+  const ActionResult result = request.area || request.areaRefused ? RunOneShotRegion(request)
+                                                                  : RunCapture(request.modifiers);
   WaitForNotices();
   return OneShotExitCode(result.outcome);
+}
+
+// The region of "/AREA=", recalling and keeping the region last taken in the
+// file beside the programs; a broken or missing file recalls none.
+ActionResult MainWindow::RunOneShotRegion(const OneShotRequest& request) {
+  if (!request.area) {
+    Win32ActionServices services(hwnd_, surface_);
+    return Report(services, ActionOutcome::OtherError, std::string(kAreaRefusedText));
+  }
+  const std::string file = JoinPath(programDir_, kLastRegionFileName);
+  if (const auto text = ReadFileBytes(file, kLastRegionFileBytes)) {
+    lastRegion_ = ReadLastRegion(*text);
+  }
+  const std::optional<ScreenRect> recalled = lastRegion_;
+  const std::optional<ScreenRect> given =
+      request.area->select ? std::nullopt : std::optional(request.area->rect);
+  ActionResult result = RunRegion((request.modifiers & kModShift) != 0, given);
+  if (lastRegion_ && lastRegion_ != recalled) {  // a failed write loses only the recall
+    Win32SaveFileSystem files;
+    const std::string text = LastRegionText(*lastRegion_);
+    (void)SaveFileAtomically(
+        files, file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+        SaveMode::ReplaceExisting);
+  }
+  return result;
 }
 
 // Registers the four combinations of the key, reports the ones that failed
@@ -167,7 +208,7 @@ int MainWindow::RunResident() {
   hotKeys_ = std::make_unique<HotKeyRegistry>(windowServices_, atomTable_, hotKeyService_, *this);
   hotKeys_->SetTarget(ToWindowHandle(hwnd_));
   const std::optional<MessageText> warning =
-      printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey);
+      printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey, plan_->settings.region);
   if (plan_->settings.tray) ShowTrayIcon();
   if (warning) {
     const bool withIcon = trayIcon_ && trayIcon_->Shown();
@@ -187,9 +228,13 @@ void MainWindow::ShowTrayIcon() {
 void MainWindow::RunTrayCommand(TrayCommand command) {
   if (const std::optional<TrayCapture> capture = CaptureOf(command)) {
     const KeyBusyScope busy;
-    WaitHandlingMessages(kMenuGoneMilliseconds +
-                         static_cast<DWORD>(capture->waitSeconds) * kMillisecondsPerSecond);
-    RunCapture(capture->modifiers);
+    WaitAnswering(kMenuGoneMilliseconds +
+                  static_cast<DWORD>(capture->waitSeconds) * kMillisecondsPerSecond);
+    if (capture->region) {
+      RunRegion(true, std::nullopt);
+    } else {
+      RunCapture(capture->modifiers);
+    }
     return;
   }
   if (command == TrayCommand::OpenSettings) {
@@ -202,13 +247,14 @@ void MainWindow::RunTrayCommand(TrayCommand command) {
 }
 
 void MainWindow::OnHotKey(std::string_view /*name*/, int modifiers, int /*virtualKey*/) {
-  RunCapture(modifiers);
+  if ((modifiers & kModControl) != 0) {
+    RunRegion((modifiers & kModShift) != 0, std::nullopt);
+  } else {
+    RunCapture(modifiers);
+  }
 }
 
-bool MainWindow::OtherCopyRunning() {
-  const std::vector<HWND> windows = TopLevelWindows(kMainWindowClass, kMainWindowCaption);
-  return std::any_of(windows.begin(), windows.end(), [&](HWND window) { return window != hwnd_; });
-}
+bool MainWindow::OtherCopyRunning() { return !ResidentWindows(hwnd_).empty(); }
 
 ActionResult MainWindow::RunCapture(int modifiers) {
   ActionResult result;
@@ -220,11 +266,22 @@ ActionResult MainWindow::RunCapture(int modifiers) {
   return result;
 }
 
+ActionResult MainWindow::RunRegion(bool save, const std::optional<ScreenRect>& given) {
+  ActionResult result;
+  {
+    Win32ActionServices services(hwnd_, surface_);
+    Win32RegionSource source(hwnd_, surface_, lastRegion_, given);
+    result = RunRegionAction(save, plan_->settings, programDir_, services, source);
+  }
+  PostDeferredRequests();
+  return result;
+}
+
 // What was asked while the action ran comes back through the message loop:
 // the action may have been started from inside the registry, which must not
 // be released under its own feet.
 void MainWindow::PostDeferredRequests() {
-  if (std::exchange(sessionEnding_, false)) ::PostMessageW(hwnd_, WM_ENDSESSION, TRUE, 0);
+  if (sessionEnding_) ::PostMessageW(hwnd_, kDeferredEndSession, 0, 0);
   if (std::exchange(closeRequested_, false)) ::PostMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 
@@ -234,8 +291,7 @@ void MainWindow::ReleaseHotKeys() { hotKeys_.reset(); }
 
 // No exception leaves the window procedure: a failure gets the default handling.
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self) {
+  if (MainWindow* const self = WindowTable<MainWindow>::Find(hwnd)) {
     try {
       if (const std::optional<LRESULT> answer = self->OnMessage(message, wParam, lParam)) {
         return *answer;
@@ -243,12 +299,18 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     } catch (...) {
     }
   }
+  if (message == WM_NCDESTROY) WindowTable<MainWindow>::Take(hwnd);
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == residentMessage_ && residentMessage_ != 0) return hotKeys_ ? TRUE : FALSE;
+  if (message == kDeferredEndSession) {
+    if (std::exchange(sessionEnding_, false)) ReleaseHotKeys();
+    return 0;
+  }
   if (trayIcon_ && trayIcon_->OwnsMessage(message)) {
-    const TrayState state{plan_->settings.alwaysSave, false};
+    const TrayState state{plan_->settings.alwaysSave, plan_->settings.region};
     RunTrayCommand(trayIcon_->OnMessage(message, lParam, state));
     return 0;
   }
@@ -263,14 +325,17 @@ std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM
       ReleaseHotKeys();
       ::DestroyWindow(hwnd_);
       return 0;
-    case WM_ENDSESSION:
-      if (!wParam) return 0;
+    case WM_ENDSESSION:  // only the system's, which it sends
+      if (!wParam || !SentByAnotherThread()) return 0;
       if (KeyBusy()) {
         sessionEnding_ = true;
         return 0;
       }
       ReleaseHotKeys();
       return 0;
+    case WM_SETTEXT:  // the caption stays the program's own
+      if (SentByAnotherThread()) return FALSE;
+      return std::nullopt;
     case WM_TIMER:
       if (surface_.OnTimer(wParam)) return 0;
       return std::nullopt;

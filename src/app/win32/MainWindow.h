@@ -1,7 +1,8 @@
 #pragma once
 // The hidden main window (kMainWindowClass) that lives for the whole run. It
 // holds the settings record, the picture surface and, in the resident mode,
-// the hot key registry, each of whose presses runs a capture action. A close
+// the hot key registry, each of whose presses runs a capture action (with
+// Ctrl, a region capture, which recalls the region last taken). A close
 // request or the end of the session that arrives while an action runs takes
 // effect once the action has returned.
 
@@ -17,6 +18,7 @@
 #include "app/Startup.h"
 #include "app/TrayMenu.h"
 #include "app/win32/TrayIcon.h"
+#include "capture/CaptureArea.h"
 #include "capture/win32/PictureSurface.h"
 #include "hotkey/HotKeyHandler.h"
 #include "hotkey/HotKeyRegistry.h"
@@ -40,7 +42,7 @@ class MainWindow final : public HotKeyHandler, public RunningCopies {
   // A press of a resident hot key: one capture action.
   void OnHotKey(std::string_view name, int modifiers, int virtualKey) override;
 
-  // True when a main window other than this one exists.
+  // True when a resident copy other than this one answers.
   bool OtherCopyRunning() override;
 
  private:
@@ -57,6 +59,8 @@ class MainWindow final : public HotKeyHandler, public RunningCopies {
   ActionResult RunCapture(int modifiers);
   void ShowTrayIcon();
   void RunTrayCommand(TrayCommand command);
+  ActionResult RunRegion(bool save, const std::optional<ScreenRect>& given);
+  ActionResult RunOneShotRegion(const OneShotRequest& request);
   void ReleaseHotKeys();
   void PostDeferredRequests();
 
@@ -73,8 +77,10 @@ class MainWindow final : public HotKeyHandler, public RunningCopies {
   PrintKeyRegistrar printKeys_{*this};
   std::unique_ptr<HotKeyRegistry> hotKeys_;
   std::optional<TrayIcon> trayIcon_;
+  std::optional<ScreenRect> lastRegion_;
   bool closeRequested_ = false;  // while an action ran
   bool sessionEnding_ = false;   // while an action ran
+  UINT residentMessage_ = 0;     // answered while the hot keys are held
 };
 
 }  // namespace kx::win

@@ -14,6 +14,15 @@ namespace {
 constexpr std::size_t kWriteBufferBytes = std::size_t{1} << 16;
 constexpr int kUniqueDigits = kTemporaryFileDigits;
 constexpr int kNameAttempts = 100;
+// A file being replaced may still be open for a moment: another save that has
+// just moved its own file there, or a reader. The replace is tried again
+// meanwhile.
+constexpr ULONGLONG kReplaceWaitMs = 1000;
+constexpr DWORD kReplaceRetryMs = 50;
+
+bool TargetHeld(DWORD error) {
+  return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+}
 
 std::wstring InFolder(const std::wstring& folder, std::wstring_view name) {
   const bool bare = folder.empty() || folder.back() == L'\\' || folder.back() == L'/' ||
@@ -124,12 +133,18 @@ TemporaryFile::MoveResult Win32TemporaryFile::MoveTo(const std::string& fileName
   rename->ReplaceIfExists = replaceExisting ? TRUE : FALSE;
   rename->RootDirectory = nullptr;
   rename->FileNameLength = written * sizeof(wchar_t);
-  if (::SetFileInformationByHandle(file_.get(), FileRenameInfo, rename,
-                                   static_cast<DWORD>(buffer.size()))) {
-    moved_ = true;
-    return MoveResult::Moved;
+  const ULONGLONG deadline = ::GetTickCount64() + kReplaceWaitMs;
+  DWORD error = ERROR_SUCCESS;
+  for (;;) {
+    if (::SetFileInformationByHandle(file_.get(), FileRenameInfo, rename,
+                                     static_cast<DWORD>(buffer.size()))) {
+      moved_ = true;
+      return MoveResult::Moved;
+    }
+    error = ::GetLastError();
+    if (!replaceExisting || !TargetHeld(error) || ::GetTickCount64() >= deadline) break;
+    ::Sleep(kReplaceRetryMs);
   }
-  const DWORD error = ::GetLastError();
   return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? MoveResult::TargetExists
                                                                      : MoveResult::Failed;
 }

@@ -149,6 +149,10 @@ bool DrawPointer(HDC dc, bool foregroundCapture, HWND mainWindow) {
 bool DrawPointerAt(HDC dc, ScreenPoint origin, HWND mainWindow) {
   POINT pointer{};
   if (!::GetCursorPos(&pointer)) return false;
+  return DrawPointerAt(dc, origin, {pointer.x, pointer.y}, mainWindow);
+}
+
+bool DrawPointerAt(HDC dc, ScreenPoint origin, ScreenPoint pointer, HWND mainWindow) {
   const auto cursor = reinterpret_cast<HICON>(::GetClassLongPtrW(mainWindow, GCLP_HCURSOR));
   if (!cursor) return false;
   const std::int64_t x = std::int64_t{pointer.x} - origin.x;

@@ -48,7 +48,8 @@ void CopyForegroundToSurface(PictureSurface& surface);
 bool DrawPointer(HDC dc, bool foregroundCapture, HWND mainWindow);
 
 // The same, relative to `origin`: the screen position of the capture's
-// top-left corner.
+// top-left corner; with the pointer at `pointer` rather than where it is now.
 bool DrawPointerAt(HDC dc, ScreenPoint origin, HWND mainWindow);
+bool DrawPointerAt(HDC dc, ScreenPoint origin, ScreenPoint pointer, HWND mainWindow);
 
 }  // namespace kx::win

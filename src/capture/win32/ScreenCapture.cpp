@@ -1,5 +1,7 @@
 #include "capture/win32/ScreenCapture.h"
 
+#include <utility>
+
 #include "base/win32/ScopedWin.h"
 #include "capture/win32/Capture.h"
 
@@ -41,10 +43,10 @@ std::optional<ScreenArea> ScreenAreaNow(Screen screen) {
 
 // The screen's device context takes screen coordinates, also those left of
 // and above the primary monitor.
-Picture CopyScreenArea(const ScreenArea& area) {
+Picture CopyScreenArea(const ScreenArea& area, DibSection spare) {
   const ScreenRect& rect = area.area;
   Picture picture = CopyWindowArea(nullptr, true, rect.left, rect.top, rect.right - rect.left,
-                                   rect.bottom - rect.top);
+                                   rect.bottom - rect.top, std::move(spare));
   if (!picture || area.uncovered.empty()) return picture;
   const DcHandle memory(::CreateCompatibleDC(nullptr));
   if (!memory) return {};
@@ -59,7 +61,12 @@ Picture CopyScreenArea(const ScreenArea& area) {
 ScreenPoint CopyScreenToSurface(PictureSurface& surface, Screen screen) {
   if (screen != Screen::Primary) {
     if (const auto area = ScreenAreaNow(screen)) {
-      surface.SetPicture(CopyScreenArea(*area));
+      // As for the primary screen: the old picture goes first, and a spare of
+      // the area's size is copied into.
+      const ScreenRect& rect = area->area;
+      surface.Clear();
+      surface.SetPicture(
+          CopyScreenArea(*area, surface.TakeSpare(rect.right - rect.left, rect.bottom - rect.top)));
       return {area->area.left, area->area.top};
     }
   }

@@ -19,9 +19,10 @@ std::vector<Monitor> DisplayMonitors();
 // monitors cannot be found.
 [[nodiscard]] std::optional<ScreenArea> ScreenAreaNow(Screen screen);
 
-// The screen's pixels in the area, black where it is uncovered. Empty when
-// the copy cannot be made.
-Picture CopyScreenArea(const ScreenArea& area);
+// The screen's pixels in the area, black where it is uncovered, copied into
+// `spare` when that is given (it must have the area's size). Empty when the
+// copy cannot be made.
+Picture CopyScreenArea(const ScreenArea& area, DibSection spare = {});
 
 // Puts a capture of `screen` on the surface and returns its top-left corner
 // on the screen, which the pointer is drawn relative to. The primary screen

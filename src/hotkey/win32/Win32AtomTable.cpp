@@ -18,11 +18,4 @@ Atom Win32AtomTable::Add(const std::string& name) {
 
 void Win32AtomTable::Delete(Atom atom) { ::GlobalDeleteAtom(atom); }
 
-std::string Win32AtomTable::NameOf(Atom atom, int capacity) {
-  std::wstring buffer(static_cast<std::size_t>(capacity), L'\0');
-  const UINT length = ::GlobalGetAtomNameW(atom, buffer.data(), capacity);
-  buffer.resize(length);
-  return WideToUtf8(buffer);
-}
-
 }  // namespace kx::win

@@ -1,6 +1,6 @@
 #pragma once
-// The global atom table through GlobalFindAtomW, GlobalAddAtomW,
-// GlobalDeleteAtom and GlobalGetAtomNameW.
+// The global atom table through GlobalFindAtomW, GlobalAddAtomW and
+// GlobalDeleteAtom.
 
 #include "hotkey/AtomTable.h"
 
@@ -11,7 +11,6 @@ class Win32AtomTable final : public AtomTable {
   Atom Find(const std::string& name) override;
   Atom Add(const std::string& name) override;
   void Delete(Atom atom) override;
-  std::string NameOf(Atom atom, int capacity) override;
 };
 
 }  // namespace kx::win

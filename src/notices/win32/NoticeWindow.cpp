@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/win32/Strconv.h"
+#include "base/win32/WindowTable.h"
 #include "notices/NoticeLayout.h"
 #include "notices/win32/NoticeFont.h"
 #include "notices/win32/Notices.h"
@@ -18,7 +19,8 @@ constexpr UINT_PTR kCloseTimerId = 1;
 constexpr std::array<const NoticeDesign*, 3> kAllNotices{&kResultNotice, &kSaveAbortedNotice,
                                                          &kPrintErrorNotice};
 
-// What a notice owns; freed with the window.
+// What a notice owns; freed with the window. Found through the window table,
+// never through the window's user-data slot.
 struct NoticeState {
   FontHandle labelFont;
   FontHandle buttonFont;
@@ -48,7 +50,7 @@ PixelSize FrameSize(const FrameStyle& frame) {
 
 // The answer to a notice's message, or nothing for the default handling.
 std::optional<LRESULT> OnNoticeMessage(HWND window, UINT message, WPARAM wParam) {
-  auto* state = reinterpret_cast<NoticeState*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  const NoticeState* const state = WindowTable<NoticeState>::Find(window);
   switch (message) {
     case WM_TIMER:
       if (wParam != kCloseTimerId) return std::nullopt;
@@ -71,8 +73,7 @@ std::optional<LRESULT> OnNoticeMessage(HWND window, UINT message, WPARAM wParam)
       ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     case WM_NCDESTROY:
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      delete state;
+      delete WindowTable<NoticeState>::Take(window);
       return std::nullopt;
     default:
       return std::nullopt;
@@ -169,7 +170,7 @@ HWND CreateNotice(const NoticeDesign& design, const std::string& labelText) {
       frame.exStyle, className.c_str(), Utf8ToWide(design.caption).c_str(), frame.style, origin.x,
       origin.y, outer.width, outer.height, nullptr, nullptr, instance, nullptr);
   if (!window) return nullptr;
-  ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.get()));
+  WindowTable<NoticeState>::Bind(window, *state);
   const NoticeState& owned = *state.release();
 
   const DWORD alignment = design.label.alignment == TextAlignment::Centre ? SS_CENTER : SS_LEFT;

@@ -1,6 +1,7 @@
 #include "notices/win32/Notices.h"
 
 #include "base/ProductNames.h"
+#include "base/win32/MessageDispatch.h"
 #include "base/win32/ProcessInfo.h"
 #include "notices/NoticeDesigns.h"
 #include "notices/win32/NoticeWindow.h"
@@ -19,8 +20,7 @@ void WaitUntilClosed(HWND window) {
       if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    DispatchOwnMessage(message);
   }
 }
 

@@ -4,7 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/ProductNames.h"
 #include "base/win32/ScopedWin.h"
+#include "base/win32/Strconv.h"
 #include "region/RectMath.h"
 
 namespace kx::win {
@@ -19,16 +21,19 @@ std::map<HWND, OverlayWindow*>& Overlays() {
   return table;
 }
 
+std::wstring OverlayClassName() { return Utf8ToWide(kRegionOverlayClass); }
+
 bool RegisterOverlayClass(HINSTANCE instance, WNDPROC procedure) {
+  const std::wstring className = OverlayClassName();
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  if (::GetClassInfoExW(instance, kRegionOverlayClass, &windowClass)) return true;
+  if (::GetClassInfoExW(instance, className.c_str(), &windowClass)) return true;
   // A drawing context of its own goes with the window; a shared one would
   // keep the window's screen-sized surface alive under Wine once it is gone.
   windowClass.style = CS_DBLCLKS | CS_OWNDC;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.lpszClassName = kRegionOverlayClass;
+  windowClass.lpszClassName = className.c_str();
   return ::RegisterClassExW(&windowClass) != 0;
 }
 
@@ -112,9 +117,9 @@ bool OverlayWindow::Show(HWND owner) {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   if (!RegisterOverlayClass(instance, &OverlayWindow::Procedure)) return false;
   const ScreenRect& area = frozen_.area;
-  hwnd_ = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kRegionOverlayClass, L"", WS_POPUP,
-                            area.left, area.top, Width(area), Height(area), owner, nullptr,
-                            instance, nullptr);
+  hwnd_ = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, OverlayClassName().c_str(), L"",
+                            WS_POPUP, area.left, area.top, Width(area), Height(area), owner,
+                            nullptr, instance, nullptr);
   if (!hwnd_) return false;
   Overlays()[hwnd_] = this;
   shown_ = selector_.View();

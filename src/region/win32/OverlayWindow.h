@@ -15,9 +15,6 @@
 
 namespace kx::win {
 
-// The window class of the overlay.
-inline constexpr const wchar_t* kRegionOverlayClass = L"KaptorixRegion";
-
 class OverlayWindow {
  public:
   OverlayWindow(const FrozenScreen& frozen, RegionSelector& selector, OverlayPainter& painter,

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <thread>
 
 #include "base/AtomicSave.h"
 #include "base/win32/ScopedWin.h"
@@ -92,6 +93,21 @@ TEST(Win32SaveFileSystem, ATakenNameStaysAndTheTemporaryFileGoes) {
   }
   EXPECT_TRUE(TemporaryNames(temp.path()).empty());
   EXPECT_EQ(test::ReadAll(temp / "KX001.BMP"), "older");
+}
+
+TEST(Win32SaveFileSystem, AReplaceWaitsForTheFileItReplacesToBeClosed) {
+  test::TempFolder temp;
+  test::WriteAll(temp / "Dammy.bmp", "older");
+  FileHandle reader(::CreateFileW((temp / "Dammy.bmp").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
+  std::thread closer([&] {
+    ::Sleep(300);
+    reader.reset();
+  });
+  Win32SaveFileSystem files;
+  EXPECT_EQ(SaveFileAtomically(files, Utf8(temp / "Dammy.bmp"), kBytes, SaveMode::ReplaceExisting),
+            SaveResult::Saved);
+  closer.join();
 }
 
 TEST(Win32SaveFileSystem, ASaveRemovesLeftoversNoProgramHoldsAndHidesItsOwnFile) {

@@ -13,6 +13,7 @@
 #include "base/win32/Strconv.h"
 #include "capture/win32/BitmapPixels.h"
 #include "capture/win32/SaveSurface.h"
+#include "capture/win32/ScreenCapture.h"
 #include "capture/win32/SurfaceColors.h"
 #include "support/MessagePump.h"
 #include "support/WindowsPath.h"
@@ -306,6 +307,12 @@ TEST_F(CaptureEndToEnd, AReleasedSurfaceHoldsNoPictureAndLendsItsSpareToTheNextC
   CopyDesktopToSurface(surface);
   surface.Release(nullptr);  // no window for a timer: at once
   EXPECT_FALSE(surface.HoldsSpare());
+
+  CopyScreenToSurface(surface, Screen::AllMonitors);  // one monitor: the same size
+  const HBITMAP monitors = surface.GetPicture().Bitmap();
+  surface.Release(owner_);
+  CopyScreenToSurface(surface, Screen::UnderPointer);
+  EXPECT_EQ(surface.GetPicture().Bitmap(), monitors) << "other screens use the spare too";
 }
 
 void WriteRgb(const std::string& file, const Rgb32Image& image) {

@@ -1,5 +1,6 @@
 #include "e2e/harness/KeyInput.h"
 
+#include <utility>
 #include <vector>
 
 namespace kx::e2e {
@@ -15,7 +16,31 @@ INPUT KeyEvent(WORD key, bool up) {
   return input;
 }
 
+// A move to the middle of a virtual-screen pixel, with the button `flags`.
+void SendMouse(POINT at, DWORD flags) {
+  const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN),
+            top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (2 * (at.x - left) + 1) * 65535 / (2 * width);
+  input.mi.dy = (2 * (at.y - top) + 1) * 65535 / (2 * height);
+  input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | MOUSEEVENTF_MOVE | flags;
+  ::SendInput(1, &input, sizeof input);
+}
+
 }  // namespace
+
+void DragMouse(POINT from, POINT to) {
+  const POINT middle{(from.x + to.x) / 2, (from.y + to.y) / 2};
+  const std::pair<POINT, DWORD> steps[] = {
+      {from, 0}, {from, MOUSEEVENTF_LEFTDOWN}, {middle, 0}, {to, 0}, {to, MOUSEEVENTF_LEFTUP}};
+  for (const auto& [at, flags] : steps) {
+    SendMouse(at, flags);
+    ::Sleep(50);
+  }
+}
 
 void PressKey(std::initializer_list<WORD> modifiers, WORD key) {
   std::vector<INPUT> inputs;

@@ -1,5 +1,5 @@
 #pragma once
-// Real keyboard input, injected with SendInput.
+// Real keyboard and mouse input, injected with SendInput.
 
 #include <windows.h>
 
@@ -14,5 +14,8 @@ void PressKey(std::initializer_list<WORD> modifiers, WORD key);
 // Moves the pointer to (x, y) on the primary screen and clicks `clicks`
 // times with the left button, or the right one.
 void ClickAt(int x, int y, int clicks = 1, bool rightButton = false);
+
+// A left-button drag between virtual-screen pixels; a click on one.
+void DragMouse(POINT from, POINT to);
 
 }  // namespace kx::e2e

@@ -118,6 +118,18 @@ TEST_F(LauncherE2E, StartRestartsARunningCopyAndTestShowsItsWindow) {
   EXPECT_EQ(RunLauncher(folder, "stop").exitCode, 0U);
 }
 
+// A waiting one-shot run's window looks like the resident's and is left alone.
+TEST_F(LauncherE2E, StartWhileACaptureWaitsStartsTheResident) {
+  const LauncherProcess capture(folder, "capture /KIND=2 /TIME=15");
+  ASSERT_NE(ResidentWindow(), nullptr) << "the waiting run's window";
+  const LauncherResult start = RunLauncher(folder, "start");
+  EXPECT_EQ(start.output, Ansi("Kaptorix_Key を起動しました\r\n")) << start.errors;
+  EXPECT_TRUE(capture.WaitForExit(30000));
+  EXPECT_TRUE(std::filesystem::exists(folder / L"KX001.BMP"));
+  ASSERT_NE(ResidentWindow(), nullptr);
+  EXPECT_EQ(RunLauncher(folder, "stop").exitCode, 0U);
+}
+
 TEST_F(LauncherE2E, MissingCaptureProgramIsReported) {
   std::filesystem::remove(folder.exe());
   const LauncherResult start = RunLauncher(folder, "start");

@@ -10,7 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "region/win32/OverlayWindow.h"
+#include "base/ProductNames.h"
+#include "base/win32/Strconv.h"
 #include "region/win32/RegionCut.h"
 #include "region/win32/RegionOverlay.h"
 #include "support/MessagePump.h"
@@ -93,7 +94,8 @@ RegionOutcome Drive(const std::vector<Step>& steps, const std::optional<ScreenRe
     for (int i = 0; i < 300 && !done; ++i) ::Sleep(10);
     if (!done) {
       timedOut = true;
-      ::PostMessageW(::FindWindowW(kRegionOverlayClass, nullptr), WM_CLOSE, 0, 0);
+      ::PostMessageW(::FindWindowW(Utf8ToWide(kRegionOverlayClass).c_str(), nullptr), WM_CLOSE, 0,
+                     0);
     }
   });
   RegionOutcome outcome = RunRegionOverlay(nullptr, last, start, &observer);
