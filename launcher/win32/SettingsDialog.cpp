@@ -95,7 +95,7 @@ void SettingsDialog::Show(HINSTANCE instance) {
                                       static_cast<WORD>(kDialogPointSize));
   ::DialogBoxIndirectParamW(instance, dialogTemplate.get(), nullptr, &SettingsDialog::DialogProc,
                             reinterpret_cast<LPARAM>(this));
-  if (hwnd_) static_cast<void>(WindowTable<SettingsDialog>::Take(hwnd_));
+  if (hwnd_) WindowTable<SettingsDialog>::Take(hwnd_);
   output_.SetOwner(nullptr);
 }
 

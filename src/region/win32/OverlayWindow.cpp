@@ -1,12 +1,13 @@
 #include "region/win32/OverlayWindow.h"
 
-#include <map>
 #include <utility>
 #include <vector>
 
 #include "base/ProductNames.h"
+#include "base/win32/MessageDispatch.h"
 #include "base/win32/ScopedWin.h"
 #include "base/win32/Strconv.h"
+#include "base/win32/WindowTable.h"
 #include "region/RectMath.h"
 
 namespace kx::win {
@@ -14,12 +15,7 @@ namespace {
 
 using RegionHandle = UniqueHandle<GdiObjectTraits<HRGN>>;
 
-// The overlays of this program by window handle: a window's user data or
-// properties can be written by any process, this table only by this one.
-std::map<HWND, OverlayWindow*>& Overlays() {
-  static std::map<HWND, OverlayWindow*> table;
-  return table;
-}
+using Overlays = WindowTable<OverlayWindow>;
 
 std::wstring OverlayClassName() { return Utf8ToWide(kRegionOverlayClass); }
 
@@ -104,7 +100,7 @@ OverlayWindow::OverlayWindow(const FrozenScreen& frozen, RegionSelector& selecto
 
 OverlayWindow::~OverlayWindow() {
   if (hwnd_) {
-    Overlays().erase(hwnd_);
+    Overlays::Take(hwnd_);
     ::DestroyWindow(std::exchange(hwnd_, nullptr));
   }
   if (previousForeground_ && ::IsWindow(previousForeground_)) {
@@ -121,7 +117,7 @@ bool OverlayWindow::Show(HWND owner) {
                             WS_POPUP, area.left, area.top, Width(area), Height(area), owner,
                             nullptr, instance, nullptr);
   if (!hwnd_) return false;
-  Overlays()[hwnd_] = this;
+  Overlays::Bind(hwnd_, *this);
   shown_ = selector_.View();
   previousForeground_ = ::GetForegroundWindow();
   ::ShowWindow(hwnd_, SW_SHOW);
@@ -141,16 +137,14 @@ void OverlayWindow::RunUntilEnd() {
       selector_.Cancel();
       break;
     }
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    DispatchOwnMessage(message);
   }
   if (::GetCapture() == hwnd_) ::ReleaseCapture();
 }
 
 // No exception leaves the procedure: a failure cancels the choice.
 LRESULT CALLBACK OverlayWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto found = Overlays().find(hwnd);
-  OverlayWindow* self = found == Overlays().end() ? nullptr : found->second;
+  OverlayWindow* const self = Overlays::Find(hwnd);
   if (self) {
     try {
       if (const std::optional<LRESULT> answer = self->OnMessage(message, wParam, lParam)) {
@@ -212,7 +206,7 @@ std::optional<LRESULT> OverlayWindow::OnMessage(UINT message, WPARAM wParam, LPA
       selector_.Cancel();
       return 0;
     case WM_NCDESTROY:
-      Overlays().erase(hwnd_);
+      Overlays::Take(hwnd_);
       hwnd_ = nullptr;
       selector_.Cancel();
       return std::nullopt;
