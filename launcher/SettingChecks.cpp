@@ -97,7 +97,7 @@ std::optional<std::string> ValueProblem(const FieldRule& rule, const CaptureSett
             if constexpr (std::is_same_v<decltype(member), std::string CaptureSettings::*>) {
               return 0;
             } else {
-              return settings.*member;
+              return static_cast<std::int32_t>(settings.*member);
             }
           },
           rule.member);

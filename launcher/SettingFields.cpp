@@ -16,6 +16,11 @@
 namespace kx {
 namespace {
 
+// The type of the numbers a member holds.
+template <typename Value>
+using NumberOf = typename std::conditional_t<std::is_enum_v<Value>, std::underlying_type<Value>,
+                                             std::type_identity<Value>>::type;
+
 // Digits after at most one sign, blanks around them.
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
   text = TrimBlanks(text);
@@ -45,13 +50,13 @@ std::string FieldText(const CaptureSettings& settings, SettingField field) {
         if constexpr (std::is_same_v<decltype(member), std::string CaptureSettings::*>) {
           return settings.*member;
         } else {
-          return std::to_string(settings.*member);
+          return std::to_string(static_cast<std::int32_t>(settings.*member));
         }
       },
       RuleOf(field).member);
 }
 
-std::vector<Choice> ExtensionChoices(std::int16_t fileFormat) {
+std::vector<Choice> ExtensionChoices(FileFormat fileFormat) {
   CaptureSettings settings;
   settings.fileFormat = fileFormat;
   std::vector<Choice> choices = NamedValues(SettingField::Extension);
@@ -114,7 +119,7 @@ std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField
     return std::nullopt;
   }
   if (rule.kind == ValueKind::Extension) {
-    const std::vector<Choice> png = ExtensionChoices(1);
+    const std::vector<Choice> png = ExtensionChoices(FileFormat::Png);
     const auto named = std::find_if(png.begin(), png.end(),
                                     [&](const Choice& choice) { return choice.label == text; });
     if (named != png.end()) {
@@ -128,9 +133,9 @@ std::optional<FieldProblem> SetFieldText(CaptureSettings& settings, SettingField
         if constexpr (std::is_same_v<Value, std::string>) {
           settings.*member = std::string(text);
         } else {
+          using Limits = std::numeric_limits<NumberOf<Value>>;  // a switch holds 0 and 1
           const std::optional<std::int32_t> number = ParseWholeNumber(text);
-          if (!number || *number < std::numeric_limits<Value>::min() ||
-              *number > std::numeric_limits<Value>::max()) {
+          if (!number || *number < Limits::min() || *number > Limits::max()) {
             return FieldProblem{field, NumberProblem(field)};
           }
           settings.*member = static_cast<Value>(*number);

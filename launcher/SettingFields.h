@@ -81,7 +81,7 @@ std::string FieldText(const CaptureSettings& settings, SettingField field);
 
 // The extension's values (".BMP", ".bmp", the letter case of every numbered
 // file) named as the files of the file format are: ".PNG" and ".png" for PNG.
-std::vector<Choice> ExtensionChoices(std::int16_t fileFormat);
+std::vector<Choice> ExtensionChoices(FileFormat fileFormat);
 
 // FieldText with values that act alike made alike: colours 1 are 256,
 // an orientation other than 1 is 2, an unknown quality is 1, an unknown

@@ -13,13 +13,13 @@
 
 #include "launcher/SettingFields.h"
 #include "settings/CaptureSettings.h"
+#include "settings/SettingsTags.h"
 
 namespace kx {
 
 enum class ValueKind { Key, Range, Choice, Text, Folder, FileNamePart, Extension };
 
-using SettingMember = std::variant<std::int32_t CaptureSettings::*, std::int16_t CaptureSettings::*,
-                                   std::string CaptureSettings::*>;
+using SettingMember = RecordMember<>;
 
 struct FieldRule {
   SettingField field;

@@ -81,7 +81,7 @@ int main() {
   std::filesystem::create_directory(folder);
 
   std::printf("screen %dx%d\n", ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
-  for (const std::int16_t colors : {std::int16_t{0}, std::int16_t{256}}) {
+  for (const kx::ColorReduction colors : {kx::ColorReduction::None, kx::ColorReduction::To256}) {
     std::vector<double> times;
     for (int run = 0; run < kRuns; ++run) {
       kx::CaptureSettings settings;
@@ -92,8 +92,9 @@ int main() {
       times.push_back(services.savedAt - start);
       std::filesystem::remove(folder / L"KX001.BMP");
     }
-    std::printf("%s save: median %.1f ms, fastest %.1f ms\n", colors == 0 ? "full-colour" : "8-bit",
-                Median(times), *std::min_element(times.begin(), times.end()));
+    std::printf("%s save: median %.1f ms, fastest %.1f ms\n",
+                colors == kx::ColorReduction::None ? "full-colour" : "8-bit", Median(times),
+                *std::min_element(times.begin(), times.end()));
   }
   std::filesystem::remove_all(folder);
   return 0;

@@ -284,8 +284,9 @@ void SettingsDialog::NameExtensionsForFormat() {
   const HWND extensions = Control(ControlId(SettingField::Extension));
   const LRESULT selected = ::SendMessageW(extensions, CB_GETCURSEL, 0, 0);
   ::SendMessageW(extensions, CB_RESETCONTENT, 0, 0);
-  const auto formatValue = static_cast<std::int16_t>(std::stoi(formats[format].value));
-  for (const Choice& choice : ExtensionChoices(formatValue)) {
+  CaptureSettings chosen;
+  if (SetFieldText(chosen, SettingField::FileFormat, formats[format].value)) return;
+  for (const Choice& choice : ExtensionChoices(chosen.fileFormat)) {
     ::SendMessageW(extensions, CB_ADDSTRING, 0,
                    reinterpret_cast<LPARAM>(Utf8ToWide(choice.label).c_str()));
   }

@@ -54,7 +54,7 @@ WriteOutcome Win32SettingsFile::Write(const CaptureSettings& settings) {
     if (!bytes) return WriteOutcome::Failed;
     existing = std::move(*bytes);
   }
-  std::vector<SettingsLine> lines = SettingsLines(settings);
+  std::vector<SettingsLine> lines = SettingsLines(settings, existing);
   for (SettingsLine& line : lines) {
     std::optional<std::string> ansi = Utf8ToAnsiExact(line.value);
     if (!ansi) return WriteOutcome::NotEncodable;

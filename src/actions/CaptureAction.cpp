@@ -9,14 +9,14 @@ namespace kx {
 namespace {
 
 // The colour count of a reduction, or 0 for none.
-std::int16_t ReductionColors(std::int16_t colors) {
+std::int16_t ReductionColors(ColorReduction colors) {
   switch (colors) {
-    case 1:
-    case 256:
+    case ColorReduction::To256Too:
+    case ColorReduction::To256:
       return 256;
-    case 16:
+    case ColorReduction::To16:
       return 16;
-    case 2:
+    case ColorReduction::To2:
       return 2;
     default:
       return 0;
@@ -30,7 +30,7 @@ std::string Joined(std::string_view text, std::string_view subject) {
 // The picture goes to the clipboard once it has reached its file or page,
 // before anyone is told.
 void CopyToClipboardIfAsked(const CaptureSettings& settings, ActionServices& services) {
-  if (settings.clipboard == 1) services.CopySurfaceToClipboard();
+  if (settings.clipboard) services.CopySurfaceToClipboard();
 }
 
 ActionResult SaveNumbered(const CaptureSettings& settings, ActionServices& services) {
@@ -140,7 +140,7 @@ ActionResult TakeAndDeliver(bool save, const PictureStep& takePicture, CaptureSe
                             const std::string& programDir, ActionServices& services) {
   try {
     if (std::optional<ActionResult> ended = takePicture()) return std::move(*ended);
-    if (settings.invert == 1) services.InvertSurface();
+    if (settings.invert) services.InvertSurface();
     return save ? Save(settings, programDir, services) : Print(settings, services);
   } catch (const ActionError& error) {
     ActionResult result = Report(services, ActionOutcome::OtherError, error.what());
@@ -179,10 +179,10 @@ ActionResult RunCaptureAction(int modifiers, CaptureSettings& settings,
     } else {
       services.CopyDesktopToSurface(ScreenOf(settings));
     }
-    if (settings.cursor == 1) services.DrawPointerOnSurface(foreground);
+    if (settings.cursor) services.DrawPointerOnSurface(foreground);
     return std::nullopt;
   };
-  const bool save = (modifiers & kModShift) != 0 || settings.alwaysSave == 1;
+  const bool save = (modifiers & kModShift) != 0 || settings.alwaysSave;
   return RunPictureAction(save, capture, settings, programDir, services);
 }
 

@@ -1,6 +1,7 @@
 #include "actions/ErrorRecord.h"
 
 #include <string_view>
+#include <type_traits>
 
 #include "base/ProductNames.h"
 
@@ -15,6 +16,13 @@ void AddLine(std::string& record, std::string_view label, const std::string& val
 
 void AddLine(std::string& record, std::string_view label, std::int32_t value) {
   AddLine(record, label, std::to_string(value));
+}
+
+// A code as the settings file has it.
+template <typename Code>
+requires std::is_enum_v<Code>
+void AddLine(std::string& record, std::string_view label, Code code) {
+  AddLine(record, label, static_cast<std::int32_t>(code));
 }
 
 }  // namespace

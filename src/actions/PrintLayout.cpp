@@ -62,8 +62,8 @@ Placement Scale(const Placement& fit, std::int16_t percent) {
 // kRightInset left of `right`. Each step sets `trapNumber`.
 void PrintHeading(PrinterBackend& printer, const PrintParameters& parameters, const LocalTime& now,
                   double L, double R, double top, double right, std::int16_t& trapNumber) {
-  const bool withDate = parameters.printDate == 1;
-  if (parameters.headerLayout == 0) {
+  const bool withDate = parameters.printDate;
+  if (parameters.headerLayout == HeaderLayout::Centred) {
     const std::string& text = parameters.headerText;
     const float x = ToSingle((printer.PageWidth() - printer.TextWidth(text) + L - R) / 2.0);
     trapNumber = 12;
@@ -75,7 +75,7 @@ void PrintHeading(PrinterBackend& printer, const PrintParameters& parameters, co
     const float dateY = ToSingle(top);
     trapNumber = 14;
     printer.DrawTextAt(dateX, dateY, date);
-  } else if (parameters.headerLayout == 1) {
+  } else if (parameters.headerLayout == HeaderLayout::RightAligned) {
     const std::string line =
         withDate ? parameters.headerText + " " + FormatPrintDate(now) : parameters.headerText;
     trapNumber = 15;
@@ -100,9 +100,9 @@ bool PrintPictureToFitPage(PrinterBackend& printer, const PrintPicture& picture,
   std::int16_t trapNumber = 0;
   try {
     trapNumber = 1;
-    if (parameters.quality == 0) {
+    if (parameters.quality == PrintQuality::Draft) {
       SetPrintQuality(printer, kQualityDraft);
-    } else if (parameters.quality == 2) {
+    } else if (parameters.quality == PrintQuality::High) {
       SetPrintQuality(printer, kQualityMedium);
       SetPrintQuality(printer, kQualityHigh);
     }

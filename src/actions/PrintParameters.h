@@ -5,6 +5,7 @@
 #include <string>
 
 #include "capture/Image.h"
+#include "settings/CaptureSettings.h"
 
 namespace kx {
 
@@ -19,14 +20,14 @@ struct PrintPicture {
 struct PrintParameters {
   std::int16_t percent = 100;  // printed size in percent of the fitted size
   std::string headerText;
-  std::int16_t headerLayout = 0;  // 0 centred heading, date right; 1 one right-aligned line
-  std::int16_t quality = 1;       // 0 draft, 2 medium then high, else the printer's own
-  std::int16_t marginLeft = 20;   // millimetres
+  HeaderLayout headerLayout = HeaderLayout::Centred;  // centred: the date on the right
+  PrintQuality quality = PrintQuality::PrinterOwn;    // high: medium first
+  std::int16_t marginLeft = 20;                       // millimetres
   std::int16_t marginRight = 20;
   std::int16_t marginTop = 0;
   std::int16_t marginBottom = 0;
-  std::int16_t printDate = 0;    // 1: the date and time go with the heading
-  std::int16_t orientation = 2;  // 1 portrait, 2 landscape
+  bool printDate = false;  // the date and time go with the heading
+  Orientation orientation = Orientation::Landscape;
 
   bool operator==(const PrintParameters&) const = default;
 };

@@ -26,8 +26,8 @@ class PrinterBackend {
 
   // Print resolution code: -1 draft, -3 medium, -4 high.
   virtual void SetQuality(std::int16_t quality) = 0;
-  // 1 portrait, 2 landscape.
-  virtual void SetOrientation(std::int16_t orientation) = 0;
+  // Refused for any value but portrait and landscape.
+  virtual void SetOrientation(Orientation orientation) = 0;
 
   // Size of the printable area.
   virtual double PageWidth() = 0;

@@ -16,11 +16,10 @@ ActionResult RunRegionAction(bool save, CaptureSettings& settings, const std::st
       case RegionPick::Taken:
         break;
     }
-    if (settings.cursor == 1) source.DrawPointerOnRegion();
+    if (settings.cursor) source.DrawPointerOnRegion();
     return std::nullopt;
   };
-  return RunPictureAction(save || settings.alwaysSave == 1, takeRegion, settings, programDir,
-                          services);
+  return RunPictureAction(save || settings.alwaysSave, takeRegion, settings, programDir, services);
 }
 
 }  // namespace kx

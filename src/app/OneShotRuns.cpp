@@ -11,7 +11,7 @@ namespace kx {
 
 OneShotRequest PrepareStoreRun(CaptureSettings& settings) {
   settings.toStoreFile = true;
-  settings.colors = 0;
+  settings.colors = ColorReduction::None;
   OneShotRequest request;
   request.modifiers = kModShift;
   return request;

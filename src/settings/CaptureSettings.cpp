@@ -10,18 +10,16 @@ CaptureSettings DefaultCaptureSettings(const std::string& programDir) {
 
 Screen ScreenOf(const CaptureSettings& settings) {
   switch (settings.screen) {
-    case 1:
-      return Screen::UnderPointer;
-    case 2:
-      return Screen::OfForegroundWindow;
-    case 3:
-      return Screen::AllMonitors;
+    case Screen::UnderPointer:
+    case Screen::OfForegroundWindow:
+    case Screen::AllMonitors:
+      return settings.screen;
     default:
       return Screen::Primary;
   }
 }
 
-bool SavesPng(const CaptureSettings& settings) { return settings.fileFormat == 1; }
+bool SavesPng(const CaptureSettings& settings) { return settings.fileFormat == FileFormat::Png; }
 
 std::string_view NumberedExtension(const CaptureSettings& settings) {
   if (!SavesPng(settings)) return settings.extension;

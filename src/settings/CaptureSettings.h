@@ -11,33 +11,67 @@
 
 namespace kx {
 
+// The codes keep the file's number, also one without a name (their 16-bit
+// type holds any), so that a file written back says what it said; what a
+// number without a name does is said with each code.
+
+// Any other value is full colour.
+enum class ColorReduction : std::int16_t {
+  None = 0,
+  To256Too = 1,
+  To2 = 2,
+  To16 = 16,
+  To256 = 256
+};
+
+// Any other value prints no heading.
+enum class HeaderLayout : std::int16_t { Centred = 0, RightAligned = 1, None = 2 };
+
+// Any other value leaves the printer's own quality.
+enum class PrintQuality : std::int16_t { Draft = 0, PrinterOwn = 1, High = 2 };
+
+// Handed to the printer as it is: a printer takes only these two.
+enum class Orientation : std::int16_t { Portrait = 1, Landscape = 2 };
+
+// Any other value saves BMP files.
+enum class FileFormat : std::int16_t { Bmp = 0, Png = 1 };
+
+// Which screen a capture without Alt takes: any other value is the primary
+// screen (ScreenOf).
+enum class Screen : std::int16_t {
+  Primary = 0,
+  UnderPointer = 1,
+  OfForegroundWindow = 2,
+  AllMonitors = 3
+};
+
 struct CaptureSettings {
   std::int32_t hotKey = 44;  // virtual-key code of the hot keys (Print Screen)
   std::string saveFolder;    // folder of numbered captures
-  std::int16_t colors = 0;   // 2, 16, 1 or 256: colour reduction; else full colour
+  ColorReduction colors = ColorReduction::None;
   std::int16_t printPercent = 100;
   std::string headerText;
-  std::int16_t headerLayout = 0;  // 0 centred, 1 right-aligned line, else none
-  std::int16_t marginLeft = 20;   // millimetres
+  HeaderLayout headerLayout = HeaderLayout::Centred;
+  std::int16_t marginLeft = 20;  // millimetres
   std::int16_t marginRight = 20;
   std::int16_t marginTop = 0;
   std::int16_t marginBottom = 0;
-  std::int16_t quality = 1;      // 0 draft, 2 high, else the printer's own
-  bool toStoreFile = false;      // keep the capture in the store file (not in the file)
-  std::int16_t printDate = 0;    // 1: print the date and time with the heading
-  std::int16_t invert = 0;       // 1: invert the colours
-  std::int16_t alwaysSave = 0;   // 1: save without Shift too
-  std::int16_t orientation = 2;  // 1 portrait, 2 landscape
+  PrintQuality quality = PrintQuality::PrinterOwn;
+  bool toStoreFile = false;  // keep the capture in the store file (not in the file)
+  bool printDate = false;    // print the date and time with the heading
+  bool invert = false;       // invert the colours
+  bool alwaysSave = false;   // save without Shift too
+  Orientation orientation = Orientation::Landscape;
   std::string filePrefix{kDefaultFilePrefix};
   std::int16_t serialDigits = 3;
   std::string extension{kUpperCaseExtension};
-  std::int16_t cursor = 0;      // 1: draw the mouse pointer into the capture
-  std::string printer;          // empty: the default printer
-  std::int16_t fileFormat = 0;  // 1: numbered captures as PNG files; else BMP
-  std::int16_t clipboard = 0;   // 1: a copy of each capture on the clipboard
-  std::int16_t screen = 0;      // see ScreenOf
-  std::int16_t tray = 0;        // 1: the resident program shows an icon in the notification area
-  std::int16_t region = 0;      // 1: Ctrl and Ctrl+Shift with the key choose a region
+  bool cursor = false;  // draw the mouse pointer into the capture
+  std::string printer;  // empty: the default printer
+  FileFormat fileFormat = FileFormat::Bmp;
+  bool clipboard = false;  // a copy of each capture on the clipboard
+  Screen screen = Screen::Primary;
+  bool tray = false;    // the resident program shows an icon in the notification area
+  bool region = false;  // Ctrl and Ctrl+Shift with the key choose a region
 
   bool operator==(const CaptureSettings&) const = default;
 };
@@ -45,9 +79,6 @@ struct CaptureSettings {
 // The defaults, with captures saved in the program's own folder.
 CaptureSettings DefaultCaptureSettings(const std::string& programDir);
 
-// Which screen a capture without Alt takes: any value but 1 to 3 is the
-// primary screen.
-enum class Screen { Primary, UnderPointer, OfForegroundWindow, AllMonitors };
 Screen ScreenOf(const CaptureSettings& settings);
 
 bool SavesPng(const CaptureSettings& settings);

@@ -38,12 +38,17 @@ void ApplyValue(const SettingsField& field, std::string_view value, std::string_
           if (const auto number = ReadStrictNumber(value)) {
             if (const auto rounded = RoundToInt32(*number)) settings.*target = *rounded;
           }
-        } else if constexpr (std::is_same_v<Target, std::int16_t CaptureSettings::*>) {
-          if (const auto rounded = RoundToInt16(ReadLenientNumber(value))) {
-            settings.*target = *rounded;
-          }
         } else if constexpr (std::is_same_v<Target, std::string CaptureSettings::*>) {
           settings.*target = std::string(value);
+        } else if constexpr (std::is_same_v<Target, bool CaptureSettings::*>) {
+          if (const auto rounded = RoundToInt16(ReadLenientNumber(value))) {
+            settings.*target = *rounded == 1;
+          }
+        } else if constexpr (std::is_member_object_pointer_v<Target>) {
+          using Value = std::remove_reference_t<decltype(settings.*target)>;
+          if (const auto rounded = RoundToInt16(ReadLenientNumber(value))) {
+            settings.*target = static_cast<Value>(*rounded);
+          }
         } else if constexpr (std::is_same_v<Target, MarginsField>) {
           std::int16_t* margins[] = {&settings.marginLeft, &settings.marginRight,
                                      &settings.marginTop, &settings.marginBottom};

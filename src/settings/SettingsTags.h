@@ -17,10 +17,19 @@ namespace kx {
 struct MarginsField {};    // four 2-character numbers: left, right, top, bottom
 struct ExtensionField {};  // 1 gives ".bmp", anything else ".BMP"
 
-using SettingsField = std::variant<std::int32_t CaptureSettings::*,  // strict number
-                                   std::int16_t CaptureSettings::*,  // lenient number
-                                   std::string CaptureSettings::*,   // text, unchanged
-                                   MarginsField, ExtensionField>;
+// A member of the record, by its type, or one of `Special` fields.
+template <typename... Special>
+using RecordMember = std::variant<std::int32_t CaptureSettings::*,    // strict number
+                                  std::int16_t CaptureSettings::*,    // lenient number
+                                  bool CaptureSettings::*,            // lenient number, on for 1
+                                  ColorReduction CaptureSettings::*,  // codes: lenient numbers
+                                  HeaderLayout CaptureSettings::*, PrintQuality CaptureSettings::*,
+                                  Orientation CaptureSettings::*, FileFormat CaptureSettings::*,
+                                  Screen CaptureSettings::*,
+                                  std::string CaptureSettings::*,  // text, unchanged
+                                  Special...>;
+
+using SettingsField = RecordMember<MarginsField, ExtensionField>;
 
 inline constexpr std::size_t kTagLength = 6;
 

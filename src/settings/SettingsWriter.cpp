@@ -4,6 +4,7 @@
 #include <optional>
 #include <type_traits>
 
+#include "base/LenientNumber.h"
 #include "base/ProductNames.h"
 #include "settings/SettingsReader.h"
 #include "settings/SettingsTags.h"
@@ -35,10 +36,24 @@ std::string ValueOf(const SettingsField& field, const CaptureSettings& settings)
         } else if constexpr (std::is_same_v<Source, ExtensionField>) {
           return settings.extension == kLowerCaseExtension ? "1" : "0";
         } else {
-          return std::to_string(settings.*source);
+          return std::to_string(static_cast<std::int32_t>(settings.*source));
         }
       },
       field);
+}
+
+// The number that the reader takes for `tag`: that of its last line whose
+// number fits.
+std::optional<std::int16_t> HeldNumber(const std::vector<std::string_view>& lines,
+                                       std::string_view tag) {
+  std::optional<std::int16_t> held;
+  for (const std::string_view line : lines) {
+    if (line.substr(0, kTagLength) != tag) continue;
+    if (const auto number = RoundToInt16(ReadLenientNumber(line.substr(kTagLength)))) {
+      held = number;
+    }
+  }
+  return held;
 }
 
 std::optional<std::string_view> TagOf(std::string_view line) {
@@ -52,12 +67,18 @@ std::optional<std::string_view> TagOf(std::string_view line) {
 
 }  // namespace
 
-std::vector<SettingsLine> SettingsLines(const CaptureSettings& settings) {
+std::vector<SettingsLine> SettingsLines(const CaptureSettings& settings,
+                                        std::string_view existing) {
   const CaptureSettings defaults;
+  const std::vector<std::string_view> oldLines = SplitLines(existing);
   std::vector<SettingsLine> lines;
   lines.reserve(kSettingsTags.size());
   for (const auto& [tag, field] : kSettingsTags) {
     std::string value = ValueOf(field, settings);
+    if (const auto* on = std::get_if<bool CaptureSettings::*>(&field)) {
+      const std::optional<std::int16_t> held = HeldNumber(oldLines, tag);
+      if (held && (*held == 1) == settings.**on) value = std::to_string(*held);
+    }
     const bool optional =
         std::find(kOptionalTags.begin(), kOptionalTags.end(), tag) != kOptionalTags.end();
     const bool addWhenMissing = !optional || value != ValueOf(field, defaults);
@@ -100,7 +121,7 @@ std::string MergeSettingsLines(std::string_view existing, const std::vector<Sett
 }
 
 std::string WriteSettings(std::string_view existing, const CaptureSettings& settings) {
-  return MergeSettingsLines(existing, SettingsLines(settings));
+  return MergeSettingsLines(existing, SettingsLines(settings, existing));
 }
 
 }  // namespace kx

@@ -19,9 +19,11 @@ struct SettingsLine {
 
 // The lines that hold `settings`, one per tag in tag order ("toStoreFile" is
 // not kept in the file). Margins are written as two-character fields,
-// zero-padded. An optional tag (kOptionalTags) that holds its default is
-// not added to a file that lacks it.
-std::vector<SettingsLine> SettingsLines(const CaptureSettings& settings);
+// zero-padded. A switch keeps the number that `existing`, the file's text,
+// holds for it when that means the same (a hand-written 5 stays 5, as off).
+// An optional tag (kOptionalTags) that holds its default is not added to a
+// file that lacks it.
+std::vector<SettingsLine> SettingsLines(const CaptureSettings& settings, std::string_view existing);
 
 // `existing` with the given lines put in: the last line of a tag (the one the
 // reader takes) is replaced in place and its earlier lines are dropped; a tag

@@ -144,7 +144,7 @@ TEST_F(CaptureActionTest, WithoutShiftItPrints) {
 }
 
 TEST_F(CaptureActionTest, AlwaysSaveSavesWithoutShift) {
-  settings.alwaysSave = 1;
+  settings.alwaysSave = true;
   EXPECT_THAT(Run(0), ElementsAre("desktop", "dir D:\\Shots", "save D:\\Shots\\KX001.BMP new",
                                   "notice 保存成功"));
 }
@@ -168,28 +168,28 @@ TEST_F(CaptureActionTest, PercentOutsideOneToHundredBecomesHundredForGood) {
 }
 
 TEST_F(CaptureActionTest, PointerThenInversionFollowTheCapture) {
-  settings.cursor = 1;
-  settings.invert = 1;
+  settings.cursor = true;
+  settings.invert = true;
   const auto calls = Run(kModAlt);
   ASSERT_GE(calls.size(), 3U);
   EXPECT_THAT(std::vector<std::string>(calls.begin(), calls.begin() + 3),
               ElementsAre("foreground", "pointer foreground", "invert"));
   services.calls.clear();
-  settings.invert = 0;
+  settings.invert = false;
   EXPECT_EQ(Run(0)[1], "pointer desktop");
 }
 
 TEST_F(CaptureActionTest, ReducesColoursOnlyForSaving) {
   const std::pair<std::int16_t, std::int16_t> cases[] = {{1, 256}, {256, 256}, {16, 16}, {2, 2}};
   for (const auto& [setting, colors] : cases) {
-    settings.colors = setting;
+    settings.colors = ColorReduction{setting};
     services.calls.clear();
     EXPECT_EQ(Run(kModShift)[1], "reduce " + std::to_string(colors)) << setting;
     services.calls.clear();
     EXPECT_THAT(Run(0), ::testing::Not(::testing::Contains(::testing::StartsWith("reduce"))));
   }
   for (const std::int16_t unreduced : std::initializer_list<std::int16_t>{0, 4, 8, 24, -1}) {
-    settings.colors = unreduced;
+    settings.colors = ColorReduction{unreduced};
     services.calls.clear();
     EXPECT_THAT(Run(kModShift),
                 ::testing::Not(::testing::Contains(::testing::StartsWith("reduce"))))
@@ -236,7 +236,7 @@ TEST_F(CaptureActionTest, PngFilesTakeTheirOwnExtensionAndNumbers) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.expected);
-    settings.fileFormat = c.format;
+    settings.fileFormat = FileFormat{c.format};
     settings.extension = c.extension;
     settings.toStoreFile = c.store;
     services = FakeActionServices{};
@@ -250,7 +250,7 @@ TEST_F(CaptureActionTest, TheScreenSettingChoosesWhatAScreenCaptureTakes) {
   const std::pair<std::int16_t, const char*> cases[] = {
       {0, "desktop"}, {1, "desktop 1"}, {2, "desktop 2"}, {3, "desktop 3"}, {4, "desktop"}};
   for (const auto& [screen, capture] : cases) {
-    settings.screen = screen;
+    settings.screen = Screen{screen};
     services.calls.clear();
     EXPECT_EQ(Run(kModShift).front(), capture);
     services.calls.clear();
@@ -263,7 +263,7 @@ TEST_F(CaptureActionTest, TheScreenSettingChoosesWhatAScreenCaptureTakes) {
 TEST_F(CaptureActionTest, TheClipboardGetsThePictureAfterASuccessOnly) {
   struct Case {
     const char* name;
-    std::int16_t clipboard = 1;
+    bool clipboard = true;
     int modifiers = kModShift;
     bool store = false;
     SaveResult save = SaveResult::Saved;
@@ -281,7 +281,7 @@ TEST_F(CaptureActionTest, TheClipboardGetsThePictureAfterASuccessOnly) {
        .modifiers = 0,
        .expected = {"desktop", "print 100", "clipboard", "notice 印刷成功"}},
       {.name = "not asked for",
-       .clipboard = 2,
+       .clipboard = false,
        .modifiers = 0,
        .expected = {"desktop", "print 100", "notice 印刷成功"}},
       {.name = "print failed",
@@ -360,7 +360,7 @@ TEST_F(CaptureActionTest, MissingFolderShowsOnlyTheSaveAbortedNotice) {
 
 TEST_F(CaptureActionTest, StoreRunReplacesTheStoreFileInTheProgramFolder) {
   settings.toStoreFile = true;
-  settings.colors = 0;
+  settings.colors = ColorReduction::None;
   EXPECT_THAT(Run(kModShift),
               ElementsAre("desktop", "save C:\\Kx\\Dammy.bmp replace", "notice 記憶成功"));
 }

@@ -9,14 +9,14 @@ TEST(ErrorRecord, IsFourteenLabelledLinesWithoutAFinalLineEnd) {
   PrintParameters parameters;
   parameters.percent = 50;
   parameters.headerText = "月次報告 A";
-  parameters.headerLayout = 1;
-  parameters.quality = 2;
+  parameters.headerLayout = HeaderLayout::RightAligned;
+  parameters.quality = PrintQuality::High;
   parameters.marginLeft = -5;
   parameters.marginRight = 20;
   parameters.marginTop = 0;
   parameters.marginBottom = 12;
-  parameters.printDate = 1;
-  parameters.orientation = 2;
+  parameters.printDate = true;
+  parameters.orientation = Orientation::Landscape;
   EXPECT_EQ(BuildErrorRecord(PrintError::DivisionByZero(), 4, parameters),
             "印刷エラー=PrintPictureToFitPage\r\n"
             "Err.Number=11\r\n"
@@ -37,7 +37,7 @@ TEST(ErrorRecord, IsFourteenLabelledLinesWithoutAFinalLineEnd) {
 TEST(ErrorRecord, EmptyHeadingLeavesItsLabelAlone) {
   PrintParameters parameters;
   parameters.marginTop = -32768;
-  parameters.orientation = 0;
+  parameters.orientation = Orientation{0};
   EXPECT_EQ(BuildErrorRecord(PrintError(-2147483647 - 1, ""), 15, parameters),
             "印刷エラー=PrintPictureToFitPage\r\n"
             "Err.Number=-2147483648\r\n"

@@ -46,7 +46,7 @@ class FakePrinter final : public PrinterBackend {
     if (refusedQualities.count(quality)) throw PrintError::RefusedSetting("PrintQuality");
     qualities.push_back(quality);
   }
-  void SetOrientation(std::int16_t value) override {
+  void SetOrientation(Orientation value) override {
     Call("SetOrientation");
     orientations.push_back(value);
   }
@@ -98,7 +98,7 @@ class FakePrinter final : public PrinterBackend {
 
   std::vector<std::size_t> selections;
   std::vector<std::int16_t> qualities;
-  std::vector<std::int16_t> orientations;
+  std::vector<Orientation> orientations;
   std::vector<PaintCall> paints;
   std::vector<double> fontSizes;
   std::vector<PrintCall> prints;

@@ -135,7 +135,7 @@ TEST(PrintLayout, LayoutZeroCentresTheHeadingBetweenTheMargins) {
 TEST(PrintLayout, LayoutZeroWithDatePutsTheDateRightAlignedOnTheSameLine) {
   PrintParameters parameters = Defaults();
   parameters.headerText = "見出し";
-  parameters.printDate = 1;
+  parameters.printDate = true;
   parameters.percent = 50;
   LayoutRun run(parameters);
   ASSERT_EQ(run.printer.prints.size(), 2u);
@@ -151,14 +151,13 @@ TEST(PrintLayout, LayoutZeroWithDatePutsTheDateRightAlignedOnTheSameLine) {
 
 TEST(PrintLayout, LayoutOneIsOneRightAlignedLine) {
   PrintParameters parameters = Defaults();
-  parameters.headerLayout = 1;
+  parameters.headerLayout = HeaderLayout::RightAligned;
   // The line ends 50 left of the picture's right edge at 14866.14; 100 a character.
   for (const auto& [text, date, line, x] :
-       std::vector<std::tuple<std::string, std::int16_t, std::string, double>>{
-           {"Title", 1, "Title 2024/01/31 09:05", 12616.14},
-           {"", 1, " 2024/01/31 09:05", 13116.14},
-           {"Title", 0, "Title", 14316.14},
-           {"Title", 2, "Title", 14316.14}}) {
+       std::vector<std::tuple<std::string, bool, std::string, double>>{
+           {"Title", true, "Title 2024/01/31 09:05", 12616.14},
+           {"", true, " 2024/01/31 09:05", 13116.14},
+           {"Title", false, "Title", 14316.14}}) {
     parameters.headerText = text;
     parameters.printDate = date;
     LayoutRun run(parameters);
@@ -171,10 +170,10 @@ TEST(PrintLayout, LayoutOneIsOneRightAlignedLine) {
 
 TEST(PrintLayout, OtherLayoutsPrintNoText) {
   for (const std::int16_t layout : std::vector<std::int16_t>{2, -1, 3}) {
-    for (const std::int16_t date : std::vector<std::int16_t>{0, 1}) {
+    for (const bool date : {false, true}) {
       PrintParameters parameters = Defaults();
       parameters.headerText = "Title";
-      parameters.headerLayout = layout;
+      parameters.headerLayout = HeaderLayout{layout};
       parameters.printDate = date;
       LayoutRun run(parameters);
       EXPECT_TRUE(run.result);
@@ -191,27 +190,28 @@ TEST(PrintLayout, QualityAndOrientationGoToThePrinter) {
   };
   for (const Case& c : {Case{0, {-1}}, Case{2, {-3, -4}}, Case{1, {}}, Case{3, {}}, Case{-1, {}}}) {
     PrintParameters parameters = Defaults();
-    parameters.quality = c.quality;
+    parameters.quality = PrintQuality{c.quality};
     LayoutRun run(parameters);
     EXPECT_EQ(run.printer.qualities, c.set) << c.quality;
   }
-  for (const std::int16_t orientation : std::vector<std::int16_t>{1, 2}) {
+  for (const Orientation orientation :
+       {Orientation::Portrait, Orientation::Landscape, Orientation{3}}) {  // the printer judges
     PrintParameters parameters = Defaults();
     parameters.orientation = orientation;
     LayoutRun run(parameters);
-    EXPECT_EQ(run.printer.orientations, std::vector<std::int16_t>{orientation});
+    EXPECT_EQ(run.printer.orientations, std::vector<Orientation>{orientation});
   }
 }
 
 TEST(PrintLayout, RefusedQualityIsIgnored) {
   PrintParameters parameters = Defaults();
-  parameters.quality = 2;
+  parameters.quality = PrintQuality::High;
   LayoutRun highRefused(parameters, Screen(), [](FakePrinter& p) { p.refusedQualities = {-4}; });
   EXPECT_TRUE(highRefused.result);
   EXPECT_EQ(highRefused.printer.qualities, std::vector<std::int16_t>{-3});
   EXPECT_TRUE(highRefused.reporter.records.empty());
 
-  parameters.quality = 0;
+  parameters.quality = PrintQuality::Draft;
   LayoutRun draftRefused(parameters, Screen(), [](FakePrinter& p) { p.refusedQualities = {-1}; });
   EXPECT_TRUE(draftRefused.result);
   EXPECT_TRUE(draftRefused.reporter.records.empty());
@@ -250,7 +250,7 @@ TEST(PrintLayout, MarginsLeavingNoAreaFailAtStepFiveBeforeDrawing) {
 TEST(PrintLayout, EachFailingStepIsLoggedWithItsNumber) {
   struct Case {
     std::int16_t layout;
-    std::int16_t date;
+    bool date;
     const char* call;
     int nth;
     const char* trap;
@@ -269,7 +269,7 @@ TEST(PrintLayout, EachFailingStepIsLoggedWithItsNumber) {
            Case{1, 0, "DrawTextAt", 1, "TrapNo=15"},
        }) {
     PrintParameters parameters = Defaults();
-    parameters.headerLayout = c.layout;
+    parameters.headerLayout = HeaderLayout{c.layout};
     parameters.printDate = c.date;
     LayoutRun run(parameters, Screen(), [&](FakePrinter& p) {
       p.failOn = c.call;

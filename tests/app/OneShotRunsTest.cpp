@@ -14,12 +14,12 @@ OneShotRequest Option(std::string_view line, CaptureSettings& settings) {
 
 TEST(StoreRun, SavesFullColourWithShift) {
   CaptureSettings settings;
-  settings.colors = 256;
+  settings.colors = ColorReduction::To256;
   const OneShotRequest request = PrepareStoreRun(settings);
   EXPECT_EQ(request.modifiers, 4);
   EXPECT_EQ(request.waitSeconds, 0);
   EXPECT_TRUE(settings.toStoreFile);
-  EXPECT_EQ(settings.colors, 0);
+  EXPECT_EQ(settings.colors, ColorReduction::None);
 }
 
 TEST(OptionRun, KindTwoAddsShift) {

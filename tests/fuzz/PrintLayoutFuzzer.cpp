@@ -174,10 +174,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   settings.marginRight = input.ConsumeIntegral<std::int16_t>();
   settings.marginTop = input.ConsumeIntegral<std::int16_t>();
   settings.marginBottom = input.ConsumeIntegral<std::int16_t>();
-  settings.headerLayout = input.ConsumeIntegralInRange<std::int16_t>(-1, 2);
-  settings.printDate = input.ConsumeIntegralInRange<std::int16_t>(0, 2);
-  settings.quality = input.ConsumeIntegralInRange<std::int16_t>(-1, 3);
-  settings.orientation = input.ConsumeIntegral<std::int16_t>();
+  settings.headerLayout = kx::HeaderLayout{input.ConsumeIntegralInRange<std::int16_t>(-1, 2)};
+  settings.printDate = input.ConsumeBool();
+  settings.quality = kx::PrintQuality{input.ConsumeIntegralInRange<std::int16_t>(-1, 3)};
+  settings.orientation = kx::Orientation{input.ConsumeIntegral<std::int16_t>()};
   settings.printer = input.PickValueInArray({"", "PDF", "  PDF ", "Office", "Gone"});
   settings.headerText = input.ConsumeRandomLengthString(40);
 

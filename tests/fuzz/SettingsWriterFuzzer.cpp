@@ -2,14 +2,16 @@
 // reads to the same record whatever the record held before, keeps every line
 // that holds no setting byte for byte and in order, holds each tag once, and
 // is written again unchanged. Tags that older files lack are written only
-// when the file had them or they hold other than the default.
+// when the file had them (only then can they hold other than the default).
 
-#include <array>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "FuzzCheck.h"
@@ -26,17 +28,10 @@ bool IsTagged(std::string_view line) {
   return false;
 }
 
-struct OptionalField {
-  std::string_view tag;
-  std::int16_t kx::CaptureSettings::*field;
-};
-const std::array<OptionalField, 4> kOptionalFields{{
-    {kx::kFileFormatTag, &kx::CaptureSettings::fileFormat},
-    {kx::kClipboardTag, &kx::CaptureSettings::clipboard},
-    {kx::kScreenTag, &kx::CaptureSettings::screen},
-    {kx::kTrayTag, &kx::CaptureSettings::tray},
-    {kx::kRegionTag, &kx::CaptureSettings::region},
-}};
+bool IsOptional(std::string_view tag) {
+  return std::find(kx::kOptionalTags.begin(), kx::kOptionalTags.end(), tag) !=
+         kx::kOptionalTags.end();
+}
 
 std::size_t CountOf(std::string_view tag, const std::vector<std::string_view>& lines) {
   std::size_t count = 0;
@@ -54,26 +49,38 @@ std::vector<std::string_view> UntaggedLines(std::string_view text) {
 
 using kx::fuzz::Check;
 
+template <typename Value>
+void ChangeValue(Value& value) {
+  if constexpr (std::is_same_v<Value, std::string>) {
+    value.push_back('~');
+  } else if constexpr (std::is_same_v<Value, bool>) {
+    value = !value;
+  } else {
+    value = static_cast<Value>(static_cast<std::int32_t>(value) ^ 1);
+  }
+}
+
 // Optional fields change only where `written` has their line.
 kx::CaptureSettings OtherInEveryField(const kx::CaptureSettings& settings,
                                       const std::vector<std::string_view>& written) {
   kx::CaptureSettings other = settings;
-  other.hotKey ^= 1;
-  for (std::string* text :
-       {&other.saveFolder, &other.headerText, &other.filePrefix, &other.printer}) {
-    text->push_back('~');
-  }
-  for (std::int16_t* number :
-       {&other.colors, &other.printPercent, &other.headerLayout, &other.marginLeft,
-        &other.marginRight, &other.marginTop, &other.marginBottom, &other.quality, &other.printDate,
-        &other.invert, &other.alwaysSave, &other.orientation, &other.serialDigits, &other.cursor}) {
-    *number = static_cast<std::int16_t>(*number ^ 1);
-  }
-  other.extension = settings.extension == ".bmp" ? ".BMP" : ".bmp";
-  for (const OptionalField& optional : kOptionalFields) {
-    if (CountOf(optional.tag, written) != 0) {
-      other.*optional.field = static_cast<std::int16_t>(other.*optional.field ^ 1);
-    }
+  for (const auto& [tag, field] : kx::kSettingsTags) {
+    if (IsOptional(tag) && CountOf(tag, written) == 0) continue;
+    std::visit(
+        [&](auto member) {
+          using Member = decltype(member);
+          if constexpr (std::is_same_v<Member, kx::MarginsField>) {
+            for (std::int16_t* margin :
+                 {&other.marginLeft, &other.marginRight, &other.marginTop, &other.marginBottom}) {
+              ChangeValue(*margin);
+            }
+          } else if constexpr (std::is_same_v<Member, kx::ExtensionField>) {
+            other.extension = settings.extension == ".bmp" ? ".BMP" : ".bmp";
+          } else {
+            ChangeValue(other.*member);
+          }
+        },
+        field);
   }
   return other;
 }
@@ -95,15 +102,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string_view> kept = UntaggedLines(text);
   Check(UntaggedLines(written) == kept);
   const std::vector<std::string_view> given = kx::SplitLines(text);
-  const kx::CaptureSettings defaults;
   std::size_t tagged = 0;
   for (const auto& entry : kx::kSettingsTags) {
-    std::size_t expected = 1;
-    for (const OptionalField& optional : kOptionalFields) {
-      if (optional.tag != entry.first) continue;
-      const bool chosen = read.*optional.field != defaults.*optional.field;
-      expected = chosen || CountOf(entry.first, given) != 0 ? 1 : 0;
-    }
+    const std::size_t expected = !IsOptional(entry.first) || CountOf(entry.first, given) != 0;
     Check(CountOf(entry.first, lines) == expected);
     tagged += expected;
   }

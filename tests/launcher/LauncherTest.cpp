@@ -279,14 +279,14 @@ TEST_F(LauncherTest, GetReportsAnUnreadableFile) {
 }
 
 TEST_F(LauncherTest, SetChangesOnlyTheNamedSettings) {
-  file.text = "; mine\r\n[SVNO]0\r\n";
+  file.text = "; mine\r\n[SVNO]0\r\n[HITI]7\r\n[TIME]5\r\n";
   EXPECT_EQ(Run({"set", "percent=80", "folder=D:\\Shots\\", "extension=.bmp"}), kExitOk);
   const CaptureSettings settings = FileSettings();
   EXPECT_EQ(settings.printPercent, 80);
   EXPECT_EQ(settings.saveFolder, "D:\\Shots");
   EXPECT_EQ(settings.extension, ".bmp");
   EXPECT_EQ(settings.serialDigits, 0);  // not named, not judged
-  EXPECT_EQ(file.text->substr(0, 8), "; mine\r\n");
+  EXPECT_EQ(file.text->substr(0, 35), "; mine\r\n[SVNO]0\r\n[HITI]7\r\n[TIME]5\r\n");
   EXPECT_TRUE(key.events.empty());
 }
 
@@ -322,17 +322,17 @@ TEST_F(LauncherTest, SetAcceptsNamesAndRefusesTypingKeys) {
   file.text = "";
   EXPECT_EQ(Run({"set", "key=f12", "colors=16色", "orientation=縦"}), kExitOk);
   EXPECT_EQ(FileSettings().hotKey, 123);
-  EXPECT_EQ(FileSettings().colors, 16);
-  EXPECT_EQ(FileSettings().orientation, 1);
+  EXPECT_EQ(FileSettings().colors, ColorReduction::To16);
+  EXPECT_EQ(FileSettings().orientation, Orientation::Portrait);
   EXPECT_EQ(Run({"set", "key=page down"}), kExitOk);
   EXPECT_EQ(FileSettings().hotKey, 34);
   EXPECT_EQ(
       Run({"set", "format=png", "screen=すべての画面", "clipboard=1", "extension=.png", "tray=1"}),
       kExitOk);
-  EXPECT_EQ(FileSettings().tray, 1);
-  EXPECT_EQ(FileSettings().fileFormat, 1);
-  EXPECT_EQ(FileSettings().screen, 3);
-  EXPECT_EQ(FileSettings().clipboard, 1);
+  EXPECT_TRUE(FileSettings().tray);
+  EXPECT_EQ(FileSettings().fileFormat, FileFormat::Png);
+  EXPECT_EQ(FileSettings().screen, Screen::AllMonitors);
+  EXPECT_TRUE(FileSettings().clipboard);
   EXPECT_EQ(FileSettings().extension, ".bmp");
 
   EXPECT_EQ(Run({"set", "key=A"}), kExitRefused);

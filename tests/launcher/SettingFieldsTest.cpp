@@ -113,7 +113,7 @@ TEST(SettingFields, TheExtensionIsShownAsTheFilesHaveIt) {
     EXPECT_EQ(settings.extension, stored);
   }
   EXPECT_EQ(ShownText(settings, SettingField::Extension), ".bmp");
-  settings.fileFormat = 1;
+  settings.fileFormat = FileFormat::Png;
   EXPECT_EQ(ShownText(settings, SettingField::Extension), ".png");
   EXPECT_EQ(ProblemOf(SettingField::Extension, ".Png"), "「拡張子」は.BMPか.bmpで指定して下さい");
 }

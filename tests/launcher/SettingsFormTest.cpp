@@ -45,13 +45,13 @@ std::string SelectedLabel(const SettingsForm& form, SettingField field) {
 
 TEST(SettingsForm, ValuesThatActAlikeShowAlike) {
   CaptureSettings loaded = DefaultCaptureSettings(kProgramDir);
-  loaded.colors = 1;
-  loaded.quality = 7;
-  loaded.headerLayout = -1;
-  loaded.printDate = 5;
-  loaded.fileFormat = 1;
+  loaded.colors = ColorReduction::To256Too;
+  loaded.quality = PrintQuality{7};
+  loaded.headerLayout = HeaderLayout{-1};
+  loaded.printDate = true;
+  loaded.fileFormat = FileFormat::Png;
   loaded.extension = ".bmp";
-  loaded.screen = 9;
+  loaded.screen = Screen{9};
   const SettingsForm form(loaded, kPrinters);
   EXPECT_EQ(SelectedLabel(form, SettingField::Colors), "256色");
   EXPECT_EQ(SelectedLabel(form, SettingField::FileFormat), "PNG");
@@ -59,7 +59,7 @@ TEST(SettingsForm, ValuesThatActAlikeShowAlike) {
   EXPECT_EQ(SelectedLabel(form, SettingField::Screen), "メイン画面");
   EXPECT_EQ(SelectedLabel(form, SettingField::Quality), "プリンタの設定のまま");
   EXPECT_EQ(SelectedLabel(form, SettingField::HeaderLayout), "印刷しない");
-  EXPECT_FALSE(form.InitiallyChecked(SettingField::PrintDate));
+  EXPECT_TRUE(form.InitiallyChecked(SettingField::PrintDate));
 }
 
 TEST(SettingsForm, KeepsKeysAndPrintersItHasNoEntryFor) {
@@ -113,8 +113,8 @@ TEST(SettingsForm, CollectsEveryKindOfControl) {
   const CaptureSettings& settings = std::get<CaptureSettings>(result);
   EXPECT_EQ(settings.saveFolder, "D:\\Shots");
   EXPECT_EQ(settings.marginRight, 7);
-  EXPECT_EQ(settings.alwaysSave, 1);
-  EXPECT_EQ(settings.colors, 2);
+  EXPECT_TRUE(settings.alwaysSave);
+  EXPECT_EQ(settings.colors, ColorReduction::To2);
   EXPECT_EQ(settings.printer, "PDF");
   EXPECT_EQ(settings.hotKey, 145);
 }

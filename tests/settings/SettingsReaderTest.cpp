@@ -21,13 +21,13 @@ TEST(SettingsReader, EmptyFileKeepsEveryDefault) {
   EXPECT_EQ(settings.filePrefix, "KX");
   EXPECT_EQ(settings.serialDigits, 3);
   EXPECT_EQ(settings.extension, ".BMP");
-  EXPECT_EQ(settings.orientation, 2);
+  EXPECT_EQ(settings.orientation, Orientation::Landscape);
   EXPECT_EQ(settings.marginLeft, 20);
   EXPECT_EQ(settings.marginRight, 20);
   EXPECT_EQ(settings.marginTop, 0);
   EXPECT_EQ(settings.marginBottom, 0);
   EXPECT_EQ(settings.printPercent, 100);
-  EXPECT_EQ(settings.quality, 1);
+  EXPECT_EQ(settings.quality, PrintQuality::PrinterOwn);
   EXPECT_FALSE(settings.toStoreFile);
 }
 
@@ -39,28 +39,28 @@ TEST(SettingsReader, ReadsEveryTag) {
       "[SVFM]1\r\n[CLIP]1\r\n[GMEN] 2\r\n[HANI]1\r\n");
   EXPECT_EQ(settings.hotKey, 123);
   EXPECT_EQ(settings.saveFolder, "D:\\Shots");
-  EXPECT_EQ(settings.colors, 16);
+  EXPECT_EQ(settings.colors, ColorReduction::To16);
   EXPECT_EQ(settings.printPercent, 80);
   EXPECT_EQ(settings.headerText, "見出し");
-  EXPECT_EQ(settings.headerLayout, 1);
+  EXPECT_EQ(settings.headerLayout, HeaderLayout::RightAligned);
   EXPECT_EQ(settings.marginLeft, 10);
   EXPECT_EQ(settings.marginRight, 15);
   EXPECT_EQ(settings.marginTop, 5);
   EXPECT_EQ(settings.marginBottom, 7);
-  EXPECT_EQ(settings.quality, 2);
-  EXPECT_EQ(settings.printDate, 1);
-  EXPECT_EQ(settings.invert, 1);
-  EXPECT_EQ(settings.alwaysSave, 1);
-  EXPECT_EQ(settings.orientation, 1);
+  EXPECT_EQ(settings.quality, PrintQuality::High);
+  EXPECT_TRUE(settings.printDate);
+  EXPECT_TRUE(settings.invert);
+  EXPECT_TRUE(settings.alwaysSave);
+  EXPECT_EQ(settings.orientation, Orientation::Portrait);
   EXPECT_EQ(settings.filePrefix, "CAP");
   EXPECT_EQ(settings.serialDigits, 5);
   EXPECT_EQ(settings.extension, ".bmp");
-  EXPECT_EQ(settings.cursor, 1);
+  EXPECT_TRUE(settings.cursor);
   EXPECT_EQ(settings.printer, "My Printer");
-  EXPECT_EQ(settings.fileFormat, 1);
-  EXPECT_EQ(settings.clipboard, 1);
-  EXPECT_EQ(settings.screen, 2);
-  EXPECT_EQ(settings.region, 1);
+  EXPECT_EQ(settings.fileFormat, FileFormat::Png);
+  EXPECT_TRUE(settings.clipboard);
+  EXPECT_EQ(settings.screen, Screen::OfForegroundWindow);
+  EXPECT_TRUE(settings.region);
   EXPECT_FALSE(settings.toStoreFile);
 }
 
@@ -83,19 +83,21 @@ TEST(SettingsReader, LastOfRepeatedTagsWins) {
 
 TEST(SettingsReader, AcceptsEveryLineEnd) {
   const CaptureSettings settings = Read("[I256]2\r[PAR ]50\n[SVNO]4\r\n[MOUS]1");
-  EXPECT_EQ(settings.colors, 2);
+  EXPECT_EQ(settings.colors, ColorReduction::To2);
   EXPECT_EQ(settings.printPercent, 50);
   EXPECT_EQ(settings.serialDigits, 4);
-  EXPECT_EQ(settings.cursor, 1);
+  EXPECT_TRUE(settings.cursor);
 }
 
 TEST(SettingsReader, ReadsNumbersLeniently) {
   EXPECT_EQ(Read("[PAR ] 80").printPercent, 80);
   EXPECT_EQ(Read("[PAR ]80%").printPercent, 80);
   EXPECT_EQ(Read("[PAR ]abc").printPercent, 0);
-  EXPECT_EQ(Read("[I256]2.5").colors, 2);
-  EXPECT_EQ(Read("[I256]3.5").colors, 4);
+  EXPECT_EQ(Read("[I256]2.5").colors, ColorReduction::To2);
+  EXPECT_EQ(Read("[I256]3.5").colors, ColorReduction{4});  // a code keeps a number without a name
   EXPECT_EQ(Read("[SVNO]-1").serialDigits, -1);
+  EXPECT_TRUE(Read("[TIME] 1.4").printDate);
+  EXPECT_FALSE(Read("[TIME]1\r\n[TIME]5").printDate);  // a switch is on only for 1
 }
 
 TEST(SettingsReader, NumbersThatDoNotFitKeepTheFieldAsItWas) {
@@ -104,6 +106,7 @@ TEST(SettingsReader, NumbersThatDoNotFitKeepTheFieldAsItWas) {
   EXPECT_EQ(Read("[PAR ]-32768").printPercent, -32768);
   EXPECT_EQ(Read("[PAR ]50\r\n[PAR ]1e9").printPercent, 50);
   EXPECT_EQ(Read("[SVKK]1\r\n[SVKK]99999").extension, ".bmp");
+  EXPECT_TRUE(Read("[HANT]1\r\n[HANT]99999").invert);
 }
 
 TEST(SettingsReader, KeyIsReadStrictly) {

@@ -32,11 +32,11 @@ const std::vector<TagChange> kChangePerTag = {
     {"[KEY ]", [](CaptureSettings& s) { s.hotKey = 145; }, "[KEY ]145"},
     {"[FILE]", [](CaptureSettings& s) { s.saveFolder = "D:\\画像 置き場 "; },
      "[FILE]D:\\画像 置き場 "},
-    {"[I256]", [](CaptureSettings& s) { s.colors = 16; }, "[I256]16"},
+    {"[I256]", [](CaptureSettings& s) { s.colors = ColorReduction::To16; }, "[I256]16"},
     {"[PAR ]", [](CaptureSettings& s) { s.printPercent = 7; }, "[PAR ]7"},
     {"[HTXT]", [](CaptureSettings& s) { s.headerText = " 見出し [HTXT] /x "; },
      "[HTXT] 見出し [HTXT] /x "},
-    {"[HITI]", [](CaptureSettings& s) { s.headerLayout = 1; }, "[HITI]1"},
+    {"[HITI]", [](CaptureSettings& s) { s.headerLayout = HeaderLayout::RightAligned; }, "[HITI]1"},
     {"[HEAD]",
      [](CaptureSettings& s) {
        s.marginLeft = 5;
@@ -45,21 +45,21 @@ const std::vector<TagChange> kChangePerTag = {
        s.marginBottom = 10;
      },
      "[HEAD]05,99,00,10"},
-    {"[QUAL]", [](CaptureSettings& s) { s.quality = 2; }, "[QUAL]2"},
-    {"[TIME]", [](CaptureSettings& s) { s.printDate = 1; }, "[TIME]1"},
-    {"[HANT]", [](CaptureSettings& s) { s.invert = 1; }, "[HANT]1"},
-    {"[BSAV]", [](CaptureSettings& s) { s.alwaysSave = 1; }, "[BSAV]1"},
-    {"[MUKI]", [](CaptureSettings& s) { s.orientation = 1; }, "[MUKI]1"},
+    {"[QUAL]", [](CaptureSettings& s) { s.quality = PrintQuality::High; }, "[QUAL]2"},
+    {"[TIME]", [](CaptureSettings& s) { s.printDate = true; }, "[TIME]1"},
+    {"[HANT]", [](CaptureSettings& s) { s.invert = true; }, "[HANT]1"},
+    {"[BSAV]", [](CaptureSettings& s) { s.alwaysSave = true; }, "[BSAV]1"},
+    {"[MUKI]", [](CaptureSettings& s) { s.orientation = Orientation::Portrait; }, "[MUKI]1"},
     {"[SVHD]", [](CaptureSettings& s) { s.filePrefix = ""; }, "[SVHD]"},
     {"[SVNO]", [](CaptureSettings& s) { s.serialDigits = 9; }, "[SVNO]9"},
     {"[SVKK]", [](CaptureSettings& s) { s.extension = ".bmp"; }, "[SVKK]1"},
-    {"[MOUS]", [](CaptureSettings& s) { s.cursor = 1; }, "[MOUS]1"},
+    {"[MOUS]", [](CaptureSettings& s) { s.cursor = true; }, "[MOUS]1"},
     {"[PRNT]", [](CaptureSettings& s) { s.printer = "Canon LBP/共有"; }, "[PRNT]Canon LBP/共有"},
-    {"[SVFM]", [](CaptureSettings& s) { s.fileFormat = 1; }, "[SVFM]1"},
-    {"[CLIP]", [](CaptureSettings& s) { s.clipboard = 1; }, "[CLIP]1"},
-    {"[GMEN]", [](CaptureSettings& s) { s.screen = 3; }, "[GMEN]3"},
-    {"[ICON]", [](CaptureSettings& s) { s.tray = 1; }, "[ICON]1"},
-    {"[HANI]", [](CaptureSettings& s) { s.region = 1; }, "[HANI]1"},
+    {"[SVFM]", [](CaptureSettings& s) { s.fileFormat = FileFormat::Png; }, "[SVFM]1"},
+    {"[CLIP]", [](CaptureSettings& s) { s.clipboard = true; }, "[CLIP]1"},
+    {"[GMEN]", [](CaptureSettings& s) { s.screen = Screen::AllMonitors; }, "[GMEN]3"},
+    {"[ICON]", [](CaptureSettings& s) { s.tray = true; }, "[ICON]1"},
+    {"[HANI]", [](CaptureSettings& s) { s.region = true; }, "[HANI]1"},
 };
 
 // The defaults' file, line by line: the optional tags are left out.
@@ -146,8 +146,25 @@ TEST(SettingsWriter, OptionalTagsStayOutUntilChosen) {
   EXPECT_EQ(LineOf(text, "[CLIP]"), "");
   EXPECT_EQ(LineOf(text, "[HANI]"), "");
   EXPECT_EQ(ReadBack(text), settings);
-  settings.clipboard = -1;
-  EXPECT_EQ(LineOf(WriteSettings(text, settings), "[CLIP]"), "[CLIP]-1");
+  settings.clipboard = true;
+  EXPECT_EQ(LineOf(WriteSettings(text, settings), "[CLIP]"), "[CLIP]1");
+}
+
+// Numbers a user wrote that no name stands for, kept while they mean the same.
+TEST(SettingsWriter, KeepsTheFilesNumbersOfCodesAndSwitches) {
+  const std::string existing =
+      "[HITI]7\r\n[TIME]5\r\n[MUKI]3\r\n[I256]3\r\n[SVFM]9\r\n[HANT] 1.2\r\n[BSAV]-4\r\n"
+      "[BSAV]99999\r\n[MOUS]3\r\n";
+  CaptureSettings settings = ReadBack(existing);
+  const std::string kept =
+      "[HITI]7\r\n[TIME]5\r\n[MUKI]3\r\n[I256]3\r\n[SVFM]9\r\n[HANT]1\r\n[BSAV]-4\r\n[MOUS]3\r\n";
+  EXPECT_EQ(WriteSettings(existing, settings).substr(0, kept.size()), kept);
+  settings.printDate = settings.cursor = true;
+  settings.invert = false;
+  const std::string text = WriteSettings(existing, settings);
+  EXPECT_EQ(text.substr(9, 9) + LineOf(text, "[HANT]") + LineOf(text, "[MOUS]"),
+            "[TIME]1\r\n[HANT]0[MOUS]1");
+  EXPECT_EQ(ReadBack(text), settings);
 }
 
 TEST(SettingsWriter, WritesWhereTheReaderLooksAndDropsOlderDuplicates) {

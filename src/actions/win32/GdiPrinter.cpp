@@ -58,18 +58,19 @@ void GdiPrinter::SetQuality(std::int16_t quality) {
       [&](const DEVMODEW& mode) { return mode.dmPrintQuality == quality; });
 }
 
-void GdiPrinter::SetOrientation(std::int16_t orientation) {
-  const std::string setting = "Orientation=" + std::to_string(orientation);
-  if (orientation != DMORIENT_PORTRAIT && orientation != DMORIENT_LANDSCAPE) {
+void GdiPrinter::SetOrientation(Orientation orientation) {
+  const std::string setting = "Orientation=" + std::to_string(static_cast<int>(orientation));
+  if (orientation != Orientation::Portrait && orientation != Orientation::Landscape) {
     throw PrintError::RefusedSetting(setting);
   }
+  const short code = orientation == Orientation::Portrait ? DMORIENT_PORTRAIT : DMORIENT_LANDSCAPE;
   ChangeDevMode(
       setting,
       [&](DEVMODEW& mode) {
-        mode.dmOrientation = orientation;
+        mode.dmOrientation = code;
         mode.dmFields |= DM_ORIENTATION;
       },
-      [&](const DEVMODEW& mode) { return mode.dmOrientation == orientation; });
+      [&](const DEVMODEW& mode) { return mode.dmOrientation == code; });
 }
 
 HDC GdiPrinter::Dc() {

@@ -29,7 +29,7 @@ class GdiPrinter final : public PrinterBackend {
   std::string CurrentPrinter() override;
   void SetCurrentPrinter(std::size_t index) override;
   void SetQuality(std::int16_t quality) override;
-  void SetOrientation(std::int16_t orientation) override;
+  void SetOrientation(Orientation orientation) override;
   double PageWidth() override;
   double PageHeight() override;
   void DrawPicture(const PrintPicture& picture, float x, float y, double width,

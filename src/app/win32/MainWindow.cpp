@@ -208,8 +208,8 @@ int MainWindow::RunResident() {
   hotKeys_ = std::make_unique<HotKeyRegistry>(windowServices_, atomTable_, hotKeyService_, *this);
   hotKeys_->SetTarget(ToWindowHandle(hwnd_));
   const std::optional<MessageText> warning =
-      printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey, plan_->settings.region == 1);
-  if (plan_->settings.tray == 1) ShowTrayIcon();
+      printKeys_.RegisterPrintKeys(*hotKeys_, plan_->settings.hotKey, plan_->settings.region);
+  if (plan_->settings.tray) ShowTrayIcon();
   if (warning) {
     const bool withIcon = trayIcon_ && trayIcon_->Shown();
     ShowMessageBox(nullptr, withIcon ? WithTrayLine(*warning) : *warning, MB_ICONEXCLAMATION);
@@ -310,7 +310,7 @@ std::optional<LRESULT> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM
     return 0;
   }
   if (trayIcon_ && trayIcon_->OwnsMessage(message)) {
-    const TrayState state{plan_->settings.alwaysSave == 1, plan_->settings.region == 1};
+    const TrayState state{plan_->settings.alwaysSave, plan_->settings.region};
     RunTrayCommand(trayIcon_->OnMessage(message, lParam, state));
     return 0;
   }

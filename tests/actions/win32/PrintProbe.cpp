@@ -92,7 +92,7 @@ kx::Rgb32Image TestPicture() {
 kx::PrintParameters PageParameters() {
   kx::PrintParameters parameters;
   parameters.headerText = kHeading;
-  parameters.printDate = 1;
+  parameters.printDate = true;
   return parameters;  // otherwise the defaults: landscape, 20/20/0/0 mm, layout 0
 }
 
@@ -102,16 +102,17 @@ int Printers() {
   for (const std::string& name : printer.InstalledPrinters()) names += "[" + name + "]";
   Report("installed", names);
   Report("default", printer.CurrentPrinter());
-  for (const std::int16_t orientation : {std::int16_t{2}, std::int16_t{1}}) {
+  for (const kx::Orientation orientation :
+       {kx::Orientation::Landscape, kx::Orientation::Portrait}) {
     kx::win::GdiPrinter oriented;
     oriented.SetOrientation(orientation);
     char area[64];
     std::snprintf(area, sizeof area, "%.1fx%.1f", oriented.PageWidth(), oriented.PageHeight());
-    Report("area" + std::to_string(orientation), area);
+    Report("area" + std::to_string(static_cast<int>(orientation)), area);
   }
   kx::win::GdiPrinter refusing;
   try {
-    refusing.SetOrientation(0);
+    refusing.SetOrientation(kx::Orientation{0});
     Report("orientation0", "accepted");
   } catch (const kx::PrintError& error) {
     Report("orientation0", std::to_string(error.number()));
@@ -131,7 +132,7 @@ int Printers() {
 int PrintPage(const std::string& printerName, std::int16_t quality) {
   const kx::Rgb32Image picture = TestPicture();
   kx::PrintParameters parameters = PageParameters();
-  parameters.quality = quality;
+  parameters.quality = kx::PrintQuality{quality};
   const PrintOutcome outcome =
       kx::win::PrintSurface(picture, kPictureWidth * kHimetricPerPixel,
                             kPictureHeight * kHimetricPerPixel, parameters, printerName)

@@ -20,9 +20,12 @@ TEST(Win32ActionServices, AfterAnActionTheSurfaceHoldsNoPicture) {
   const kx::test::TempFolder folder;
   PictureSurface surface;
   Win32ActionServices services(window.get(), surface);
-  const struct { std::int16_t colors, cursor, invert; } cases[] = {{0, 0, 0}, {256, 1, 1}};
+  const struct {
+    ColorReduction colors;
+    bool cursor, invert;
+  } cases[] = {{ColorReduction::None, false, false}, {ColorReduction::To256, true, true}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.colors);
+    SCOPED_TRACE(c.cursor);
     CaptureSettings settings;
     settings.saveFolder = WideToUtf8(folder.path().wstring());
     settings.colors = c.colors;
