@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,7 @@ using kx::fuzz::Check;
 class MemoryFile final : public kx::SettingsFile {
  public:
   std::optional<std::string> text;
+  std::unique_ptr<kx::WriterTurn> TakeTurn() override { return std::make_unique<kx::WriterTurn>(); }
   bool Exists() override { return text.has_value(); }
   std::optional<std::string> Read() override { return text; }
   kx::WriteOutcome Write(const kx::CaptureSettings& settings) override {
