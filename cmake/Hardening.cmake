@@ -1,8 +1,7 @@
 # Hardening of every Windows program: stack protector and checked string
 # functions (libssp, linked statically like the rest of the run-time),
 # address space layout randomisation (high-entropy on x86_64), no-execute
-# data, terminal-server aware, and no unused code or data linked in. The
-# shipped programs are stripped besides
+# data, terminal-server aware. The shipped programs are stripped besides
 # (kx_ship_program).
 if(WIN32 AND NOT MSVC)
   add_compile_options(-fstack-protector-strong)
@@ -11,9 +10,6 @@ if(WIN32 AND NOT MSVC)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     add_link_options(LINKER:--high-entropy-va)
   endif()
-  # Code and data no one calls stay out of the programs.
-  add_compile_options(-ffunction-sections -fdata-sections)
-  add_link_options(LINKER:--gc-sections)
 endif()
 
 # The shipped exes carry no symbol table.
