@@ -55,7 +55,7 @@ if [ "${1:-}" = --in-session ]; then
   sleep 1
 
   # The icon is a window of Wine's own tray; the menu opens at the pointer.
-  tray=$(xwininfo -root -tree | awk '/"Wine System Tray"/ {print $1; exit}')
+  tray=$(xwininfo -root -tree | awk '/"Wine System Tray"/ && !found {print $1; found = 1}')
   [ -n "$tray" ] || { echo "docs-images: no system tray window" >&2; exit 1; }
   eval "$(xwininfo -id "$tray" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}')"
   xdotool mousemove $((x + 13)) $((y + 13)) click 3
