@@ -52,21 +52,21 @@ int RunMessageLoop() {
   return 0;
 }
 
-// Handles what comes meanwhile; a WM_QUIT met ends the wait and is posted again.
-bool ProcessPendingMessages() {
+// Handles what is queued; a WM_QUIT met is posted again for the loop after it.
+void ProcessPendingMessages() {
   MSG message{};
   while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       ::PostQuitMessage(static_cast<int>(message.wParam));
-      return false;
+      return;
     }
     DispatchOwnMessage(message);
   }
-  return true;
 }
 
 // Waits while answering what other threads send (a launcher asking whether
-// this is the resident copy); posted messages stay queued for later.
+// this is the resident copy); posted messages, hot keys and the icon's
+// among them, stay queued for later.
 void WaitAnswering(DWORD milliseconds) {
   const ULONGLONG end = ::GetTickCount64() + milliseconds;
   for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
