@@ -57,6 +57,12 @@ std::optional<std::string> CaptureOptionProblem(const CaptureOptions& options) {
   if (options.active && !WholeNumberIn(*options.active, 0, 1)) {
     return "/ACTIVE= は 0（画面全体）か 1（手前のウィンドウ）で指定して下さい";
   }
+  // The capture program reads the rectangle itself; here only what could run
+  // into the options after it is refused.
+  if (options.area && !EqualsIgnoringAsciiCase(TrimBlanks(*options.area), kAreaSelect) &&
+      options.area->find_first_not_of("0123456789-, \t") != std::string::npos) {
+    return "/AREA= は x,y,幅,高さ（画素）か select で指定して下さい";
+  }
   if (options.printer) {
     const std::string& name = *options.printer;
     const bool marker =
